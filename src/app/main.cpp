@@ -1,0 +1,30 @@
+#include "store/database.h"
+#include "ui/app/formmenu.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Izoku Planner"));
+    izoku::ui::ApplyApplicationFont();
+
+    auto &registry = izoku::ui::WindowRegistry::instance();
+    izoku::ui::RegisterScreens(registry);
+
+    izoku::ui::Formmenu::Options options;
+    options.dataFolder = izoku::store::AppFolderPath();
+    // 終了 ends the program at once, whatever windows are open or hidden and
+    // whatever they would say about being closed.
+    options.endProgram = [] { QCoreApplication::exit(0); };
+    auto *menu = new izoku::ui::Formmenu(registry, options);
+    menu->setAttribute(Qt::WA_DeleteOnClose, false);
+    menu->show();
+
+    const int status = QApplication::exec();
+    registry.destroyAll();
+    delete menu;
+    return status;
+}

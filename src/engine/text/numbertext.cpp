@@ -1,0 +1,157 @@
+#include "numbertext.h"
+
+#include <QLocale>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace izoku::engine {
+
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x3000); }
+
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+template <typename Int>
+std::optional<Int> toInteger(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // nearbyint follows the current rounding mode, which is to-nearest-even
+    // unless someone changed it; the program never does.
+    const double rounded = std::nearbyint(value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min())
+        || rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::nullopt;
+    return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+double LeadingNumber(QStringView text)
+{
+    QString digits;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    bool seenAnything = false;
+    for (QChar c : text) {
+        if (isBlank(c))
+            continue;
+        if ((c == u'-' || c == u'+') && !seenAnything) {
+            if (c == u'-')
+                digits += c;
+            seenAnything = true;
+            continue;
+        }
+        if (isAsciiDigit(c)) {
+            digits += c;
+            seenDigit = true;
+        } else if (c == u'.' && !seenPoint) {
+            digits += c;
+            seenPoint = true;
+        } else {
+            break;
+        }
+        seenAnything = true;
+    }
+    if (!seenDigit)
+        return 0.0;
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+bool IsNumeric(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    bool digits = false;
+    bool point = false;
+    while (i < n) {
+        const QChar c = t[i];
+        if (isAsciiDigit(c)) {
+            digits = true;
+        } else if (c == u',' && !point) {
+            // group separators belong to the whole part only
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    if (!digits)
+        return false;
+    if (i < n && (t[i] == u'e' || t[i] == u'E' || t[i] == u'd' || t[i] == u'D')) {
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            ++i;
+        bool expDigits = false;
+        while (i < n && isAsciiDigit(t[i])) {
+            expDigits = true;
+            ++i;
+        }
+        if (!expDigits)
+            return false;
+    }
+    return i == n;
+}
+
+std::optional<std::int16_t> ToInt16(double value) { return toInteger<std::int16_t>(value); }
+
+std::optional<std::int32_t> ToInt32(double value) { return toInteger<std::int32_t>(value); }
+
+std::optional<std::int16_t> TextToInt16(QStringView text) { return ToInt16(LeadingNumber(text)); }
+
+std::optional<std::int32_t> TextToInt32(QStringView text) { return ToInt32(LeadingNumber(text)); }
+
+double IntFloor(double value) { return std::floor(value); }
+
+double RoundHalfUp(double value) { return std::floor(value + 0.5); }
+
+QString PlainNumber(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return QStringLiteral("0");
+    QString text = QString::number(value, 'g', 15);
+    if (text.contains(u'e')) {
+        // Very large or very small magnitudes: write them out in full.
+        text = QString::number(value, 'f', 15);
+        if (text.contains(u'.')) {
+            while (text.endsWith(u'0'))
+                text.chop(1);
+            if (text.endsWith(u'.'))
+                text.chop(1);
+        }
+    }
+    return text;
+}
+
+QString FormatNumber(double value, NumberFormat format)
+{
+    static const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const int decimals = format == NumberFormat::TwoDecimals ? 2 : 0;
+    QString text = japanese.toString(value, 'f', decimals);
+    // A value that rounds to zero is shown without a sign.
+    const QString zero = japanese.toString(0.0, 'f', decimals);
+    if (text == u'-' + zero)
+        text = zero;
+    if (format == NumberFormat::GroupedOrEmpty && text == zero)
+        return QString();
+    return text;
+}
+
+std::optional<std::int32_t> AddInt32(std::int32_t a, std::int32_t b)
+{
+    std::int32_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return std::nullopt;
+    return sum;
+}
+
+}  // namespace izoku::engine

@@ -1,0 +1,107 @@
+#include "focusmap.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <optional>
+
+namespace izoku::ui {
+
+namespace {
+
+std::optional<FocusKey> keyOf(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return FocusKey::Enter;
+    case Qt::Key_Up:
+        return FocusKey::Up;
+    case Qt::Key_Down:
+        return FocusKey::Down;
+    case Qt::Key_Left:
+        return FocusKey::Left;
+    case Qt::Key_Right:
+        return FocusKey::Right;
+    case Qt::Key_Control:
+        return FocusKey::Ctrl;
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+bool MoveFocusTo(QWidget *target)
+{
+    if (!target || !target->isVisible() || !target->isEnabled())
+        return false;
+    target->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+FocusMap::FocusMap(QObject *parent)
+    : QObject(parent)
+{
+}
+
+FocusMap &FocusMap::add(QWidget *field, FocusKey key, QWidget *target)
+{
+    m_targets.insert({field, static_cast<int>(key)}, target);
+    watch(field);
+    return *this;
+}
+
+FocusMap &FocusMap::discardEnter(QWidget *field)
+{
+    m_discardEnter.insert(field);
+    watch(field);
+    return *this;
+}
+
+QWidget *FocusMap::target(QWidget *field, FocusKey key) const
+{
+    return m_targets.value({field, static_cast<int>(key)}).data();
+}
+
+void FocusMap::watch(QWidget *field)
+{
+    if (m_watched.contains(field))
+        return;
+    m_watched.insert(field);
+    field->installEventFilter(this);
+    connect(field, &QObject::destroyed, this, [this, field] {
+        m_watched.remove(field);
+        m_discardEnter.remove(field);
+    });
+}
+
+bool FocusMap::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *field = static_cast<QWidget *>(watched);
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    const auto key = keyOf(keyEvent);
+    if (!key)
+        return false;
+    QWidget *to = target(field, *key);
+    if (*key == FocusKey::Enter) {
+        if (to) {
+            MoveFocusTo(to);
+            return true;
+        }
+        return m_discardEnter.contains(field);
+    }
+    if (!to)
+        return false;
+    const bool moved = MoveFocusTo(to);
+    // The key goes on to the field it was typed in, as it always has, except
+    // where it would change a value the user only meant to leave: a date
+    // picker would step its date with the arrow that moved the focus away.
+    return moved && qobject_cast<QAbstractSpinBox *>(field) != nullptr;
+}
+
+}  // namespace izoku::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace izoku::ui {
+
+class WindowRegistry;
+
+// The program's clock; tests give their own.
+using Clock = std::function<QDateTime()>;
+QDateTime SystemClock();
+
+// The registry keys of the windows the menu opens.
+namespace screen {
+inline const QString Pension = QStringLiteral("FrmRavo");
+inline const QString Needs = QStringLiteral("Frmhoken");
+inline const QString Customers = QStringLiteral("FormData");
+inline const QString Coefficients = QStringLiteral("Formkeisu");
+inline const QString BaseFigures = QStringLiteral("FormLogin");
+inline const QString About = QStringLiteral("frmAbout");
+}  // namespace screen
+
+// The main menu: a narrow column of buttons that open the screens, the date
+// of start-up, a running clock and 終了.  Loading it is the program's whole
+// start-up.
+class Formmenu final : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        QString dataFolder;                // where ndata.mdb is looked for
+        Clock clock = SystemClock;
+        std::function<void()> endProgram;  // 終了 and the close box
+    };
+
+    Formmenu(WindowRegistry &registry, Options options, QWidget *parent = nullptr);
+
+    // The text the clock shows for a moment: 24-hour "hh:mm:ss".
+    static QString ClockText(const QTime &time);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPushButton *addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key);
+    void loadBaseData();
+    void tick();
+
+    WindowRegistry &m_registry;
+    Options m_options;
+    QDateEdit *m_date = nullptr;
+    QLabel *m_clock = nullptr;
+    QTimer *m_timer = nullptr;
+    bool m_baseDataLoaded = false;
+    bool m_warned = false;
+};
+
+}  // namespace izoku::ui

@@ -1,0 +1,75 @@
+#include "messageservice.h"
+
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace izoku::ui {
+
+namespace {
+
+QMessageBox::Icon boxIcon(engine::MessageIcon icon)
+{
+    switch (icon) {
+    case engine::MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case engine::MessageIcon::Information:
+        return QMessageBox::Information;
+    case engine::MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class BoxMessageService final : public MessageService {
+public:
+    void show(QWidget *parent, const engine::Message &message) override
+    {
+        QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    Answer ask(QWidget *parent, const engine::Message &question) override
+    {
+        QMessageBox box(boxIcon(question.icon), question.title, question.text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+};
+
+std::unique_ptr<MessageService> &current()
+{
+    static std::unique_ptr<MessageService> service = std::make_unique<BoxMessageService>();
+    return service;
+}
+
+}  // namespace
+
+MessageService &Messages() { return *current(); }
+
+std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service)
+{
+    if (!service)
+        service = std::make_unique<BoxMessageService>();
+    std::swap(current(), service);
+    return service;
+}
+
+void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus)
+{
+    Messages().show(parent, message);
+    if (!focus)
+        return;
+    if (parent)
+        parent->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
+    if (!message.selectAll)
+        return;
+    if (auto *edit = qobject_cast<QLineEdit *>(focus))
+        edit->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(focus))
+        spin->selectAll();
+}
+
+}  // namespace izoku::ui

@@ -1,0 +1,25 @@
+#include "screens.h"
+
+#include "formmenu.h"
+#include "windowregistry.h"
+
+#include "ui/reference/frmabout.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace izoku::ui {
+
+void RegisterScreens(WindowRegistry &registry)
+{
+    registry.add(screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+}
+
+void ApplyApplicationFont()
+{
+    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    font.setPointSize(9);
+    QApplication::setFont(font);
+}
+
+}  // namespace izoku::ui

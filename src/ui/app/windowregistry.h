@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace izoku::ui {
+
+// What closing a window does.  The two calculation screens hide themselves
+// so their inputs survive; every other window is destroyed and built afresh
+// on the next opening.
+enum class OnClose { Hide, Destroy };
+
+// Every window of the program opens modeless and exists at most once: it is
+// created on first use and the same window is shown again later.
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget *()>;
+
+    WindowRegistry() = default;
+    ~WindowRegistry();
+    WindowRegistry(const WindowRegistry &) = delete;
+    WindowRegistry &operator=(const WindowRegistry &) = delete;
+
+    void add(const QString &key, Factory factory, OnClose onClose);
+    bool has(const QString &key) const;
+
+    // Creates the window if it does not exist, then shows and raises it.
+    QWidget *show(const QString &key);
+    // The window if it exists now (shown or hidden), else null.
+    QWidget *existing(const QString &key) const;
+
+    // The registry shared by the whole program.
+    static WindowRegistry &instance();
+
+    // Destroys every window it created (the end of the program).
+    void destroyAll();
+
+private:
+    struct Entry {
+        Factory factory;
+        OnClose onClose = OnClose::Destroy;
+        QPointer<QWidget> window;
+    };
+    QHash<QString, Entry> m_entries;
+};
+
+}  // namespace izoku::ui

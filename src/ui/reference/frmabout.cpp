@@ -1,0 +1,58 @@
+#include "frmabout.h"
+
+#include "ui/app/placement.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace izoku::ui {
+
+FrmAbout::FrmAbout(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto addLine = [this, layout](const QString &name, const QString &text, int pointSize = 0) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        if (pointSize > 0) {
+            QFont font = label->font();
+            font.setPointSize(pointSize);
+            font.setBold(true);
+            label->setFont(font);
+        }
+        layout->addWidget(label);
+        return label;
+    };
+    addLine(QStringLiteral("lblTitle"), QStringLiteral("遺族保障プランナー　（Izoku Planner）"), 14);
+    addLine(QStringLiteral("lblVersion"), QStringLiteral("Ver 1.0.0.0"));
+    addLine(QStringLiteral("lblCredit"),
+            QStringLiteral("監修：遺族保障プランナー開発チーム（ファイナンシャル・プランニング監修）"));
+    addLine(QStringLiteral("lblRights"), QStringLiteral("Copyright (C) Izoku Planner 開発チーム　All rights reserved."));
+    addLine(QStringLiteral("lblWarning"),
+            QStringLiteral("警告：このプログラムは著作権法および国際条約により保護されています。"
+                           "無断で複製・配布・改変すると、法律により罰せられることがあります。"));
+    layout->addSpacing(8);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    setFixedWidth(420);
+}
+
+void FrmAbout::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    PlaceCentred(this, 3.0);
+}
+
+}  // namespace izoku::ui

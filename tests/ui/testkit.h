@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/app/messageservice.h"
+#include "ui/app/screenprint.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+
+namespace izoku::test {
+
+// Records every message box and answers questions from a queue (No when the
+// queue is empty).  `onShow` runs inside a box, while it would be open.
+class RecordingMessages final : public ui::MessageService {
+public:
+    struct Shown {
+        engine::Message message;
+        bool question = false;
+    };
+
+    void show(QWidget *parent, const engine::Message &message) override;
+    ui::Answer ask(QWidget *parent, const engine::Message &question) override;
+
+    QList<Shown> shown;
+    std::deque<ui::Answer> answers;
+    std::function<void()> onShow;
+};
+
+// Records what would have been printed.
+class RecordingPrinter final : public ui::PrintService {
+public:
+    ui::PrintOutcome printWindow(QWidget *window, ui::PageOrientation orientation) override;
+
+    struct Job {
+        QString window;
+        ui::PageOrientation orientation;
+        QList<QString> hiddenWhilePrinting;  // object names of hidden children
+    };
+    QList<Job> jobs;
+    ui::PrintOutcome outcome = ui::PrintOutcome::Printed;
+};
+
+// Installs both for the lifetime of a test class and restores the real ones.
+class Seams {
+public:
+    Seams();
+    ~Seams();
+    RecordingMessages *messages;
+    RecordingPrinter *printer;
+};
+
+// Shows a window and waits until it is active, so focus can be tested.
+bool ShowAndActivate(QWidget *window);
+
+// The widget that has the keyboard focus now.
+QWidget *Focused();
+
+}  // namespace izoku::test
