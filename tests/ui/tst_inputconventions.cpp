@@ -1,0 +1,234 @@
+#include "ui/app/focusmap.h"
+#include "ui/app/inputfilters.h"
+#include "ui/app/screenprint.h"
+
+#include "testkit.h"
+
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace izoku;
+
+namespace {
+
+// A small window of three fields, a date picker and a button.
+struct Window {
+    QWidget window;
+    QLineEdit *a = new QLineEdit(&window);
+    QLineEdit *b = new QLineEdit(&window);
+    QLineEdit *c = new QLineEdit(&window);
+    QDateEdit *date = new QDateEdit(QDate(1980, 5, 1), &window);
+    QPushButton *button = new QPushButton(QStringLiteral("計　算"), &window);
+    QLabel *icon = new QLabel(QStringLiteral("印刷"), &window);
+
+    Window()
+    {
+        window.setObjectName(QStringLiteral("Window"));
+        icon->setObjectName(QStringLiteral("Picture1"));
+        auto *layout = new QVBoxLayout(&window);
+        for (QWidget *w : std::initializer_list<QWidget *>{a, b, c, date, button, icon})
+            layout->addWidget(w);
+    }
+};
+
+}  // namespace
+
+class TestInputConventions : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::Seams> m_seams;
+
+private slots:
+    void init() { m_seams = std::make_unique<test::Seams>(); }
+    void cleanup() { m_seams.reset(); }
+
+    void numericFilterDropsLettersOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("letter dropped") << "1a-2.5" << "1-2.5";
+        QTest::newRow("comma dropped") << "1,000" << "1000";
+        QTest::newRow("unit letter dropped") << "300y" << "300";
+        QTest::newRow("blank dropped") << "1 2" << "12";
+        QTest::newRow("signs kept where typed") << "--1..2" << "--1..2";
+    }
+    void numericFilterDropsLettersOnly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QLineEdit field;
+        ui::NumericKeyFilter filter;
+        filter.attach(&field);
+        QTest::keyClicks(&field, typed);
+        QCOMPARE(field.text(), kept);
+        QTest::keyClick(&field, Qt::Key_Backspace);
+        QCOMPARE(field.text(), kept.left(kept.size() - 1));
+    }
+
+    void enterMovesAndIsDiscarded()
+    {
+        Window w;
+        ui::FocusMap map;
+        map.add(w.a, ui::FocusKey::Enter, w.b).add(w.b, ui::FocusKey::Enter, w.button).discardEnter(w.c);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        bool clicked = false;
+        connect(w.button, &QPushButton::clicked, this, [&clicked] { clicked = true; });
+        w.a->setFocus();
+        QTest::keyClick(w.a, Qt::Key_Return);
+        QCOMPARE(test::Focused(), w.b);
+        QTest::keyClick(w.b, Qt::Key_Enter);
+        QCOMPARE(test::Focused(), w.button);
+        QVERIFY(!clicked);
+
+        bool returned = false;
+        connect(w.c, &QLineEdit::returnPressed, this, [&returned] { returned = true; });
+        w.c->setFocus();
+        QTest::keyClick(w.c, Qt::Key_Return);
+        QCOMPARE(test::Focused(), w.c);
+        QVERIFY(!returned);
+    }
+
+    void arrowsAndCtrlMoveAtOnce()
+    {
+        Window w;
+        ui::FocusMap map;
+        map.add(w.b, ui::FocusKey::Up, w.a).add(w.b, ui::FocusKey::Down, w.c).add(w.b, ui::FocusKey::Ctrl, w.date);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.b->setText(QStringLiteral("123"));
+        w.b->setFocus();
+        w.b->setCursorPosition(1);
+        QTest::keyClick(w.b, Qt::Key_Up);
+        QCOMPARE(test::Focused(), w.a);
+        w.b->setFocus();
+        QTest::keyClick(w.b, Qt::Key_Down);
+        QCOMPARE(test::Focused(), w.c);
+        w.b->setFocus();
+        QTest::keyClick(w.b, Qt::Key_Control);
+        QCOMPARE(test::Focused(), w.date);
+        // A pair not in the table does nothing.
+        w.b->setFocus();
+        QTest::keyClick(w.b, Qt::Key_Left);
+        QCOMPARE(test::Focused(), w.b);
+    }
+
+    void hiddenOrDisabledTargetKeepsTheFocus()
+    {
+        Window w;
+        ui::FocusMap map;
+        map.add(w.a, ui::FocusKey::Down, w.b).add(w.a, ui::FocusKey::Enter, w.c);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.b->hide();
+        w.c->setEnabled(false);
+        w.a->setFocus();
+        QTest::keyClick(w.a, Qt::Key_Down);
+        QCOMPARE(test::Focused(), w.a);
+        QTest::keyClick(w.a, Qt::Key_Return);
+        QCOMPARE(test::Focused(), w.a);
+        QCOMPARE(w.a->text(), QString());
+    }
+
+    void arrowLeavingADatePickerKeepsItsDate()
+    {
+        Window w;
+        ui::FocusMap map;
+        map.add(w.date, ui::FocusKey::Down, w.a).add(w.date, ui::FocusKey::Up, w.c);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.date->setFocus();
+        QTest::keyClick(w.date, Qt::Key_Down);
+        QCOMPARE(test::Focused(), w.a);
+        QCOMPARE(w.date->date(), QDate(1980, 5, 1));
+        w.date->setFocus();
+        QTest::keyClick(w.date, Qt::Key_Up);
+        QCOMPARE(test::Focused(), w.c);
+        QCOMPARE(w.date->date(), QDate(1980, 5, 1));
+    }
+
+    void selectAllOnEveryWayIn()
+    {
+        Window w;
+        ui::SelectAllOnFocus select;
+        select.attach(w.b);
+        ui::FocusMap map;
+        map.add(w.a, ui::FocusKey::Enter, w.b);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.b->setText(QStringLiteral("1000000"));
+
+        w.a->setFocus();
+        QTest::keyClick(w.a, Qt::Key_Tab);
+        QCOMPARE(test::Focused(), w.b);
+        QCOMPARE(w.b->selectedText(), QStringLiteral("1000000"));
+        QCOMPARE(w.b->cursorPosition(), 0);
+
+        w.a->setFocus();
+        QTest::keyClick(w.a, Qt::Key_Return);
+        QCOMPARE(w.b->selectedText(), QStringLiteral("1000000"));
+        QTest::keyClicks(w.b, QStringLiteral("5"));
+        QCOMPARE(w.b->text(), QStringLiteral("5"));
+
+        w.a->setFocus();
+        QTest::mouseClick(w.b, Qt::LeftButton, {}, QPoint(5, w.b->height() / 2));
+        QTRY_COMPARE(w.b->selectedText(), QStringLiteral("5"));
+    }
+
+    void printAnsweredNoPrintsNothing()
+    {
+        Window w;
+        w.window.show();
+        m_seams->messages->answers = {ui::Answer::No};
+        QCOMPARE(ui::ScreenPrint(&w.window, ui::PageOrientation::Landscape, w.icon), ui::PrintOutcome::Cancelled);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        const auto &asked = m_seams->messages->shown.first();
+        QVERIFY(asked.question);
+        QCOMPARE(asked.message.text, QStringLiteral("画面印刷をします。よろしいですか？"));
+        QCOMPARE(asked.message.title, QStringLiteral("印刷"));
+        QCOMPARE(asked.message.icon, engine::MessageIcon::None);
+        QVERIFY(m_seams->printer->jobs.isEmpty());
+        QVERIFY(w.icon->isVisible());
+    }
+
+    void printAnsweredYesHidesTheIconForThePage()
+    {
+        Window w;
+        w.window.show();
+        m_seams->messages->answers = {ui::Answer::Yes};
+        QCOMPARE(ui::ScreenPrint(&w.window, ui::PageOrientation::Landscape, w.icon), ui::PrintOutcome::Printed);
+        QCOMPARE(m_seams->printer->jobs.size(), 1);
+        const auto &job = m_seams->printer->jobs.first();
+        QCOMPARE(job.orientation, ui::PageOrientation::Landscape);
+        QVERIFY(job.hiddenWhilePrinting.contains(QStringLiteral("Picture1")));
+        QVERIFY(w.icon->isVisible());
+    }
+
+    void failedPrintIsReported()
+    {
+        Window w;
+        w.window.show();
+        m_seams->messages->answers = {ui::Answer::Yes};
+        m_seams->printer->outcome = ui::PrintOutcome::Failed;
+        QCOMPARE(ui::ScreenPrint(&w.window, ui::PageOrientation::PrinterDefault), ui::PrintOutcome::Failed);
+        QCOMPARE(m_seams->messages->shown.size(), 2);
+        QCOMPARE(m_seams->messages->shown.last().message.icon, engine::MessageIcon::Warning);
+        QCOMPARE(m_seams->messages->shown.last().message.title, QStringLiteral("印刷"));
+    }
+
+    void windowRendersOntoAPdfPage()
+    {
+        Window w;
+        w.window.resize(400, 300);
+        w.window.show();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.pdf"));
+        QVERIFY(ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape, path));
+        QVERIFY(QFileInfo(path).size() > 1000);
+        QVERIFY(!ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape,
+                                      dir.filePath(QStringLiteral("no/such/folder/page.pdf"))));
+    }
+};
+
+QTEST_MAIN(TestInputConventions)
+#include "tst_inputconventions.moc"
