@@ -3,6 +3,7 @@
 #include "formmenu.h"
 #include "windowregistry.h"
 
+#include "ui/reference/formgengou.h"
 #include "ui/reference/frmabout.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ namespace izoku::ui {
 void RegisterScreens(WindowRegistry &registry)
 {
     registry.add(screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+    registry.add(screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
 }
 
 void ApplyApplicationFont()

@@ -1,0 +1,28 @@
+#include "formgengou.h"
+
+#include "engine/reference/eralist.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace izoku::ui {
+
+FormGengou::FormGengou(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormGengou"));
+    setWindowTitle(QString());
+    auto *layout = new QVBoxLayout(this);
+    auto *list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("List1"));
+    list->addItems(engine::EraList());
+    layout->addWidget(list);
+    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close);
+    resize(180, 420);
+}
+
+}  // namespace izoku::ui

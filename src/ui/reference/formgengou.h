@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+namespace izoku::ui {
+
+// The era table: Shōwa and Heisei years beside the Western years, opened by
+// "西暦/和暦" while the agent enters birth dates.
+class FormGengou final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormGengou(QWidget *parent = nullptr);
+};
+
+}  // namespace izoku::ui
