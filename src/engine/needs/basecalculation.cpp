@@ -1,0 +1,65 @@
+#include "basecalculation.h"
+
+#include "engine/needs/benefitdetermination.h"
+#include "engine/needs/frmhokenform.h"
+#include "engine/needs/projection.h"
+#include "engine/pension/insuredperiods.h"
+#include "engine/pension/widowbenefits.h"
+#include "engine/text/numbertext.h"
+
+namespace izoku::engine {
+
+namespace {
+
+// The screen covers widows under 60: older widows have their own pensions
+// in payment, which this analysis does not model.
+constexpr double kOldestWife = 59;
+
+}  // namespace
+
+Message AmountTooLargeMessage()
+{
+    return Warning(QStringLiteral("入力された金額が大きすぎるため計算できません。"), QStringLiteral("エラー"));
+}
+
+CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
+{
+    CalculationOutcome outcome;
+    ClearPanelFigures(form.num3);
+    const QString record[] = {form.num1(HokenNum1::NationalMonths), form.num1(HokenNum1::EmployeeMonthsTo2003),
+                              form.num1(HokenNum1::AverageMonthlyRemuneration), form.num1(HokenNum1::EmployeeMonthsFrom2003),
+                              form.num1(HokenNum1::AverageRemuneration)};
+    if (AllFieldsZero(record)) {
+        outcome.messages.push_back(Warning(QStringLiteral("年金関連データを入力して下さい。"), QStringLiteral("入力エラー")));
+        outcome.stopped = true;
+        return outcome;
+    }
+    LookUpHorizon(form);
+    if (form.num1Value(HokenNum1::WifeAge) > kOldestWife) {
+        outcome.messages.push_back(
+            Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限")));
+        outcome.stopped = true;
+        return outcome;
+    }
+    const double widowsPension =
+        WidowsPensionAmount(form.num1Value(HokenNum1::WifeOldAgePension), form.num1Value(HokenNum1::NationalMonths));
+    for (int slot = HokenNum1::EmployeesPensionAmount; slot <= HokenNum1::LumpSumAmount; ++slot)
+        form.num1(slot) = QStringLiteral("0");
+    for (int slot = HokenNum1::EmployeesPensionFrom; slot <= HokenNum1::MiddleAgedTo; ++slot)
+        form.num1(slot) = QStringLiteral("0");
+
+    PrepareSheet(form);
+    outcome.messages = DetermineBenefits(form, baseData, widowsPension, today);
+    if (!PlacePensions(form) || !ProjectHousehold(form)) {
+        form.sheet.clear();
+        outcome.messages.push_back(AmountTooLargeMessage());
+        outcome.stopped = true;
+        outcome.amountTooLarge = true;
+        return outcome;
+    }
+    form.num4[HokenNum4::RangeFrom] = form.num1(HokenNum1::WifeAge);
+    form.num4[HokenNum4::RangeTo] = PlainNumber(form.num1Value(HokenNum1::WifeAge) + form.num1Value(HokenNum1::LifeExpectancy));
+    return outcome;
+}
+
+}  // namespace izoku::engine

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/basedata/basedata.h"
+#include "engine/forms/message.h"
+
+#include <QDate>
+
+namespace izoku::engine {
+
+struct FrmhokenForm;
+
+// What a press of a calculation button showed and whether it got through.
+struct CalculationOutcome {
+    Messages messages;
+    bool stopped = false;
+    bool amountTooLarge = false;
+};
+
+// "基礎計算(2度押し)": checks the pension record and the wife's age, looks up
+// the horizon, determines every survivors' benefit on the calculation-
+// process panel and in block ①, and builds the projection sheet.  The
+// checks stop it before anything is rebuilt.  An amount too large for the
+// yearly sums stops it with a message and leaves no sheet behind, so no
+// chart or coverage is drawn from half a projection.
+CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
+
+// The message of an amount too large to compute with.
+Message AmountTooLargeMessage();
+
+}  // namespace izoku::engine

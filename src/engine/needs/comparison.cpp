@@ -1,0 +1,103 @@
+#include "comparison.h"
+
+#include "engine/charts/axismaximum.h"
+#include "engine/charts/yearlychart.h"
+#include "engine/needs/basecalculation.h"
+#include "engine/needs/coverage.h"
+#include "engine/needs/frmhokenform.h"
+#include "engine/needs/insurance.h"
+#include "engine/needs/projection.h"
+#include "engine/needs/sheetchart.h"
+#include "engine/text/numbertext.h"
+
+namespace izoku::engine {
+
+namespace {
+
+using Row = ProjectionSheet::Row;
+
+// The coverage chart's three-digit case steps by 1,000,000 yen.
+constexpr std::int64_t kCoverageThreeDigitStep = 1000000;
+
+std::optional<Message> checkReferenceAge(const FrmhokenForm &form)
+{
+    const double age = form.num4Value(HokenNum4::ReferenceAge);
+    if (age >= form.num4Value(HokenNum4::RangeFrom) && age <= form.num4Value(HokenNum4::RangeTo))
+        return std::nullopt;
+    return Warning(QStringLiteral("基準となる妻の年齢は%1歳から%2歳の範囲で入力してください")
+                       .arg(form.num4[HokenNum4::RangeFrom], form.num4[HokenNum4::RangeTo]),
+                   QStringLiteral("入力エラー"), QStringLiteral("Num4(%1)").arg(HokenNum4::ReferenceAge));
+}
+
+// The peak the axis must hold: the insurance in force and the shortfall
+// over the whole horizon.
+std::optional<std::int32_t> peak(const FrmhokenForm &form, int shortfallRow)
+{
+    std::int32_t largest = 0;
+    const int last = Horizon(form) + 1;
+    for (int row : {static_cast<int>(Row::InsuranceTotal), shortfallRow}) {
+        for (int column = 1; column <= last; ++column) {
+            const double value = form.sheet.value(row, column);
+            if (value <= largest)
+                continue;
+            const auto whole = ToInt32(value);
+            if (!whole)
+                return std::nullopt;
+            largest = *whole;
+        }
+    }
+    return largest;
+}
+
+ChartFeed coverageChart(const FrmhokenForm &form, int rows, std::int32_t largest)
+{
+    const ProjectionSheet &sheet = form.sheet;
+    ChartFeed feed = SheetRowsChart(form, rows, Row::InsuranceTotal, Row::ShortfallToReference);
+    for (int j = 1; j <= rows; ++j)
+        feed.listLines << ChartListLine(sheet.text(Row::WifeAge, j), sheet.value(Row::ShortfallToReference, j));
+    feed.axisMaximum = ChartAxisMaximum(DigitRuleAxisMaximum(largest, kCoverageThreeDigitStep, false), largest);
+    for (int slot = HokenNum4::Term1From; slot <= HokenNum4::WholeLife1Amount + 2; ++slot)
+        feed.fields.insert(slot, PlainNumber(form.num4Value(slot)));
+    return feed;
+}
+
+}  // namespace
+
+ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
+{
+    ChartOpening opening;
+    const CalculationOutcome base = RunBaseCalculation(form, baseData, today);
+    opening.messages = base.messages;
+    if (base.amountTooLarge)
+        return opening;
+    if (auto message = RegisterInsurance(form))
+        opening.messages.push_back(*message);
+    if (!form.sheet.exists())
+        return opening;
+
+    double years = Horizon(form);
+    if (form.reference == FrmhokenForm::Reference::ChosenAge) {
+        if (auto message = checkReferenceAge(form)) {
+            opening.messages.push_back(*message);
+            return opening;
+        }
+        years = form.num4Value(HokenNum4::ReferenceAge) - form.num1Value(HokenNum1::WifeAge);
+    }
+    const auto y = ToInt16(years);
+    const int shortfallRow = form.reference == FrmhokenForm::Reference::LifeExpectancy
+                                 ? static_cast<int>(Row::ShortfallToEnd)
+                                 : static_cast<int>(Row::ShortfallToReference);
+    if (!y || !ComputeCoverageToReference(form, *y)) {
+        opening.messages.push_back(AmountTooLargeMessage());
+        return opening;
+    }
+    const auto largest = peak(form, shortfallRow);
+    if (!largest) {
+        opening.messages.push_back(AmountTooLargeMessage());
+        return opening;
+    }
+    opening.chart = coverageChart(form, *y + 1, *largest);
+    return opening;
+}
+
+}  // namespace izoku::engine

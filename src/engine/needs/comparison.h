@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/basedata/basedata.h"
+#include "engine/charts/chartfeed.h"
+#include "engine/forms/message.h"
+
+#include <QDate>
+
+#include <optional>
+
+namespace izoku::engine {
+
+struct FrmhokenForm;
+
+// What a chart button showed, and the chart it opened if it opened one.
+struct ChartOpening {
+    Messages messages;
+    std::optional<ChartFeed> chart;
+};
+
+// "生命保険と必要補償額": a fresh base calculation, the insurance held on the
+// sheet, the necessary coverage up to the reference year, and the
+// comparison chart (FormChart2): the insurance in force (line) against the
+// coverage still needed (bars) year by year.  A reference age outside the
+// range the screen shows is refused, since the sheet has no years beyond
+// the horizon to sum.
+ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
+
+}  // namespace izoku::engine

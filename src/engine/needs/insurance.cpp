@@ -1,0 +1,77 @@
+#include "insurance.h"
+
+#include "engine/needs/frmhokenform.h"
+#include "engine/needs/projection.h"
+
+#include <algorithm>
+
+namespace izoku::engine {
+
+namespace {
+
+using Row = ProjectionSheet::Row;
+
+struct Policy {
+    int firstSlot;   // from-age
+    int fieldCount;  // 3 for term (from, to, amount), 2 for whole life (from, amount)
+    int row;
+};
+
+constexpr Policy kPolicies[] = {
+    {HokenNum4::Term1From, 3, Row::TermPolicy1},
+    {HokenNum4::Term1From + 3, 3, Row::TermPolicy1 + 1},
+    {HokenNum4::Term1From + 6, 3, Row::TermPolicy1 + 2},
+    {HokenNum4::WholeLife1From, 2, Row::WholeLife1},
+    {HokenNum4::WholeLife1From + 2, 2, Row::WholeLife1 + 1},
+};
+
+bool isTerm(const Policy &policy) { return policy.fieldCount == 3; }
+
+// A policy is either left out (every field 0) or entered whole.
+std::optional<Message> checkComplete(const FrmhokenForm &form)
+{
+    for (const Policy &policy : kPolicies) {
+        int filled = 0;
+        for (int i = 0; i < policy.fieldCount; ++i)
+            filled += form.num4Value(policy.firstSlot + i) != 0.0 ? 1 : 0;
+        if (filled != 0 && filled != policy.fieldCount)
+            return Warning(QStringLiteral("該当の項目はすべて入力してください"), QStringLiteral("入力エラー"),
+                           QStringLiteral("Num4(%1)").arg(policy.firstSlot), true);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Message> RegisterInsurance(FrmhokenForm &form)
+{
+    if (auto message = checkComplete(form))
+        return message;
+    ProjectionSheet &sheet = form.sheet;
+    if (sheet.isEmpty(Row::HusbandAge, 0))
+        return Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"));
+
+    for (int column = 1; column <= sheet.yearColumns(); ++column) {
+        for (int row = Row::TermPolicy1; row <= Row::InsuranceTotal; ++row)
+            sheet.setNumber(row, column, 0);
+    }
+    const int last = std::min(Horizon(form) + 1, sheet.yearColumns());
+    for (int column = 1; column <= last; ++column) {
+        const double husbandAge = sheet.value(Row::HusbandAge, column);
+        double total = 0.0;
+        for (const Policy &policy : kPolicies) {
+            const double from = form.num4Value(policy.firstSlot);
+            const double amount = form.num4Value(policy.firstSlot + policy.fieldCount - 1);
+            const bool inForce = isTerm(policy)
+                                     ? from <= husbandAge && husbandAge <= form.num4Value(policy.firstSlot + 1)
+                                     : from <= husbandAge;
+            if (amount != 0.0 && inForce)
+                sheet.setNumber(policy.row, column, amount * 10000);
+            total += sheet.value(policy.row, column);
+        }
+        sheet.setNumber(Row::InsuranceTotal, column, total);
+    }
+    return std::nullopt;
+}
+
+}  // namespace izoku::engine
