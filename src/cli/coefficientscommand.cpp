@@ -1,0 +1,83 @@
+#include "coefficientscommand.h"
+
+#include "cliinput.h"
+#include "screenoutput.h"
+
+#include "engine/coefficients/coefficientsform.h"
+
+#include <cmath>
+
+namespace izoku::cli {
+
+namespace {
+
+using engine::CoefficientExample;
+using engine::CoefficientsForm;
+
+const QString kExample = QStringLiteral("example");
+const QString kAmount = QStringLiteral("amount");
+const QString kYears = QStringLiteral("years");
+const QString kRate = QStringLiteral("rate");
+
+CoefficientExample readExample(const QJsonObject &input)
+{
+    if (!input.contains(kExample))
+        throw InputError(QStringLiteral("\"example\" is required (1 to 9)"));
+    const double number = RequireNumber(input[kExample], kExample);
+    if (number != std::floor(number) || number < 1 || number > engine::kCoefficientExampleCount)
+        throw InputError(QStringLiteral("\"example\" must be a whole number from 1 to 9"));
+    return static_cast<CoefficientExample>(static_cast<int>(number) - 1);
+}
+
+QJsonObject run(const QJsonObject &input)
+{
+    CheckKeys(input, {kExample, kAmount, kYears, kRate}, QString());
+    const CoefficientExample example = readExample(input);
+    const engine::ExampleFields &fields = engine::FieldsOf(example);
+    if (fields.amount < 0 && input.contains(kAmount))
+        throw InputError(QStringLiteral("\"amount\": example 2 has no amount field"));
+
+    // The inputs are typed in the order Enter walks them; the amount is
+    // stored when its field is left, as when the agent tabs on.
+    CoefficientsForm form;
+    for (int index : fields.inputs) {
+        const QString &key = index == fields.amount ? kAmount : index == fields.years ? kYears : kRate;
+        if (input.contains(key))
+            form.TypeInto(index, RequireString(input[key], key));
+    }
+
+    // The 計算 button clicked with the mouse; a message's field then takes
+    // the focus, with its enter behaviour.
+    engine::Messages messages;
+    if (const std::optional<engine::Message> message = form.Calculate(example)) {
+        messages.push_back(*message);
+        if (const std::optional<int> focus = engine::Num1Index(message->focus))
+            form.EnterField(*focus);
+    }
+
+    QJsonObject texts;
+    for (const std::vector<int> &group : {fields.inputs, fields.results}) {
+        for (int index : group)
+            texts.insert(QString::number(index), form.Num1[index]);
+    }
+    return QJsonObject{{QStringLiteral("messages"), MessagesJson(messages)}, {QStringLiteral("fields"), texts}};
+}
+
+}  // namespace
+
+Command CoefficientsCommand()
+{
+    return Command{
+        QStringLiteral("coefficients"),
+        QStringLiteral(
+            "  One worked example of the coefficient calculator (基本係数), as the window\n"
+            "  shows it after its 計算 button is clicked with the mouse.\n"
+            "  Input:  {\"example\": 1..9 (required), \"amount\": \"1000000\", \"years\": \"10\",\n"
+            "           \"rate\": \"4\"}   texts as typed; example 2 has no amount\n"
+            "  Output: {\"messages\": [{\"title\", \"text\", \"icon\"}],\n"
+            "           \"fields\": {\"0\": \"1,000,000\", \"1\": \"4\", \"2\": \"10\", \"3\": \"1,480,244\"}}\n"
+            "          every Num1 field of the example, by index\n"),
+        &run};
+}
+
+}  // namespace izoku::cli
