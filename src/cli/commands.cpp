@@ -1,13 +1,12 @@
 #include "commands.h"
 
 #include "coefficientscommand.h"
-#include "pensioncommand.h"
 
 namespace izoku::cli {
 
 const std::vector<Command> &Commands()
 {
-    static const std::vector<Command> commands = {CoefficientsCommand(), PensionCommand()};
+    static const std::vector<Command> commands = {CoefficientsCommand()};
     return commands;
 }
 
