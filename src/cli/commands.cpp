@@ -1,12 +1,13 @@
 #include "commands.h"
 
 #include "coefficientscommand.h"
+#include "pensioncommand.h"
 
 namespace izoku::cli {
 
 const std::vector<Command> &Commands()
 {
-    static const std::vector<Command> commands = {CoefficientsCommand()};
+    static const std::vector<Command> commands = {CoefficientsCommand(), PensionCommand()};
     return commands;
 }
 

@@ -1,0 +1,81 @@
+#include "frmravoform.h"
+
+#include "accrualrates.h"
+#include "insuredperiods.h"
+
+#include "engine/text/numbertext.h"
+
+namespace izoku::engine {
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+
+}  // namespace
+
+QString Text6FieldName(int index) { return QStringLiteral("Text6(%1)").arg(index); }
+
+FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
+{
+    FrmRavoForm form;
+    form.household = Household::Opening(today);
+    form.text6[Text6::SlideRate] = PlainNumber(base.SlideRate);
+    form.dates.fill(today);
+    form.num4.fill(kZero);
+    form.num3.fill(kZero);
+    // The short requirement's rates are printed on its panels; the slide
+    // rate of every panel shows the figure of the year the screen was made.
+    form.num3[Num3::ShortOldRate1] = PlainNumber(kShortRequirementOldRates.rate1);
+    form.num3[Num3::ShortOldRate2] = PlainNumber(kShortRequirementOldRates.rate2);
+    form.num3[Num3::ShortNewRate1] = PlainNumber(kShortRequirementNewRates.rate1);
+    form.num3[Num3::ShortNewRate2] = PlainNumber(kShortRequirementNewRates.rate2);
+    for (int slot : {Num3::ShortOldSlideRate, Num3::ShortNewSlideRate, Num3::LongOldSlideRate, Num3::LongNewSlideRate})
+        form.num3[slot] = QStringLiteral("0.985");
+    return form;
+}
+
+void ClearHousehold(FrmRavoForm &form, const QDate &today) { form.household.Clear(today); }
+
+void ClearNationalMonths(FrmRavoForm &form) { form.text6[Text6::NationalPaidMonths] = kZero; }
+
+void ClearEmployeesRecord(FrmRavoForm &form)
+{
+    for (int field = Text6::MonthsTo2003; field <= Text6::RemunerationFrom2003; ++field)
+        form.text6[field] = kZero;
+}
+
+void ClearPeriodDates(FrmRavoForm &form, const QDate &today)
+{
+    for (int date = PeriodDate::EmployeesEntry; date <= PeriodDate::NationalTo; ++date)
+        form.dates[date] = today;
+    form.num3[Num3::NationalPensionMonths] = kZero;
+}
+
+void ClearResults(FrmRavoForm &form)
+{
+    form.num4.fill(kZero);
+    if (const auto years = ScheduleYears(form.household.WifeAge()))
+        form.schedule.Reset(*years);
+}
+
+std::optional<Message> CalculateMonthsTo2003(FrmRavoForm &form)
+{
+    const auto months = MonthsTo2003(form.dates[PeriodDate::EmployeesEntry]);
+    if (!months)
+        return Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"));
+    form.text6[Text6::MonthsTo2003] = QString::number(*months);
+    return std::nullopt;
+}
+
+void CalculateMonthsFrom2003(FrmRavoForm &form)
+{
+    form.text6[Text6::MonthsFrom2003] = QString::number(MonthsFrom2003(form.dates[PeriodDate::EmployeesEnd]));
+}
+
+void CalculateNationalMonths(FrmRavoForm &form)
+{
+    form.num3[Num3::NationalPensionMonths] =
+        QString::number(NationalPensionMonths(form.dates[PeriodDate::NationalTo], form.dates[PeriodDate::NationalFrom]));
+}
+
+}  // namespace izoku::engine

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "membership.h"
+#include "pensionschedule.h"
+
+#include "engine/basedata/basedata.h"
+#include "engine/forms/household.h"
+#include "engine/forms/message.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// What the survivors' pension screen FrmRavo holds, field by field, as the
+// agent sees it: the window copies its widgets into this form, runs one of
+// the operations below and copies the texts back.
+namespace izoku::engine {
+
+// The six pension fields.
+struct Text6 {
+    enum : int {
+        NationalPaidMonths = 0,         // 国民年金 (第1号) months with contributions paid
+        MonthsTo2003 = 1,               // 厚生年金 months up to March 2003
+        MonthlyRemunerationTo2003 = 2,  // 平均標準報酬月額
+        MonthsFrom2003 = 3,             // 厚生年金 months from April 2003
+        RemunerationFrom2003 = 4,       // 平均標準報酬額
+        SlideRate = 5,                  // 物価スライド率
+        Count = 6,
+    };
+};
+
+// The date pickers beside the pension fields.
+struct PeriodDate {
+    enum : int {
+        Reference = 0,       // the reference date of the automatic age entry
+        EmployeesEntry = 1,  // joined the employees' pension
+        EmployeesEnd = 2,    // end of the employees' period after April 2003
+        NationalFrom = 3,    // the two ends of a national pension period
+        NationalTo = 4,
+        Count = 5,
+    };
+};
+
+// The thirty result fields (Num4): ages of the wife and yearly amounts.
+struct BenefitSlots {
+    enum : int {
+        EmployeesPensionFirstAge = 0,
+        EmployeesPensionLastAge = 1,  // "0": paid for life
+        BasicPensionFirstAge = 2,     // phase p: first age 2 + 2p, last age 3 + 2p
+        BasicPensionLastAge = 3,
+        MiddleAgedFirstAge = 12,
+        MiddleAgedLastAge = 13,
+        TransitionalFirstAge = 14,
+        WidowsPensionFirstAge = 16,
+        WidowsPensionLastAge = 17,
+        LumpSumAge = 18,
+        EmployeesPensionAmount = 20,
+        BasicPensionAmount = 21,  // phase p: 21 + p
+        MiddleAgedAmount = 26,
+        TransitionalAmount = 27,
+        WidowsPensionAmount = 28,
+        LumpSumAmount = 29,
+        Count = 30,
+    };
+    static constexpr int PhaseFirstAge(int phase) { return BasicPensionFirstAge + 2 * phase; }
+    static constexpr int PhaseLastAge(int phase) { return BasicPensionLastAge + 2 * phase; }
+    static constexpr int PhaseAmount(int phase) { return BasicPensionAmount + phase; }
+};
+
+// The numeric labels of the four formula panels (Num3) and the national
+// pension month display.
+struct Num3 {
+    enum : int {
+        ShortOldMonthlyRemuneration = 0,
+        ShortOldRate1 = 1,
+        ShortOldMonthsTo2003 = 2,
+        ShortOldRemuneration = 3,
+        ShortOldRate2 = 4,
+        ShortOldMonthsFrom2003 = 5,
+        ShortOldSlideRate = 6,
+        ShortOldPartA = 7,
+        ShortOldPartB = 8,
+        ShortOldCappedMonths = 9,
+        ShortOldAmount = 10,
+        ShortNewMonthlyRemuneration = 11,
+        ShortNewRate1 = 12,
+        ShortNewMonthsTo2003 = 13,
+        ShortNewRemuneration = 14,
+        ShortNewRate2 = 15,
+        ShortNewMonthsFrom2003 = 16,
+        ShortNewSlideRate = 17,
+        ShortNewPartA = 18,
+        ShortNewPartB = 19,
+        ShortNewCappedMonths = 20,
+        ShortNewAmount = 21,
+        LongOldMonthlyRemuneration = 22,
+        LongOldRate1 = 23,
+        LongOldMonthsTo2003 = 24,
+        LongOldRemuneration = 25,
+        LongOldRate2 = 26,
+        LongOldMonthsFrom2003 = 27,
+        LongOldSlideRate = 28,
+        LongOldPartA = 29,
+        LongOldPartB = 30,
+        LongNewMonthlyRemuneration = 31,
+        LongOldAmount = 32,
+        LongNewRate1 = 33,
+        LongNewMonthsTo2003 = 34,
+        LongNewRemuneration = 35,
+        LongNewRate2 = 36,
+        LongNewMonthsFrom2003 = 37,
+        LongNewSlideRate = 38,
+        LongNewPartA = 39,
+        LongNewPartB = 40,
+        NationalPensionMonths = 41,
+        LongNewAmount = 42,
+        Count = 43,
+    };
+};
+
+struct FrmRavoForm {
+    Household household;
+    Membership membership = Membership::Employee;             // Option1
+    SurvivorChoice choice = SurvivorChoice::EmployeesPension;  // Option2 / Option3
+    std::array<QString, Text6::Count> text6;
+    std::array<QDate, PeriodDate::Count> dates;  // DTPicker2
+    std::array<QString, BenefitSlots::Count> num4;
+    std::array<QString, Num3::Count> num3;
+    PensionSchedule schedule;
+
+    bool operator==(const FrmRavoForm &) const = default;
+};
+
+// The window's field name for a message's focus: "Text6(2)".
+QString Text6FieldName(int index);
+
+// The screen as it opens: household block fresh, every date today,
+// employees' pension membership, the slide rate from the base figures.
+FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today);
+
+// "AC": the household block only; the pension record and results stay.
+void ClearHousehold(FrmRavoForm &form, const QDate &today);
+// "①CE": the national pension months.
+void ClearNationalMonths(FrmRavoForm &form);
+// "②CE": the employees' pension record (not the slide rate).
+void ClearEmployeesRecord(FrmRavoForm &form);
+// "他CE": the period pickers and the national month display.
+void ClearPeriodDates(FrmRavoForm &form, const QDate &today);
+// "表示 CE": every result slot "0" and an empty schedule sized for the
+// wife's age as it stands.
+void ClearResults(FrmRavoForm &form);
+
+// The first "計 算": employees' months up to March 2003 from the entry
+// date; a later entry date is refused with a message.
+std::optional<Message> CalculateMonthsTo2003(FrmRavoForm &form);
+// "計　算": employees' months from April 2003 to the end date.
+void CalculateMonthsFrom2003(FrmRavoForm &form);
+// The second "計 算": the national pension period, for display only.
+void CalculateNationalMonths(FrmRavoForm &form);
+
+}  // namespace izoku::engine
