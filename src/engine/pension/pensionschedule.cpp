@@ -4,6 +4,8 @@
 
 #include "engine/text/numbertext.h"
 
+#include <QStringList>
+
 namespace izoku::engine {
 
 namespace {
@@ -16,33 +18,23 @@ const QString kZero = QStringLiteral("0");
 
 QString rowTitle(int row)
 {
-    switch (row) {
-    case ScheduleRow::WifeAge:
-        return QStringLiteral("妻年齢");
-    case ScheduleRow::Child1Age:
-        return QStringLiteral("子1年齢");
-    case ScheduleRow::Children:
-        return QStringLiteral("子人数");
-    case ScheduleRow::BasicPension:
-        return QStringLiteral("遺族基礎");
-    case ScheduleRow::EmployeesPension:
-        return QStringLiteral("遺族厚生");
-    case ScheduleRow::MiddleAged:
-        return QStringLiteral("中高齢");
-    case ScheduleRow::Transitional:
-        return QStringLiteral("経過的");
-    case ScheduleRow::WidowsPension:
-        return QStringLiteral("寡婦年金");
-    case ScheduleRow::LumpSum:
-        return QStringLiteral("一時金");
-    case ScheduleRow::Total:
-        return QStringLiteral("合計");
-    default:
-        break;
-    }
-    if (row > ScheduleRow::Child1Age && row < ScheduleRow::Children)
-        return QStringLiteral("子%1").arg(row - 1);
-    return QString();
+    static const QStringList titles{QString(),
+                                    QStringLiteral("妻年齢"),
+                                    QStringLiteral("子1年齢"),
+                                    QStringLiteral("子2"),
+                                    QStringLiteral("子3"),
+                                    QStringLiteral("子4"),
+                                    QStringLiteral("子5"),
+                                    QStringLiteral("子人数"),
+                                    QStringLiteral("遺族基礎"),
+                                    QStringLiteral("遺族厚生"),
+                                    QStringLiteral("中高齢"),
+                                    QStringLiteral("経過的"),
+                                    QStringLiteral("寡婦年金"),
+                                    QStringLiteral("一時金"),
+                                    QStringLiteral("合計"),
+                                    QString()};
+    return titles.value(row);
 }
 
 bool withinAges(double age, const QString &first, const QString &last)

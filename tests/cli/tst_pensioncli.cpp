@@ -1,0 +1,193 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+Run calc(const QByteArray &input, const QStringList &args = {QStringLiteral("pension")})
+{
+    QProcess process;
+    process.start(QStringLiteral(IZOKU_CALC), args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+const QByteArray kBase = R"("today": "2026-12-08",
+  "base_data": {"fiscal_year": 2009, "slide_rate": 0.985, "basic_pension": 792100,
+                "child_addition_1": 227900, "child_addition_2": 75900})";
+
+QByteArray input(const QByteArray &rest) { return "{" + kBase + (rest.isEmpty() ? "" : ", " + rest) + "}"; }
+
+QStringList texts(const QJsonValue &value)
+{
+    QStringList list;
+    for (const QJsonValue &v : value.toArray())
+        list << v.toString();
+    return list;
+}
+
+}  // namespace
+
+class TestPensionCli : public QObject {
+    Q_OBJECT
+private slots:
+    void workedHousehold()
+    {
+        const Run run = calc(input(R"("members": [{"birth": "1960-05-01", "age": "66"},
+                                                  {"birth": "1996-06-01", "age": "30"},
+                                                  {"birth": "2024-06-01", "age": "2", "present": true}],
+                                      "membership": "employee",
+                                      "pension_fields": ["", "120", "300000", "60", "400000", "0.985"])"));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QJsonObject json = run.json();
+        QCOMPARE(json.value("messages").toArray().size(), 0);
+        QCOMPARE(json.value("stopped").toBool(true), false);
+        const QStringList results = texts(json.value("slots"));
+        QCOMPARE(results.size(), 30);
+        QCOMPARE(results.mid(0, 4), (QStringList{"30", "0", "30", "46"}));
+        QCOMPARE(results.mid(12, 3), (QStringList{"47", "64", "65"}));
+        QCOMPARE(results.at(20), QStringLiteral("477800"));
+        QCOMPARE(results.at(21), QStringLiteral("1020000"));
+        QCOMPARE(results.at(26), QStringLiteral("594200"));
+        const QStringList panels = texts(json.value("panels"));
+        QCOMPARE(panels.size(), 43);
+        QCOMPARE(panels.at(21), QStringLiteral("477800"));
+        QCOMPARE(panels.at(32), QStringLiteral("311100"));
+        QCOMPARE(panels.at(42), QStringLiteral("286700"));
+        const QJsonArray schedule = json.value("schedule").toArray();
+        QCOMPARE(schedule.size(), 16);
+        for (const QJsonValue &row : schedule)
+            QCOMPARE(row.toArray().size(), 37 + 5);
+        QCOMPARE(texts(schedule.at(14)).mid(0, 2), (QStringList{"合計", "1497800"}));
+        const QJsonObject chart = json.value("chart").toObject();
+        QCOMPARE(chart.keys(), (QStringList{"axis_max", "labels", "list", "rows", "values"}));
+        QCOMPARE(chart.value("rows").toInt(), 37);
+        QCOMPARE(chart.value("axis_max").toInt(), 200);
+        QCOMPARE(chart.value("values").toArray().at(0).toInt(), 149);
+        QCOMPARE(texts(chart.value("labels")).at(0), QStringLiteral(" 30歳"));
+        QCOMPARE(texts(chart.value("list")).at(17), QStringLiteral("47歳   1,072,000"));
+    }
+
+    void stoppedByACheck()
+    {
+        const Run run = calc(input(R"("members": [{}, {"age": "40"}],
+                                      "pension_fields": ["", "12a", "300000"])"));
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject json = run.json();
+        QCOMPARE(json.value("stopped").toBool(), true);
+        const QJsonArray messages = json.value("messages").toArray();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).toObject(),
+                 (QJsonObject{{"title", "エラー"}, {"text", "数値を入れて下さい"}, {"icon", "warning"}}));
+        // The screen as it opened: nothing calculated, nothing cleared.
+        QCOMPARE(texts(json.value("slots")), QStringList(30, QStringLiteral("0")));
+        QCOMPARE(json.value("schedule").toArray().size(), 0);
+        QCOMPARE(json.value("chart").toObject().value("rows").toInt(), 0);
+    }
+
+    void nothingGivenAsksForThePensionRecord()
+    {
+        const Run run = calc(input(QByteArray()));
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject json = run.json();
+        QCOMPARE(json.value("messages").toArray().at(0).toObject().value("text").toString(),
+                 QStringLiteral("年金関連のデータを入れてください"));
+        QCOMPARE(json.value("messages").toArray().at(0).toObject().value("title").toString(),
+                 QStringLiteral("入力エラー"));
+    }
+
+    void baseFiguresFromTheDatabase()
+    {
+        const Run run = calc(R"({"today": "2026-12-08", "members": [{}, {"age": "40"}, {"age": "10", "present": true}],
+                                 "membership": "national", "pension_fields": ["299"]})");
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject json = run.json();
+        QCOMPARE(texts(json.value("slots")).at(21), QStringLiteral("1020000"));
+        QCOMPARE(texts(json.value("panels")).at(6), QStringLiteral("0.985"));
+    }
+
+    void widowsPensionOfANationalMember()
+    {
+        const Run run = calc(input(R"("members": [{"birth": "1960-05-01"}, {"age": "55"}],
+                                      "membership": "national", "choice": "widows_pension",
+                                      "pension_fields": ["300", "120", "300000", "60", "400000"])"));
+        const QJsonObject json = run.json();
+        const QStringList results = texts(json.value("slots"));
+        QCOMPARE(results.mid(16, 2), (QStringList{"60", "64"}));
+        QCOMPARE(results.at(28), QStringLiteral("371300"));
+        QCOMPARE(results.at(20), QStringLiteral("0"));
+        QCOMPARE(json.value("chart").toObject().value("axis_max").toInt(), 50);
+    }
+
+    void husbandBornBeforeTheEarliestBand()
+    {
+        const Run run = calc(input(R"("members": [{"birth": "1943-04-01"}, {"age": "45"}],
+                                      "pension_fields": ["", "120", "300000", "60", "400000"])"));
+        const QJsonObject json = run.json();
+        QCOMPARE(json.value("stopped").toBool(true), false);
+        QCOMPARE(json.value("messages").toArray(),
+                 (QJsonArray{QJsonObject{{"title", "エラー"}, {"text", "昭和18年4月1日以前は対応していません"}, {"icon", "warning"}}}));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("malformed JSON") << QByteArray(R"({"today": )") << QStringLiteral("JSON");
+        QTest::newRow("not an object") << QByteArray("[1, 2]") << QStringLiteral("object");
+        QTest::newRow("unknown key") << input(R"("wife": 40)") << QStringLiteral("wife");
+        QTest::newRow("unknown member key") << input(R"("members": [{}, {"birthday": "1980-01-01"}])")
+                                            << QStringLiteral("members[1].birthday");
+        QTest::newRow("age as a number") << input(R"("members": [{}, {"age": 40}])") << QStringLiteral("members[1].age");
+        QTest::newRow("impossible date") << input(R"("members": [{"birth": "1980-02-30"}])")
+                                         << QStringLiteral("members[0].birth");
+        QTest::newRow("impossible today") << QByteArray(R"({"today": "2026-13-01"})") << QStringLiteral("today");
+        QTest::newRow("eight members") << input(R"("members": [{}, {}, {}, {}, {}, {}, {}, {}])")
+                                       << QStringLiteral("members");
+        QTest::newRow("membership word") << input(R"("membership": "salaried")") << QStringLiteral("membership");
+        QTest::newRow("choice type") << input(R"("choice": 1)") << QStringLiteral("choice");
+        QTest::newRow("field as a number") << input(R"("pension_fields": ["300", 120])")
+                                           << QStringLiteral("pension_fields[1]");
+        QTest::newRow("seven fields") << input(R"("pension_fields": ["", "", "", "", "", "", ""])")
+                                      << QStringLiteral("pension_fields");
+        QTest::newRow("base data type") << QByteArray(R"({"base_data": {"basic_pension": "792100"}})")
+                                        << QStringLiteral("base_data.basic_pension");
+        QTest::newRow("present as text") << input(R"("members": [{}, {}, {"present": "yes"}])")
+                                         << QStringLiteral("members[2].present");
+    }
+    void badInput()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QString, named);
+        const Run run = calc(input);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        const QString error = QString::fromUtf8(run.err);
+        QCOMPARE(error.count(u'\n'), 1);
+        QVERIFY2(error.contains(named), qPrintable(error));
+    }
+
+    void helpDescribesTheContract()
+    {
+        const Run run = calc(QByteArray(), {QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        const QString help = QString::fromUtf8(run.out);
+        for (const char *word : {"pension", "pension_fields", "membership", "choice", "members", "axis_max"})
+            QVERIFY2(help.contains(QLatin1String(word)), word);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPensionCli)
+#include "tst_pensioncli.moc"

@@ -1,0 +1,257 @@
+#include "engine/pension/pensioncalculation.h"
+
+#include <QTest>
+
+using namespace izoku::engine;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+constexpr BaseData kBase = kBaseData2009;
+
+FrmRavoForm calculable(const QString &wifeAge)
+{
+    FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+    form.household.members[0].birth = QDate(1960, 5, 1);
+    form.household.members[1].age = wifeAge;
+    form.text6 = {QString(), QStringLiteral("120"), QStringLiteral("300000"), QStringLiteral("60"),
+                  QStringLiteral("400000"), QStringLiteral("0.985")};
+    return form;
+}
+
+}  // namespace
+
+class TestPensionForm : public QObject {
+    Q_OBJECT
+private slots:
+    void opening()
+    {
+        const FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+        QCOMPARE(form.membership, Membership::Employee);
+        QCOMPARE(form.choice, SurvivorChoice::EmployeesPension);
+        QCOMPARE(form.text6[Text6::SlideRate], QStringLiteral("0.985"));
+        QVERIFY(form.text6[Text6::NationalPaidMonths].isEmpty());
+        for (const QDate &date : form.dates)
+            QCOMPARE(date, kToday);
+        QCOMPARE(form.num3[Num3::ShortNewRate1], QStringLiteral("7.125"));
+        QCOMPARE(form.num3[Num3::ShortOldRate2], QStringLiteral("5.769"));
+        QCOMPARE(form.num3[Num3::LongOldSlideRate], QStringLiteral("0.985"));
+        QCOMPARE(form.schedule.rows(), 0);
+        // Another year's slide rate shows as the base figures hold it.
+        BaseData other = kBase;
+        other.SlideRate = 0.978;
+        QCOMPARE(OpenFrmRavo(other, kToday).text6[Text6::SlideRate], QStringLiteral("0.978"));
+    }
+
+    void stoppingChecks_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("wifeAge");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("focus");
+        const QString numeric = QStringLiteral("数値を入れて下さい");
+        const QString age = QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。");
+        QTest::newRow("12a") << 1 << QStringLiteral("12a") << QStringLiteral("40") << numeric << QStringLiteral("エラー")
+                             << QStringLiteral("Text6(1)");
+        QTest::newRow("letters in the slide rate") << 5 << QStringLiteral("abc") << QStringLiteral("40") << numeric
+                                                   << QStringLiteral("エラー") << QStringLiteral("Text6(5)");
+        QTest::newRow("blanks only") << 4 << QStringLiteral("  ") << QStringLiteral("40") << numeric
+                                     << QStringLiteral("エラー") << QStringLiteral("Text6(4)");
+        QTest::newRow("not a number before the age") << 0 << QStringLiteral("x") << QStringLiteral("60") << numeric
+                                                     << QStringLiteral("エラー") << QStringLiteral("Text6(0)");
+        QTest::newRow("wife 60") << 0 << QString() << QStringLiteral("60") << age << QStringLiteral("年齢制限") << QString();
+        QTest::newRow("wife 59.5") << 0 << QString() << QStringLiteral("59.5") << age << QStringLiteral("年齢制限")
+                                   << QString();
+    }
+    void stoppingChecks()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, wifeAge);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, focus);
+        FrmRavoForm form = calculable(wifeAge);
+        form.text6[field] = text;
+        form.num4[BenefitSlots::EmployeesPensionAmount] = QStringLiteral("123");
+        const FrmRavoForm before = form;
+        const CalculationOutcome outcome = RunPensionCalculation(form, kBase, kToday);
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.messages.size(), std::size_t(1));
+        QCOMPARE(outcome.messages[0].text, message);
+        QCOMPARE(outcome.messages[0].title, title);
+        QCOMPARE(outcome.messages[0].icon, MessageIcon::Warning);
+        QCOMPARE(outcome.messages[0].focus, focus);
+        QCOMPARE(outcome.messages[0].selectAll, !focus.isEmpty());
+        // Nothing already on screen is cleared.
+        QVERIFY(form == before);
+    }
+
+    void checksComeInOrder()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("62"));
+        form.text6 = {QString(), QStringLiteral("1x"), QString(), QString(), QString(), QStringLiteral("0.985")};
+        auto first = [&] { return RunPensionCalculation(form, kBase, kToday).messages.at(0).text; };
+        QCOMPARE(first(), QStringLiteral("数値を入れて下さい"));
+        form.text6[Text6::MonthsTo2003] = QStringLiteral("0");
+        QCOMPARE(first(), QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"));
+        form.household.members[1].age = QStringLiteral("59");
+        const CalculationOutcome last = RunPensionCalculation(form, kBase, kToday);
+        QCOMPARE(last.messages.at(0).text, QStringLiteral("年金関連のデータを入れてください"));
+        QCOMPARE(last.messages.at(0).title, QStringLiteral("入力エラー"));
+        // A slide rate alone is no pension record.
+        QVERIFY(last.stopped);
+    }
+
+    void trailingBlanksAreANumber()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("45"));
+        form.text6[Text6::MonthsTo2003] = QStringLiteral("120  ");
+        const CalculationOutcome outcome = RunPensionCalculation(form, kBase, kToday);
+        QVERIFY(!outcome.stopped);
+        QCOMPARE(form.num3[Num3::ShortNewMonthsTo2003], QStringLiteral("120  "));
+        QCOMPARE(form.num3[Num3::ShortNewAmount], QStringLiteral("477800"));
+    }
+
+    void emptySlideRateGivesNoEarningsRelatedAmount()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("45"));
+        form.text6[Text6::SlideRate] = QString();
+        RunPensionCalculation(form, kBase, kToday);
+        QCOMPARE(form.num3[Num3::ShortNewAmount], QStringLiteral("0"));
+        QCOMPARE(form.num3[Num3::LongNewAmount], QStringLiteral("0"));
+        QCOMPARE(form.num3[Num3::ShortNewPartA], QStringLiteral("192375"));
+    }
+
+    void clears()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("45"));
+        form.household.members[2].present = true;
+        form.household.members[2].name = QStringLiteral("太郎");
+        RunPensionCalculation(form, kBase, kToday);
+        const FrmRavoForm calculated = form;
+
+        // "AC" leaves the pension record and the results alone.
+        ClearHousehold(form, kToday);
+        QCOMPARE(form.household.members[1].age, QStringLiteral("0"));
+        QVERIFY(form.household.members[2].name.isEmpty() && !form.household.members[2].present);
+        QCOMPARE(form.text6, calculated.text6);
+        QCOMPARE(form.num4, calculated.num4);
+        QVERIFY(form.schedule == calculated.schedule);
+
+        ClearNationalMonths(form);
+        QCOMPARE(form.text6[Text6::NationalPaidMonths], QStringLiteral("0"));
+        ClearEmployeesRecord(form);
+        QCOMPARE(form.text6, (std::array<QString, 6>{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0.985")}));
+
+        form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
+        form.dates[PeriodDate::Reference] = QDate(2020, 1, 1);
+        form.num3[Num3::NationalPensionMonths] = QStringLiteral("12");
+        ClearPeriodDates(form, kToday);
+        QCOMPARE(form.dates[PeriodDate::EmployeesEntry], kToday);
+        QCOMPARE(form.dates[PeriodDate::Reference], QDate(2020, 1, 1));
+        QCOMPARE(form.num3[Num3::NationalPensionMonths], QStringLiteral("0"));
+    }
+
+    void clearResultsSizesForTheWifesAge_data()
+    {
+        QTest::addColumn<QString>("wifeAge");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("59") << QStringLiteral("59") << 13;
+        QTest::newRow("empty") << QString() << 72;
+    }
+    void clearResultsSizesForTheWifesAge()
+    {
+        QFETCH(QString, wifeAge);
+        QFETCH(int, columns);
+        FrmRavoForm form = calculable(QStringLiteral("45"));
+        RunPensionCalculation(form, kBase, kToday);
+        form.household.members[1].age = wifeAge;
+        ClearResults(form);
+        for (const QString &slot : form.num4)
+            QCOMPARE(slot, QStringLiteral("0"));
+        QCOMPARE(form.schedule.columns(), columns);
+        QCOMPARE(form.schedule.cell(ScheduleRow::WifeAge, 0), QStringLiteral("妻年齢"));
+        QVERIFY(form.schedule.cell(ScheduleRow::WifeAge, 1).isEmpty());
+        QVERIFY(form.schedule.cell(ScheduleRow::Total, 1).isEmpty());
+    }
+
+    void monthCalculators()
+    {
+        FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+        form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
+        QCOMPARE(CalculateMonthsTo2003(form), std::nullopt);
+        QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
+
+        form.dates[PeriodDate::EmployeesEntry] = QDate(2003, 4, 1);
+        const auto refused = CalculateMonthsTo2003(form);
+        QVERIFY(refused);
+        QCOMPARE(refused->text, QStringLiteral("入力した日付が誤りです。"));
+        QCOMPARE(refused->title, QStringLiteral("エラー"));
+        QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
+
+        form.dates[PeriodDate::EmployeesEnd] = QDate(2008, 4, 1);
+        CalculateMonthsFrom2003(form);
+        QCOMPARE(form.text6[Text6::MonthsFrom2003], QStringLiteral("60"));
+        form.dates[PeriodDate::EmployeesEnd] = QDate(2001, 4, 1);
+        CalculateMonthsFrom2003(form);
+        QCOMPARE(form.text6[Text6::MonthsFrom2003], QStringLiteral("24"));
+
+        form.dates[PeriodDate::NationalFrom] = QDate(1985, 4, 1);
+        form.dates[PeriodDate::NationalTo] = QDate(1990, 3, 31);
+        CalculateNationalMonths(form);
+        QCOMPARE(form.num3[Num3::NationalPensionMonths], QStringLiteral("59"));
+        QVERIFY(form.text6[Text6::NationalPaidMonths].isEmpty());
+    }
+
+    void chartFeed()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("42"));
+        form.household.members[0].name = QStringLiteral("山田太郎");
+        RunPensionCalculation(form, kBase, kToday);
+        const ChartFeed feed = PensionChartFeed(form);
+        QCOMPARE(feed.name, QStringLiteral("山田太郎"));
+        QCOMPARE(feed.rows(), 25);
+        QCOMPARE(feed.rowLabels.first(), QStringLiteral(" 42歳"));
+        QCOMPARE(feed.rowLabels.last(), QStringLiteral(" 66歳"));
+        // 477,800 + 594,200 from 43 (E < 240, no child) to 64.
+        QCOMPARE(feed.series1.at(0), 47.0);
+        QCOMPARE(feed.series1.at(1), 107.0);
+        QCOMPARE(feed.listLines.at(1), QStringLiteral("43歳   1,072,000"));
+        QCOMPARE(feed.axisMaximum, 200);
+        QCOMPARE(feed.series2, std::vector<double>(25, 0.0));
+        QCOMPARE(feed.fields.size(), 29);
+        QVERIFY(!feed.fields.contains(19));
+        QCOMPARE(feed.fields.value(20), QStringLiteral("477800"));
+        QCOMPARE(feed.periodFields.value(2), QStringLiteral("300000"));
+        QCOMPARE(feed.periodFields.size(), 5);
+    }
+
+    void chartOfAWidowsPensionAlone()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("55"));
+        form.membership = Membership::National;
+        form.text6 = {QStringLiteral("300"), QString(), QString(), QString(), QString(), QStringLiteral("0.985")};
+        RunPensionCalculation(form, kBase, kToday);
+        const ChartFeed feed = PensionChartFeed(form);
+        QCOMPARE(feed.rows(), 12);
+        QCOMPARE(feed.series1.at(5), 37.0);
+        // (3 + 1) × 100 would draw 37 万円 bars against 400.
+        QCOMPARE(feed.axisMaximum, 50);
+    }
+
+    void chartBeforeAnyCalculation()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("40"));
+        const ChartFeed feed = PensionChartFeed(form);
+        QCOMPARE(feed.rows(), 0);
+        QCOMPARE(feed.axisMaximum, 10);
+        QCOMPARE(feed.fields.value(0), QStringLiteral("0"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPensionForm)
+#include "tst_pensionform.moc"
