@@ -1,0 +1,295 @@
+#include "formkeisu.h"
+
+#include "examplepanel.h"
+
+#include "ui/app/clicklabel.h"
+#include "ui/app/focusmap.h"
+#include "ui/app/inputfilters.h"
+#include "ui/app/messageservice.h"
+#include "ui/app/placement.h"
+#include "ui/app/screenprint.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace izoku::ui {
+
+namespace {
+
+using engine::CoefficientExample;
+using engine::CoefficientsForm;
+
+struct TabTexts {
+    QString caption;
+    std::vector<CoefficientExample> examples;
+    QStringList headings;  // one above each example, "" for none
+    QString closeButton;
+};
+
+const std::array<TabTexts, 6> &tabTexts()
+{
+    using E = CoefficientExample;
+    static const std::array<TabTexts, 6> tabs = {{
+        {QStringLiteral("終価係数"), {E::E1, E::E2},
+         {QStringLiteral("※ 【 終 価 係 数 】　現在の額から将来の額を求めるときに使用します。"), QString()},
+         QStringLiteral("Command3")},
+        {QStringLiteral("現価係数"), {E::E3, E::E4},
+         {QStringLiteral("※ 【 現 価 係 数 】  将来の額から運用率を考慮して、現在必要な額を求めるときに使います。"),
+          QString()},
+         QStringLiteral("Command6")},
+        {QStringLiteral("減債基金"), {E::E5},
+         {QStringLiteral(
+             "※ 【 減債基金係数 】  将来目標とする額を貯めるために必要な毎年の積立額を求めるときに使います。")},
+         QStringLiteral("Command15")},
+        {QStringLiteral("年金終価"), {E::E6},
+         {QStringLiteral("※ 【 年金終価係数 】  毎年の積立額から将来の元利合計を求めます。")},
+         QStringLiteral("Command9")},
+        {QStringLiteral("資本回収"), {E::E7, E::E8},
+         {QStringLiteral("※ ① 【 資本回収係数 】  現在の額を運用しながら受け取れる額"),
+          QStringLiteral("② 【 資本回収係数 】  借り入れ額に対する利息を含めた毎年の返済額を求めるときに使用する。")},
+         QStringLiteral("Command12")},
+        {QStringLiteral("年金現価"), {E::E9},
+         {QStringLiteral(
+             "※ 【 年金現価係数 】  希望する年金額を受け取りために必要な、年金原資を求めるときに使用します。")},
+         QStringLiteral("Command14")},
+    }};
+    return tabs;
+}
+
+bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+// A key that types a character (a digit, a letter, Space, Backspace, Esc),
+// not Tab, which moves on, nor a shortcut.
+bool typesCharacter(const QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    return !event->text().isEmpty();
+}
+
+}  // namespace
+
+Formkeisu::Formkeisu(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Formkeisu"));
+    setWindowTitle(QStringLiteral("基本係数"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    // Clicking a tab takes the focus, as the tab control always has, so
+    // showing another tab does not enter (and clear) one of its examples.
+    m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(m_tabs);
+    for (int tab = 0; tab < int(tabTexts().size()); ++tab)
+        m_tabs->addTab(newTab(tab), tabTexts()[tab].caption);
+    m_tabs->setCurrentIndex(0);
+
+    for (int index = 0; index < engine::KeisuNum1::Count; ++index)
+        m_fields[index]->setText(m_form.Num1[index]);
+    wireKeys();
+    m_fields[engine::KeisuNum1::E1Amount]->setFocus();
+}
+
+QWidget *Formkeisu::newTab(int tab)
+{
+    const TabTexts &texts = tabTexts()[tab];
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("Tab%1").arg(tab));
+    auto *column = new QVBoxLayout(page);
+    for (size_t i = 0; i < texts.examples.size(); ++i) {
+        if (!texts.headings[int(i)].isEmpty()) {
+            auto *heading = new QLabel(texts.headings[int(i)], page);
+            heading->setObjectName(QStringLiteral("Heading%1_%2").arg(tab).arg(i));
+            column->addWidget(heading);
+        }
+        const CoefficientExample example = texts.examples[i];
+        auto *panel = new ExamplePanel(example, page);
+        m_panels[static_cast<size_t>(example)] = panel;
+        for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
+            if (engine::ExampleOf(index) == example)
+                m_fields[index] = panel->field(index);
+        }
+        connect(panel->calculateButton(), &QPushButton::clicked, this, [this, example] { calculate(example); });
+        connect(panel->clearLabel(), &ClickLabel::clicked, this, [this, example] { clearEntry(example); });
+        column->addWidget(panel);
+    }
+    column->addStretch();
+
+    auto *bottom = new QHBoxLayout;
+    ClickLabel *printer = ClickLabel::printerPicture(page);
+    printer->setObjectName(QStringLiteral("Picture1(%1)").arg(tab));
+    connect(printer, &ClickLabel::clicked, this,
+            [this, printer] { ScreenPrint(this, PageOrientation::PrinterDefault, printer); });
+    bottom->addWidget(printer);
+    bottom->addStretch();
+    auto *close = new QPushButton(QStringLiteral("閉じる"), page);
+    close->setObjectName(texts.closeButton);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    m_closeButtons[tab] = close;
+    bottom->addWidget(close);
+    column->addLayout(bottom);
+    return page;
+}
+
+void Formkeisu::wireKeys()
+{
+    auto *focusMap = new FocusMap(this);
+    auto *numeric = new NumericKeyFilter(this);
+    auto *selectAll = new SelectAllOnFocus(this);
+    // Up and Down walk the inputs of a tab's examples; tab 0 walks both of
+    // its examples as one column.
+    std::vector<std::vector<int>> arrowChains;
+    for (const ExamplePanel *panel : m_panels) {
+        const std::vector<int> &inputs = engine::FieldsOf(panel->example()).inputs;
+        if (panel->example() == CoefficientExample::E2)
+            arrowChains.back().insert(arrowChains.back().end(), inputs.begin(), inputs.end());
+        else
+            arrowChains.push_back(inputs);
+        for (size_t i = 0; i < inputs.size(); ++i) {
+            QLineEdit *field = m_fields[inputs[i]];
+            QWidget *next = i + 1 < inputs.size() ? static_cast<QWidget *>(m_fields[inputs[i + 1]])
+                                                  : panel->calculateButton();
+            focusMap->add(field, FocusKey::Enter, next);
+            numeric->attach(field);
+            selectAll->attach(field);
+        }
+        panel->calculateButton()->installEventFilter(this);
+    }
+    for (const std::vector<int> &chain : arrowChains) {
+        for (size_t i = 0; i + 1 < chain.size(); ++i) {
+            focusMap->add(m_fields[chain[i]], FocusKey::Down, m_fields[chain[i + 1]]);
+            focusMap->add(m_fields[chain[i + 1]], FocusKey::Up, m_fields[chain[i]]);
+        }
+    }
+    // Installed last, so it runs first: an amount shows its plain figure
+    // before the whole text is selected.
+    for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
+        if (engine::IsInput(index))
+            m_fields[index]->installEventFilter(this);
+    }
+    for (QPushButton *close : m_closeButtons)
+        close->installEventFilter(this);
+}
+
+bool Formkeisu::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // Another window or a message box coming up is not the agent
+        // entering or leaving a field.
+        const auto field = std::find(m_fields.begin(), m_fields.end(), watched);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && field != m_fields.end())
+            fieldFocus(int(field - m_fields.begin()), type == QEvent::FocusIn);
+        return false;
+    }
+    if (type != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    for (ExamplePanel *panel : m_panels) {
+        if (watched == panel->calculateButton())
+            return buttonKey(panel, key);
+    }
+    if (isEnter(key) && std::find(m_closeButtons.begin(), m_closeButtons.end(), watched) != m_closeButtons.end()) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+void Formkeisu::fieldFocus(int index, bool entering)
+{
+    pullTexts();
+    if (entering) {
+        const auto entry = index == m_returningTo ? CoefficientsForm::Entry::ReturnAfterCalculation
+                                                  : CoefficientsForm::Entry::ByUser;
+        m_form.EnterField(index, entry);
+    } else {
+        m_form.LeaveField(index);
+    }
+    pushTexts();
+}
+
+bool Formkeisu::buttonKey(ExamplePanel *panel, const QKeyEvent *event)
+{
+    const CoefficientExample example = panel->example();
+    const std::optional<int> back = CoefficientsForm::FocusAfterEnter(example);
+    if (isEnter(event)) {
+        // After a message its field keeps the focus; otherwise E1 to E3 go
+        // back to their first input, ready for the next figure.
+        if (calculate(example) && back) {
+            m_returningTo = *back;
+            MoveFocusTo(m_fields[*back]);
+            m_returningTo = -1;
+        }
+        return true;
+    }
+    if (!back && typesCharacter(event)) {
+        calculate(example);
+        return true;
+    }
+    return false;
+}
+
+bool Formkeisu::calculate(CoefficientExample example)
+{
+    pullTexts();
+    const std::optional<engine::Message> message = m_form.Calculate(example);
+    pushTexts();
+    if (!message)
+        return true;
+    const std::optional<int> focus = engine::Num1Index(message->focus);
+    ShowMessage(this, *message, focus ? m_fields[*focus] : nullptr);
+    return false;
+}
+
+void Formkeisu::clearEntry(CoefficientExample example)
+{
+    pullTexts();
+    const int first = m_form.ClearEntry(example);
+    pushTexts();
+    QLineEdit *field = m_fields[first];
+    MoveFocusTo(field);
+    if (field->hasFocus())
+        SelectAllOnFocus::selectAll(field);
+}
+
+void Formkeisu::pullTexts()
+{
+    for (int index = 0; index < engine::KeisuNum1::Count; ++index)
+        m_form.Num1[index] = m_fields[index]->text();
+}
+
+void Formkeisu::pushTexts()
+{
+    for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
+        if (m_fields[index]->text() != m_form.Num1[index])
+            m_fields[index]->setText(m_form.Num1[index]);
+    }
+}
+
+void Formkeisu::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    PlaceCentred(this, 4.0);
+}
+
+}  // namespace izoku::ui

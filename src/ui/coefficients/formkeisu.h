@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/coefficients/coefficientsform.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace izoku::ui {
+
+class ClickLabel;
+class ExamplePanel;
+
+// 基本係数: the calculator of the six compound-interest coefficients, one
+// tab per coefficient with its worked examples.  The window only moves
+// texts between its fields and the form and shows the form's messages.
+class Formkeisu final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Formkeisu(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *newTab(int tab);
+    void wireKeys();
+    void fieldFocus(int index, bool entering);
+    bool buttonKey(ExamplePanel *panel, const QKeyEvent *event);
+    bool calculate(engine::CoefficientExample example);
+    void clearEntry(engine::CoefficientExample example);
+
+    void pullTexts();
+    void pushTexts();
+
+    engine::CoefficientsForm m_form;
+    QTabWidget *m_tabs = nullptr;
+    std::array<ExamplePanel *, engine::kCoefficientExampleCount> m_panels{};
+    std::array<QLineEdit *, engine::KeisuNum1::Count> m_fields{};
+    std::array<QPushButton *, 6> m_closeButtons{};
+    int m_returningTo = -1;
+    bool m_placed = false;
+};
+
+}  // namespace izoku::ui
