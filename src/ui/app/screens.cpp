@@ -4,6 +4,7 @@
 #include "windowregistry.h"
 
 #include "ui/reference/formgengou.h"
+#include "ui/coefficients/formkeisu.h"
 #include "ui/reference/frmabout.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ namespace izoku::ui {
 void RegisterScreens(WindowRegistry &registry)
 {
     registry.add(screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+    registry.add(screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
 }
 
