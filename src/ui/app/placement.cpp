@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -14,7 +15,37 @@ QRect screenArea(const QWidget *window)
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// Waits for the first show of its window, places it and goes away.
+class FirstShowPlacer final : public QObject {
+public:
+    FirstShowPlacer(QWidget *window, std::function<void(QWidget *)> place)
+        : QObject(window)
+        , m_place(std::move(place))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            m_place(static_cast<QWidget *>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QWidget *)> m_place;
+};
+
 }  // namespace
+
+void PlaceWhenFirstShown(QWidget *window, std::function<void(QWidget *)> place)
+{
+    new FirstShowPlacer(window, std::move(place));
+}
 
 void PlaceCentred(QWidget *window, double divisor)
 {

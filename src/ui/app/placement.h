@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace izoku::ui {
@@ -14,5 +16,9 @@ void PlaceRight(QWidget *window, double divisor);
 
 // Centred horizontally, top a fixed number of pixels below the screen's top.
 void PlaceCentredAt(QWidget *window, int top);
+
+// Places a window the first time it is shown, once it has its real size;
+// later showings keep wherever the agent moved it.
+void PlaceWhenFirstShown(QWidget *window, std::function<void(QWidget *)> place);
 
 }  // namespace izoku::ui

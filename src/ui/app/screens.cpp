@@ -3,6 +3,7 @@
 #include "formmenu.h"
 #include "windowregistry.h"
 
+#include "ui/pension/frmravo.h"
 #include "ui/reference/formgengou.h"
 #include "ui/coefficients/formkeisu.h"
 #include "ui/reference/frmabout.h"
@@ -14,6 +15,9 @@ namespace izoku::ui {
 
 void RegisterScreens(WindowRegistry &registry)
 {
+    // The two calculation screens hide when closed, so the household and the
+    // results are still there when the agent comes back to them.
+    registry.add(screen::Pension, [&registry] { return new FrmRavo(registry, SystemClock); }, OnClose::Hide);
     registry.add(screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
     registry.add(screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);

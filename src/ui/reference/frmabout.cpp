@@ -44,15 +44,7 @@ FrmAbout::FrmAbout(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(ok, 0, Qt::AlignRight);
     setFixedWidth(420);
-}
-
-void FrmAbout::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    PlaceCentred(this, 3.0);
+    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 3.0); });
 }
 
 }  // namespace izoku::ui

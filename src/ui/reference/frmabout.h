@@ -9,12 +9,6 @@ class FrmAbout final : public QWidget {
     Q_OBJECT
 public:
     explicit FrmAbout(QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    bool m_placed = false;
 };
 
 }  // namespace izoku::ui

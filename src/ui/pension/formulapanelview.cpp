@@ -1,0 +1,72 @@
+#include "formulapanelview.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace izoku::ui {
+
+namespace {
+
+QLabel *valueLabel(QWidget *parent, int slot)
+{
+    auto *label = new QLabel(QStringLiteral("0"), parent);
+    label->setObjectName(QStringLiteral("Num3(%1)").arg(slot));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(64);
+    return label;
+}
+
+}  // namespace
+
+FormulaPanelView::FormulaPanelView(const QString &title, const Slots &numbers, bool oldFormula, QWidget *parent)
+    : QGroupBox(title, parent)
+    , m_slots(numbers)
+{
+    for (int i = 0; i < 11; ++i)
+        m_labels[i] = numbers[i] >= 0 ? valueLabel(this, numbers[i]) : nullptr;
+
+    auto *grid = new QGridLayout(this);
+    auto text = [this](const QString &t) { return new QLabel(t, this); };
+    const QStringList heads = {QStringLiteral("平均標準報酬(月)額"), QString(), QStringLiteral("乗率(‰)"), QString(),
+                               QStringLiteral("月数"), QString(), QString(), QString()};
+    for (int c = 0; c < heads.size(); ++c)
+        grid->addWidget(text(heads[c]), 0, c);
+
+    // ① up to March 2003, ② from April 2003.
+    for (int part = 0; part < 2; ++part) {
+        const int r = part + 1;
+        grid->addWidget(m_labels[part * 3], r, 0);
+        grid->addWidget(text(QStringLiteral("×")), r, 1);
+        grid->addWidget(m_labels[part * 3 + 1], r, 2);
+        grid->addWidget(text(QStringLiteral("/1000 ×")), r, 3);
+        grid->addWidget(m_labels[part * 3 + 2], r, 4);
+        grid->addWidget(text(QStringLiteral("× 3/4 =")), r, 5);
+        grid->addWidget(m_labels[8 + part], r, 6);
+        grid->addWidget(text(part == 0 ? QStringLiteral("…①") : QStringLiteral("…②")), r, 7);
+    }
+
+    // (① + ②) × [1.031 ×] slide [× 300 ÷ capped months] = amount
+    int c = 0;
+    grid->addWidget(text(oldFormula ? QStringLiteral("(①+②) × 1.031 ×") : QStringLiteral("(①+②) ×")), 3, c++);
+    grid->addWidget(m_labels[6], 3, c++);
+    if (m_labels[7]) {
+        grid->addWidget(text(QStringLiteral("× 300 ÷")), 3, c++);
+        grid->addWidget(m_labels[7], 3, c++);
+    }
+    grid->addWidget(text(QStringLiteral("=")), 3, c++);
+    grid->addWidget(m_labels[10], 3, c++);
+    grid->addWidget(text(QStringLiteral("円")), 3, c);
+}
+
+QLabel *FormulaPanelView::label(int slot) const
+{
+    for (int i = 0; i < 11; ++i) {
+        if (m_slots[i] == slot)
+            return m_labels[i];
+    }
+    return nullptr;
+}
+
+}  // namespace izoku::ui

@@ -1,0 +1,401 @@
+#include "ui/pension/frmravo.h"
+
+#include "engine/pension/pensioncalculation.h"
+#include "store/database.h"
+#include "testkit.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace izoku;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+QDateTime fixedClock() { return QDateTime(kToday, QTime(10, 0)); }
+
+}  // namespace
+
+class TestFrmRavo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Seams> m_seams;
+    std::unique_ptr<ui::WindowRegistry> m_registry;
+    std::unique_ptr<ui::FrmRavo> m_window;
+
+    template <typename T>
+    T *child(const QString &name) const
+    {
+        T *widget = m_window->findChild<T *>(name);
+        if (!widget)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit *edit(const QString &name) const { return child<QLineEdit>(name); }
+    QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
+    void click(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    QString slot(int i) const { return child<QLabel>(QStringLiteral("Num4(%1)").arg(i))->text(); }
+
+    // The agent's household of the worked example: wife 30 with a child of 2,
+    // husband an employees' pension member with 120 + 60 months.
+    void typeWorkedExample()
+    {
+        edit(QStringLiteral("Text5(1)"))->setText(QStringLiteral("30"));
+        date(QStringLiteral("DTPicker1(0)"))->setDate(QDate(1960, 5, 1));
+        date(QStringLiteral("DTPicker1(1)"))->setDate(QDate(1996, 6, 1));
+        date(QStringLiteral("DTPicker1(2)"))->setDate(QDate(2024, 6, 1));
+        edit(QStringLiteral("Text5(2)"))->setText(QStringLiteral("2"));
+        child<QCheckBox>(QStringLiteral("Check2(2)"))->setChecked(true);
+        const QStringList pension = {"0", "120", "300000", "60", "400000", "0.985"};
+        for (int i = 0; i < pension.size(); ++i)
+            edit(QStringLiteral("Text6(%1)").arg(i))->setText(pension[i]);
+    }
+
+private slots:
+    void init()
+    {
+        m_seams = std::make_unique<test::Seams>();
+        store::ProcessBaseData() = engine::kBaseData2009;
+        store::ProcessBaseData().SlideRate = 0.981;
+        m_registry = std::make_unique<ui::WindowRegistry>();
+        ui::RegisterScreens(*m_registry);
+        m_window = std::make_unique<ui::FrmRavo>(*m_registry, fixedClock);
+        QVERIFY(test::ShowAndActivate(m_window.get()));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_registry.reset();
+        m_seams.reset();
+    }
+
+    void opensReadyForANewHousehold()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("遺族年金"));
+        const auto *tabs = child<QTabWidget>(QStringLiteral("SSTab1"));
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("遺族年金計算シート"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("遺族基礎年金"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("遺族厚生年金"));
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(date(QStringLiteral("DTPicker1(%1)").arg(i))->date(), kToday);
+            QCOMPARE(edit(QStringLiteral("Text5(%1)").arg(i))->text(), QString());
+        }
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(date(QStringLiteral("DTPicker2(%1)").arg(i))->date(), kToday);
+        QCOMPARE(edit(QStringLiteral("Text3(0)"))->text(), QStringLiteral("夫"));
+        QCOMPARE(edit(QStringLiteral("Text3(6)"))->text(), QStringLiteral("子5"));
+        QCOMPARE(edit(QStringLiteral("Text6(5)"))->text(), QStringLiteral("0.981"));
+        QVERIFY(child<QRadioButton>(QStringLiteral("Option1(1)"))->isChecked());
+        QVERIFY(child<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+        QVERIFY(!child<QWidget>(QStringLiteral("ChoicePanel"))->isVisible());
+        QCOMPARE(m_window->visibleFormulaPanel(), 0);
+        QCOMPARE(child<QGroupBox>(QStringLiteral("FormulaPanel(0)"))->title(),
+                 QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"));
+        QVERIFY(!child<QTableWidget>(QStringLiteral("MSFlexGrid1"))->isVisible());
+    }
+
+    void enterWalksTheHouseholdLine()
+    {
+        QLineEdit *role = edit(QStringLiteral("Text3(0)"));
+        role->setFocus();
+        QTest::keyClick(role, Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text4(0)")));
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(test::Focused(), date(QStringLiteral("DTPicker1(0)")));
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text5(0)")));
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text3(1)")));
+        // The last age has nowhere to go: Enter stays and types nothing.
+        edit(QStringLiteral("Text5(6)"))->setFocus();
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text5(6)")));
+    }
+
+    void arrowsAndCtrlMoveAcrossTheBlock_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("name down") << "Text4(2)" << int(Qt::Key_Down) << "Text4(3)";
+        QTest::newRow("name up") << "Text4(2)" << int(Qt::Key_Up) << "Text4(1)";
+        QTest::newRow("name ctrl") << "Text4(2)" << int(Qt::Key_Control) << "Text3(2)";
+        QTest::newRow("name right") << "Text4(2)" << int(Qt::Key_Right) << "DTPicker1(2)";
+        QTest::newRow("husband's name left") << "Text4(0)" << int(Qt::Key_Left) << "Text3(0)";
+        QTest::newRow("other name left stays") << "Text4(3)" << int(Qt::Key_Left) << "Text4(3)";
+        QTest::newRow("birth down") << "DTPicker1(1)" << int(Qt::Key_Down) << "DTPicker1(2)";
+        QTest::newRow("birth ctrl") << "DTPicker1(1)" << int(Qt::Key_Control) << "Text4(1)";
+        QTest::newRow("age left") << "Text5(3)" << int(Qt::Key_Left) << "DTPicker1(3)";
+        QTest::newRow("age up") << "Text5(3)" << int(Qt::Key_Up) << "Text5(2)";
+        QTest::newRow("role up at the top stays") << "Text3(0)" << int(Qt::Key_Up) << "Text3(0)";
+        QTest::newRow("role down at the bottom stays") << "Text3(6)" << int(Qt::Key_Down) << "Text3(6)";
+        QTest::newRow("pension enter") << "Text6(0)" << int(Qt::Key_Return) << "Text6(1)";
+        QTest::newRow("pension down") << "Text6(2)" << int(Qt::Key_Down) << "Text6(3)";
+        QTest::newRow("pension 3 enter") << "Text6(3)" << int(Qt::Key_Return) << "Text6(4)";
+        QTest::newRow("pension 4 up") << "Text6(4)" << int(Qt::Key_Up) << "Text6(3)";
+        QTest::newRow("pension 0 up stays") << "Text6(0)" << int(Qt::Key_Up) << "Text6(0)";
+    }
+    void arrowsAndCtrlMoveAcrossTheBlock()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, to);
+        QWidget *start = child<QWidget>(from);
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key(key));
+        QCOMPARE(test::Focused()->objectName(), to);
+    }
+
+    void birthDateArrowsKeepTheDate()
+    {
+        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        birth->setDate(QDate(1996, 6, 1));
+        birth->setFocus();
+        QTest::keyClick(birth, Qt::Key_Down);
+        QCOMPARE(birth->date(), QDate(1996, 6, 1));
+    }
+
+    void onlyTheMonthFieldsAreFiltered()
+    {
+        for (int i = 0; i < 6; ++i) {
+            QLineEdit *field = edit(QStringLiteral("Text6(%1)").arg(i));
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("1a2"));
+            QCOMPARE(field->text(), i <= 3 ? QStringLiteral("12") : QStringLiteral("1a2"));
+        }
+    }
+
+    void leavingABirthDateFillsTheAge()
+    {
+        QDateEdit *child1 = date(QStringLiteral("DTPicker1(2)"));
+        child1->setFocus();
+        child1->setDate(QDate(2020, 12, 9));
+        edit(QStringLiteral("Text4(0)"))->setFocus();
+        QCOMPARE(edit(QStringLiteral("Text5(2)"))->text(), QStringLiteral("6"));
+        QVERIFY(child<QCheckBox>(QStringLiteral("Check2(2)"))->isChecked());
+
+        // A birth date on the reference date changes nothing.
+        QDateEdit *child2 = date(QStringLiteral("DTPicker1(3)"));
+        child2->setFocus();
+        child2->setDate(kToday);
+        edit(QStringLiteral("Text4(0)"))->setFocus();
+        QCOMPARE(edit(QStringLiteral("Text5(3)"))->text(), QString());
+        QVERIFY(!child<QCheckBox>(QStringLiteral("Check2(3)"))->isChecked());
+    }
+
+    void membershipShowsTheWidowsChoice()
+    {
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1(0)")), Qt::LeftButton);
+        QVERIFY(child<QWidget>(QStringLiteral("ChoicePanel"))->isVisible());
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1(1)")), Qt::LeftButton);
+        QVERIFY(!child<QWidget>(QStringLiteral("ChoicePanel"))->isVisible());
+    }
+
+    void calculationShowsTheEnginesFigures()
+    {
+        typeWorkedExample();
+        click(QStringLiteral("cmdCalculate"));
+        QVERIFY(m_seams->messages->shown.isEmpty());
+        // The short requirement after the 2004 reform, paid for life.
+        QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionAmount), QStringLiteral("477800"));
+        QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionFirstAge), QStringLiteral("30"));
+        QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionLastAge), QStringLiteral("0"));
+        QCOMPARE(slot(engine::BenefitSlots::BasicPensionAmount), QStringLiteral("1020000"));
+        QCOMPARE(child<QLabel>(QStringLiteral("Num3(21)"))->text(), QStringLiteral("477800"));
+
+        // The screen shows exactly what the engine computes for the same form.
+        engine::FrmRavoForm form = m_window->form();
+        engine::RunPensionCalculation(form, store::ProcessBaseData(), kToday);
+        for (int i = 0; i < engine::BenefitSlots::Count; ++i)
+            QCOMPARE(slot(i), form.num4[i]);
+        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
+        QCOMPARE(grid->rowCount(), 16);
+        QCOMPARE(grid->columnCount(), form.schedule.columns());
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            for (int c = 0; c < grid->columnCount(); ++c)
+                QCOMPARE(grid->item(r, c)->text(), form.schedule.cell(r, c));
+        }
+        QCOMPARE(grid->item(14, 0)->text(), QStringLiteral("合計"));
+
+        click(QStringLiteral("cmdShowSheet"));
+        QVERIFY(grid->isVisible());
+        click(QStringLiteral("cmdHideSheet"));
+        QVERIFY(!grid->isVisible());
+    }
+
+    void checksStopWithTheirMessage_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("not a number") << "Text6(4)" << "12a" << "数値を入れて下さい" << "エラー" << "Text6(4)";
+        QTest::newRow("wife too old") << "Text5(1)" << "60" << "妻の年齢が60歳未満の場合のみ対応しています。"
+                                      << "年齢制限" << "";
+        QTest::newRow("no pension data") << "Text6(1)" << "0" << "年金関連のデータを入れてください" << "入力エラー" << "";
+    }
+    void checksStopWithTheirMessage()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, focus);
+        typeWorkedExample();
+        click(QStringLiteral("cmdCalculate"));
+        const QString before = slot(engine::BenefitSlots::EmployeesPensionAmount);
+        if (field == QStringLiteral("Text6(1)")) {
+            for (int i = 0; i <= 4; ++i)
+                edit(QStringLiteral("Text6(%1)").arg(i))->setText(QStringLiteral("0"));
+        } else {
+            edit(field)->setText(value);
+        }
+        click(QStringLiteral("cmdCalculate"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        const engine::Message &m = m_seams->messages->shown.first().message;
+        QCOMPARE(m.text, text);
+        QCOMPARE(m.title, title);
+        QCOMPARE(m.icon, engine::MessageIcon::Warning);
+        // Nothing on screen is cleared by a refused calculation.
+        QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionAmount), before);
+        if (!focus.isEmpty()) {
+            QCOMPARE(test::Focused(), edit(focus));
+            QCOMPARE(edit(focus)->selectedText(), value);
+        }
+    }
+
+    void clearingTheHouseholdKeepsTheRecordAndResults()
+    {
+        typeWorkedExample();
+        edit(QStringLiteral("Text4(0)"))->setText(QStringLiteral("山田太郎"));
+        click(QStringLiteral("cmdCalculate"));
+        click(QStringLiteral("cmdAC"));
+        QCOMPARE(edit(QStringLiteral("Text4(0)"))->text(), QString());
+        QCOMPARE(edit(QStringLiteral("Text5(1)"))->text(), QStringLiteral("0"));
+        QVERIFY(!child<QCheckBox>(QStringLiteral("Check2(2)"))->isChecked());
+        QCOMPARE(date(QStringLiteral("DTPicker1(0)"))->date(), kToday);
+        QCOMPARE(edit(QStringLiteral("Text6(2)"))->text(), QStringLiteral("300000"));
+        QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionAmount), QStringLiteral("477800"));
+    }
+
+    void pensionClearsTouchOnlyTheirFields()
+    {
+        typeWorkedExample();
+        edit(QStringLiteral("Text6(0)"))->setText(QStringLiteral("100"));
+        click(QStringLiteral("CommandCE1"));
+        QCOMPARE(edit(QStringLiteral("Text6(0)"))->text(), QStringLiteral("0"));
+        QCOMPARE(edit(QStringLiteral("Text6(1)"))->text(), QStringLiteral("120"));
+        click(QStringLiteral("CommandCE2"));
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(edit(QStringLiteral("Text6(%1)").arg(i))->text(), QStringLiteral("0"));
+        QCOMPARE(edit(QStringLiteral("Text6(5)"))->text(), QStringLiteral("0.985"));
+    }
+
+    void monthCalculatorsFillTheirFields()
+    {
+        date(QStringLiteral("DTPicker2(1)"))->setDate(QDate(1990, 4, 1));
+        click(QStringLiteral("Command9"));
+        QCOMPARE(edit(QStringLiteral("Text6(1)"))->text(), QStringLiteral("155"));
+        date(QStringLiteral("DTPicker2(2)"))->setDate(QDate(2008, 4, 1));
+        click(QStringLiteral("Command10"));
+        QCOMPARE(edit(QStringLiteral("Text6(3)"))->text(), QStringLiteral("60"));
+        date(QStringLiteral("DTPicker2(1)"))->setDate(QDate(2003, 4, 1));
+        click(QStringLiteral("Command9"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown.first().message.text, QStringLiteral("入力した日付が誤りです。"));
+        QCOMPARE(edit(QStringLiteral("Text6(1)"))->text(), QStringLiteral("155"));
+        click(QStringLiteral("CommandCEOther"));
+        QCOMPARE(date(QStringLiteral("DTPicker2(1)"))->date(), kToday);
+    }
+
+    void clearingResultsWithNoWifeAgeSizesForAgeZero()
+    {
+        typeWorkedExample();
+        click(QStringLiteral("cmdCalculate"));
+        edit(QStringLiteral("Text5(1)"))->clear();
+        click(QStringLiteral("cmdClearResults"));
+        for (int i = 0; i < engine::BenefitSlots::Count; ++i)
+            QCOMPARE(slot(i), QStringLiteral("0"));
+        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
+        QCOMPARE(grid->columnCount(), 67 + 5);
+        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("妻年齢"));
+        QCOMPARE(grid->item(1, 1)->text(), QString());
+    }
+
+    void formulaPanelButtonsShowOnePanel()
+    {
+        for (int i : {2, 1, 3, 0}) {
+            click(QStringLiteral("cmdPanel(%1)").arg(i));
+            QCOMPARE(m_window->visibleFormulaPanel(), i);
+            for (int j = 0; j < 4; ++j)
+                QCOMPARE(child<QWidget>(QStringLiteral("FormulaPanel(%1)").arg(j))->isVisible(), i == j);
+        }
+    }
+
+    void referenceTabsStartAtTheirFirstPanel()
+    {
+        auto *tabs = child<QTabWidget>(QStringLiteral("SSTab1"));
+        tabs->setCurrentIndex(1);
+        click(QStringLiteral("BasicButton2"));
+        QVERIFY(child<QWidget>(QStringLiteral("BasicPanel2"))->isVisible());
+        tabs->setCurrentIndex(0);
+        tabs->setCurrentIndex(1);
+        QVERIFY(child<QWidget>(QStringLiteral("BasicPanel0"))->isVisible());
+        tabs->setCurrentIndex(2);
+        click(QStringLiteral("EmployeesButton2"));
+        // The table of the transitional addition comes from the rule itself.
+        const auto *panel = child<QWidget>(QStringLiteral("EmployeesPanel2"));
+        QVERIFY(panel->isVisible());
+    }
+
+    void printAskedAndAnsweredNo()
+    {
+        QTest::mouseClick(child<QLabel>(QStringLiteral("Picture1")), Qt::LeftButton);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QVERIFY(m_seams->printer->jobs.isEmpty());
+        m_seams->messages->answers = {ui::Answer::Yes};
+        QTest::mouseClick(child<QLabel>(QStringLiteral("Picture1")), Qt::LeftButton);
+        QCOMPARE(m_seams->printer->jobs.size(), 1);
+        QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::Landscape);
+    }
+
+    void closingHidesAndKeepsEverything()
+    {
+        ui::WindowRegistry &registry = *m_registry;
+        auto *window = qobject_cast<ui::FrmRavo *>(registry.show(ui::screen::Pension));
+        QVERIFY(window);
+        window->findChild<QLineEdit *>(QStringLiteral("Text4(0)"))->setText(QStringLiteral("山田太郎"));
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(registry.show(ui::screen::Pension), window);
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("Text4(0)"))->text(), QStringLiteral("山田太郎"));
+        registry.destroyAll();
+    }
+
+    void eraTableOpensOnce()
+    {
+        click(QStringLiteral("cmdEra"));
+        click(QStringLiteral("cmdEra"));
+        QWidget *era = m_registry->existing(ui::screen::EraTable);
+        QVERIFY(era && era->isVisible());
+        QCOMPARE(QApplication::topLevelWidgets().count(era), 1);
+        m_registry->destroyAll();
+    }
+};
+
+QTEST_MAIN(TestFrmRavo)
+#include "tst_frmravo.moc"
