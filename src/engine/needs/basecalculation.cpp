@@ -49,12 +49,11 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         form.num1(slot) = QStringLiteral("0");
 
     PrepareSheet(form);
-    outcome.messages = DetermineBenefits(form, baseData, widowsPension, today);
-    if (!PlacePensions(form) || !ProjectHousehold(form)) {
+    if (!DetermineBenefits(form, baseData, widowsPension, today, outcome.messages) || !PlacePensions(form)
+        || !ProjectHousehold(form)) {
         form.sheet.clear();
         outcome.messages.push_back(AmountTooLargeMessage());
         outcome.stopped = true;
-        outcome.amountTooLarge = true;
         return outcome;
     }
     form.num4[HokenNum4::RangeFrom] = form.num1(HokenNum1::WifeAge);

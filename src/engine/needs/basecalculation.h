@@ -13,7 +13,6 @@ struct FrmhokenForm;
 struct CalculationOutcome {
     Messages messages;
     bool stopped = false;
-    bool amountTooLarge = false;
 };
 
 // "基礎計算(2度押し)": checks the pension record and the wife's age, looks up

@@ -3,6 +3,7 @@
 #include "engine/dates/ages.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/projection.h"
+#include "engine/pension/formulapanelslots.h"
 #include "engine/pension/survivorsbasicpension.h"
 #include "engine/pension/widowbenefits.h"
 #include "engine/text/numbertext.h"
@@ -89,19 +90,22 @@ void placeDeathLumpSum(FrmhokenForm &form)
     }
 }
 
-std::optional<Message> computePanels(FrmhokenForm &form)
+// The panels copy the pension record as the survivors' pension screen's
+// six fields hold it: slots 7..12 of this screen in the same order.
+bool computePanels(FrmhokenForm &form, Messages &messages)
 {
-    const PanelRecordTexts record{form.num1(HokenNum1::AverageMonthlyRemuneration), form.num1(HokenNum1::EmployeeMonthsTo2003),
-                                  form.num1(HokenNum1::AverageRemuneration), form.num1(HokenNum1::EmployeeMonthsFrom2003),
-                                  form.num1(HokenNum1::SlideRate)};
-    auto message = SetPanelInputs(form.num3, record, form.birthDate(HouseholdIndex::Husband));
-    ComputePanels(form.num3);
-    return message;
+    std::array<QString, Text6::Count> record;
+    for (int field = 0; field < Text6::Count; ++field)
+        record[static_cast<size_t>(field)] = form.num1(HokenNum1::NationalMonths + field);
+    if (!SetPanelInputs(form.num3, record, form.birthDate(HouseholdIndex::Husband), messages))
+        return false;
+    ComputePanelSlots(form.num3);
+    return true;
 }
 
 double panelAmount(const FrmhokenForm &form, FormulaPanel panel)
 {
-    return LeadingNumber(form.num3[static_cast<size_t>(AmountSlot(panel))]);
+    return LeadingNumber(form.num3[PanelSlots(panel).amount]);
 }
 
 // The wife's age on the day the last child that counts today stops
@@ -141,9 +145,8 @@ void placeTransitionalAddition(FrmhokenForm &form)
     set(form, HokenNum1::TransitionalAmount, TransitionalWidowsAddition(form.birthDate(HouseholdIndex::Wife)));
 }
 
-Messages determineForSelfEmployed(FrmhokenForm &form, double widowsPension)
+bool determineForSelfEmployed(FrmhokenForm &form, double widowsPension, Messages &messages)
 {
-    Messages messages;
     const double nationalMonths = form.num1Value(HokenNum1::NationalMonths);
     if (nationalMonths >= kWidowsPensionMonths) {
         set(form, HokenNum1::WidowsPensionAmount, widowsPension);
@@ -160,14 +163,14 @@ Messages determineForSelfEmployed(FrmhokenForm &form, double widowsPension)
     const double employeesMonths = form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
     if (!(employeesMonths > 0 && nationalMonths + employeesMonths >= 300)) {
         setZero(form, {HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo, HokenNum1::EmployeesPensionAmount});
-        return messages;
+        return true;
     }
     // Long requirement with employees' months: she cannot have both the
     // widow's pension and a survivors' employees' pension.
-    if (auto message = computePanels(form))
-        messages.push_back(*message);
+    if (!computePanels(form, messages))
+        return false;
     if (form.num1Value(HokenNum1::WidowsPensionAmount) == 0.0)
-        return messages;
+        return true;
     if (form.choice == SurvivorChoice::WidowsPension) {
         setZero(form, {HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionAmount, HokenNum1::LumpSumAge,
                        HokenNum1::LumpSumAmount});
@@ -179,16 +182,15 @@ Messages determineForSelfEmployed(FrmhokenForm &form, double widowsPension)
         setZero(form, {HokenNum1::WidowsPensionAmount, HokenNum1::WidowsPensionFrom, HokenNum1::WidowsPensionTo,
                        HokenNum1::LumpSumAge, HokenNum1::LumpSumAmount});
     }
-    return messages;
+    return true;
 }
 
-Messages determineForEmployee(FrmhokenForm &form, const QDate &today)
+bool determineForEmployee(FrmhokenForm &form, const QDate &today, Messages &messages)
 {
-    Messages messages;
     placeMiddleAgedAddition(form, today);
     placeTransitionalAddition(form);
-    if (auto message = computePanels(form))
-        messages.push_back(*message);
+    if (!computePanels(form, messages))
+        return false;
     // A young widow without children receives it for five years only.
     const bool forLife = wifeAge(form) >= 30 || form.household.AnyChildPresent();
     set(form, HokenNum1::EmployeesPensionFrom, wifeAge(form));
@@ -198,17 +200,18 @@ Messages determineForEmployee(FrmhokenForm &form, const QDate &today)
         setZero(form, {HokenNum1::LumpSumAge, HokenNum1::LumpSumAmount});
     else
         placeDeathLumpSum(form);
-    return messages;
+    return true;
 }
 
 }  // namespace
 
-Messages DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension, const QDate &today)
+bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension, const QDate &today,
+                       Messages &messages)
 {
     fillPensionRows(form, baseData);
     if (form.option1 == Membership::National)
-        return determineForSelfEmployed(form, widowsPension);
-    return determineForEmployee(form, today);
+        return determineForSelfEmployed(form, widowsPension, messages);
+    return determineForEmployee(form, today, messages);
 }
 
 }  // namespace izoku::engine

@@ -14,7 +14,9 @@ struct FrmhokenForm;
 // count, survivors' basic pension) and the result slots of block ① with
 // the ages they are paid at.  The slots are "0" and the sheet prepared
 // before this runs.  `widowsPension` is the widow's pension the husband's
-// national pension months earn.
-Messages DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension, const QDate &today);
+// national pension months earn.  False when the employees' months are
+// beyond any whole number.
+[[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension,
+                                     const QDate &today, Messages &messages);
 
 }  // namespace izoku::engine

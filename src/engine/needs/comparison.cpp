@@ -68,12 +68,12 @@ ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &ba
     ChartOpening opening;
     const CalculationOutcome base = RunBaseCalculation(form, baseData, today);
     opening.messages = base.messages;
-    if (base.amountTooLarge)
+    // A stopped base calculation leaves the sheet of earlier inputs; a chart
+    // drawn from it would put those figures under the ages of the new ones.
+    if (base.stopped)
         return opening;
     if (auto message = RegisterInsurance(form))
         opening.messages.push_back(*message);
-    if (!form.sheet.exists())
-        return opening;
 
     double years = Horizon(form);
     if (form.reference == FrmhokenForm::Reference::ChosenAge) {

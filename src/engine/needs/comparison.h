@@ -21,9 +21,11 @@ struct ChartOpening {
 // "生命保険と必要補償額": a fresh base calculation, the insurance held on the
 // sheet, the necessary coverage up to the reference year, and the
 // comparison chart (FormChart2): the insurance in force (line) against the
-// coverage still needed (bars) year by year.  A reference age outside the
-// range the screen shows is refused, since the sheet has no years beyond
-// the horizon to sum.
+// coverage still needed (bars) year by year.  When the base calculation
+// stops with a message, so does the comparison.  A policy entered in part
+// is reported and left off the sheet, and the chart still opens.  A
+// reference age outside the range the screen shows is refused, since the
+// sheet has no years beyond the horizon to sum.
 ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
 
 }  // namespace izoku::engine
