@@ -259,14 +259,6 @@ private slots:
             }
         }
     }
-
-    void fieldNames()
-    {
-        QCOMPARE(Num1Name(35), QStringLiteral("Num1(35)"));
-        QCOMPARE(Num1Index(QStringLiteral("Num1(7)")), std::optional<int>(7));
-        QCOMPARE(Num1Index(QStringLiteral("Num1(36)")), std::nullopt);
-        QCOMPARE(Num1Index(QStringLiteral("Num4(7)")), std::nullopt);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCoefficients)

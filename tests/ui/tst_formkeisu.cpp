@@ -329,6 +329,15 @@ private slots:
         showTab(1);
         showTab(0);
         QCOMPARE(num(6)->text(), QStringLiteral("1.17"));
+        clickInto(5);
+        QTest::keyClick(num(5), Qt::Key_Return);
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("Num1(4)"));
+        QTest::keyClick(num(4), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(get<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 1);
+        QTest::keyClick(test::Focused(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(get<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+        QCOMPARE(num(6)->text(), QStringLiteral("1.17"));
     }
 
     void printAnsweredYesOrNo_data()

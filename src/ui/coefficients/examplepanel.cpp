@@ -112,6 +112,7 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
     m_clear->setObjectName(QStringLiteral("Label2(%1)").arg(number));
     m_clear->setAlignment(Qt::AlignCenter);
     m_clear->setFrameShape(QFrame::Box);
+    m_clear->setMinimumHeight(24);
     grid->addWidget(m_clear, 3, 6);
 
     row = 1;

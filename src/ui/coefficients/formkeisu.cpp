@@ -79,6 +79,21 @@ bool typesCharacter(const QKeyEvent *event)
     return !event->text().isEmpty();
 }
 
+bool switchesTab(const QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 Formkeisu::Formkeisu(QWidget *parent)
@@ -92,7 +107,7 @@ Formkeisu::Formkeisu(QWidget *parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     // Clicking a tab takes the focus, as the tab control always has, so
-    // showing another tab does not enter (and clear) one of its examples.
+    // turning the page does not enter (and clear) one of its examples.
     m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(m_tabs);
     for (int tab = 0; tab < int(tabTexts().size()); ++tab)
@@ -184,6 +199,7 @@ void Formkeisu::wireKeys()
     }
     for (QPushButton *close : m_closeButtons)
         close->installEventFilter(this);
+    m_tabs->installEventFilter(this);
 }
 
 bool Formkeisu::eventFilter(QObject *watched, QEvent *event)
@@ -201,6 +217,13 @@ bool Formkeisu::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (watched == m_tabs) {
+        // Ctrl+Tab turns the page from inside a field: the tab strip takes
+        // the focus first, as a click on it does.
+        if (switchesTab(key))
+            m_tabs->tabBar()->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    }
     for (ExamplePanel *panel : m_panels) {
         if (watched == panel->calculateButton())
             return buttonKey(panel, key);
