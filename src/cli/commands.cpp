@@ -1,13 +1,14 @@
 #include "commands.h"
 
 #include "coefficientscommand.h"
+#include "needscommand.h"
 #include "pensioncommand.h"
 
 namespace izoku::cli {
 
 const std::vector<Command> &Commands()
 {
-    static const std::vector<Command> commands = {CoefficientsCommand(), PensionCommand()};
+    static const std::vector<Command> commands = {CoefficientsCommand(), PensionCommand(), NeedsCommand()};
     return commands;
 }
 

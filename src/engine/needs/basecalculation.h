@@ -2,18 +2,13 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "engine/pension/pensioncalculation.h"
 
 #include <QDate>
 
 namespace izoku::engine {
 
 struct FrmhokenForm;
-
-// What a press of a calculation button showed and whether it got through.
-struct CalculationOutcome {
-    Messages messages;
-    bool stopped = false;
-};
 
 // "基礎計算(2度押し)": checks the pension record and the wife's age, looks up
 // the horizon, determines every survivors' benefit on the calculation-
