@@ -125,6 +125,30 @@ private slots:
         QCOMPARE(form.num3[Num3::ShortNewPartA], QStringLiteral("192375"));
     }
 
+    void figuresBeyondAWholeNumberEndSilently()
+    {
+        // Base figures no year will have: the first year's total overflows.
+        BaseData huge = kBase;
+        huge.BasicPensionAmount = 2147000000;
+        FrmRavoForm form = calculable(QStringLiteral("45"));
+        form.household.members[2].age = QStringLiteral("10");
+        form.household.members[2].present = true;
+        const CalculationOutcome outcome = RunPensionCalculation(form, huge, kToday);
+        QVERIFY(!outcome.stopped);
+        QVERIFY(outcome.messages.empty());
+        QCOMPARE(form.schedule.cell(ScheduleRow::BasicPension, 1), QStringLiteral("2147227900"));
+        QCOMPARE(form.schedule.cell(ScheduleRow::EmployeesPension, 1), QStringLiteral("477800"));
+        QCOMPARE(form.schedule.cell(ScheduleRow::Total, 1), QStringLiteral("0"));
+
+        // A wife's age no schedule can hold: the slots are cleared, the
+        // schedule is left as it was.
+        FrmRavoForm odd = calculable(QStringLiteral("-40000"));
+        odd.num4[0] = QStringLiteral("9");
+        QVERIFY(RunPensionCalculation(odd, kBase, kToday).messages.empty());
+        QCOMPARE(odd.num4[0], QStringLiteral("0"));
+        QCOMPARE(odd.schedule.rows(), 0);
+    }
+
     void clears()
     {
         FrmRavoForm form = calculable(QStringLiteral("45"));

@@ -72,15 +72,15 @@ bool computePanels(FrmRavoForm &form, Messages &messages)
 
 }  // namespace
 
-void FillHouseholdYears(FrmRavoForm &form, const BaseData &base)
+std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const BaseData &base)
 {
-    form.schedule.FillHouseholdRows(form.household.WifeAge(), form.household.PresentChildren(),
+    return form.schedule.FillHouseholdRows(form.household.WifeAge(), form.household.PresentChildren(),
                                     {base.BasicPensionAmount, base.ChildAddition1, base.ChildAddition2});
 }
 
-void PlaceBasicPensionPhases(FrmRavoForm &form)
+void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear> years)
 {
-    const auto phases = BasicPensionPhases(form.schedule.BasicPensionYears());
+    const auto phases = BasicPensionPhases(years);
     for (std::size_t p = 0; p < phases.size(); ++p) {
         const int phase = static_cast<int>(p);
         form.num4[S::PhaseFirstAge(phase)] = PlainNumber(phases[p].firstAge);

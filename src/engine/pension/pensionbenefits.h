@@ -7,16 +7,19 @@
 
 #include <QDate>
 
+#include <span>
+#include <vector>
+
 // The steps of the pension calculation that place one benefit each in the
 // result slots of the survivors' pension screen.  A step returns false when
 // a figure is beyond any whole number and the calculation must end there.
 namespace izoku::engine {
 
-// Rows 1 to 8 of the schedule for this household.
-void FillHouseholdYears(FrmRavoForm &form, const BaseData &base);
+// Rows 1 to 8 of the schedule for this household; the years as figures.
+std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const BaseData &base);
 
-// The survivors' basic pension phases from the schedule's rows.
-void PlaceBasicPensionPhases(FrmRavoForm &form);
+// The survivors' basic pension phases over those years.
+void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear> years);
 
 // 中高齢寡婦加算, from the children that still count today.
 void PlaceMiddleAgedAddition(FrmRavoForm &form, const QDate &today);

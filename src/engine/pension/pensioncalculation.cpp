@@ -33,18 +33,18 @@ std::optional<Message> checkInputs(const FrmRavoForm &form)
     return std::nullopt;
 }
 
-bool runNationalMemberPath(FrmRavoForm &form, const BaseData &base, double widowsPension, Messages &messages)
+bool runNationalMemberPath(FrmRavoForm &form, std::span<const BasicPensionYear> years, double widowsPension,
+                           Messages &messages)
 {
-    FillHouseholdYears(form, base);
-    PlaceBasicPensionPhases(form);
+    PlaceBasicPensionPhases(form, years);
     return PlaceWidowsPensionOrLumpSum(form, widowsPension) && PlaceEmployeesPensionOfNationalMember(form, messages);
 }
 
-bool runEmployeePath(FrmRavoForm &form, const BaseData &base, const QDate &today, Messages &messages)
+bool runEmployeePath(FrmRavoForm &form, std::span<const BasicPensionYear> years, const QDate &today,
+                     Messages &messages)
 {
-    FillHouseholdYears(form, base);
     PlaceMiddleAgedAddition(form, today);
-    PlaceBasicPensionPhases(form);
+    PlaceBasicPensionPhases(form, years);
     PlaceTransitionalAddition(form);
     if (!PlaceEmployeesPensionOfEmployee(form, messages))
         return false;
@@ -77,11 +77,13 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
     if (!years)
         return outcome;
     form.schedule.Reset(*years);
+    // Either membership starts from the household's rows of the schedule.
+    const std::vector<BasicPensionYear> household = FillHouseholdYears(form, base);
     const bool completed = form.membership == Membership::National
-                               ? runNationalMemberPath(form, base, widowsPension, outcome.messages)
-                               : runEmployeePath(form, base, today, outcome.messages);
+                               ? runNationalMemberPath(form, household, widowsPension, outcome.messages)
+                               : runEmployeePath(form, household, today, outcome.messages);
     if (completed)
-        form.schedule.FillBenefitRows(form.num4);
+        form.schedule.FillBenefitRows(form.num4, household);
     return outcome;
 }
 

@@ -1,10 +1,15 @@
 #include "pensionschedule.h"
 
 #include "frmravoform.h"
+#include "widowbenefits.h"
 
 #include "engine/text/numbertext.h"
 
 #include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <limits>
 
 namespace izoku::engine {
 
@@ -37,9 +42,12 @@ QString rowTitle(int row)
     return titles.value(row);
 }
 
-bool withinAges(double age, const QString &first, const QString &last)
+// Ages are whole years unless the agent typed a fraction; whole numbers
+// are written the quick way.
+QString ageText(double age)
 {
-    return LeadingNumber(first) <= age && age <= LeadingNumber(last);
+    const auto whole = ToInt32(age);
+    return whole && *whole == age ? QString::number(*whole) : PlainNumber(age);
 }
 
 }  // namespace
@@ -85,18 +93,20 @@ std::vector<QString> PensionSchedule::rowTexts(int row) const
     return texts;
 }
 
-void PensionSchedule::FillHouseholdRows(double wifeAge, std::span<const HouseholdChild> children,
-                                        const BasicPensionFigures &figures)
+std::vector<BasicPensionYear> PensionSchedule::FillHouseholdRows(double wifeAge,
+                                                                std::span<const HouseholdChild> children,
+                                                                const BasicPensionFigures &figures)
 {
     std::vector<CountedChild> counted;
     for (const HouseholdChild &child : children)
         counted.push_back({child.age, child.disabled});
+    std::vector<BasicPensionYear> years;
     for (int column = 1; column <= lastYearColumn(); ++column) {
         const int offset = column - 1;
-        setCell(ScheduleRow::WifeAge, column, PlainNumber(wifeAge + offset));
+        setCell(ScheduleRow::WifeAge, column, ageText(wifeAge + offset));
         // A child's row is its line in the household block.
         for (const HouseholdChild &child : children)
-            setCell(ScheduleRow::Child1Age + child.index - HouseholdIndex::Child1, column, PlainNumber(child.age + offset));
+            setCell(ScheduleRow::Child1Age + child.index - HouseholdIndex::Child1, column, ageText(child.age + offset));
         for (int row = ScheduleRow::Children; row <= ScheduleRow::Last; ++row)
             setCell(row, column, kZero);
         const int count = EntitledChildCount(counted, offset);
@@ -104,53 +114,68 @@ void PensionSchedule::FillHouseholdRows(double wifeAge, std::span<const Househol
         const std::int64_t amount = SurvivorsBasicPensionAmount(count, figures.basicAmount, figures.childAddition1,
                                                                 figures.childAddition2);
         setCell(ScheduleRow::BasicPension, column, QString::number(amount));
-    }
-}
-
-std::vector<BasicPensionYear> PensionSchedule::BasicPensionYears() const
-{
-    std::vector<BasicPensionYear> years;
-    for (int column = 1; column <= lastYearColumn(); ++column) {
-        years.push_back({number(ScheduleRow::WifeAge, column), static_cast<int>(number(ScheduleRow::Children, column)),
-                         number(ScheduleRow::BasicPension, column)});
+        years.push_back({wifeAge + offset, count, static_cast<double>(amount)});
     }
     return years;
 }
 
-bool PensionSchedule::FillBenefitRows(std::span<const QString> results)
+bool PensionSchedule::FillBenefitRows(std::span<const QString> results, std::span<const BasicPensionYear> years)
 {
     using S = BenefitSlots;
-    const auto amount = [&](int slot) { return LeadingNumber(results[slot]) != 0; };
-    for (int column = 1; column <= lastYearColumn(); ++column) {
+    const auto value = [&](int slot) { return LeadingNumber(results[slot]); };
+    constexpr double kAnyAge = std::numeric_limits<double>::infinity();
+    // A survivors' employees' pension without an end age runs from the first
+    // year, whatever its first age says.
+    const bool forLife = results[S::EmployeesPensionLastAge] == kZero;
+    struct Benefit {
+        int row;
+        int amountSlot;
+        double firstAge;
+        double lastAge;
+        bool paid = false;
+    };
+    std::array<Benefit, 5> benefits{{
+        {ScheduleRow::EmployeesPension, S::EmployeesPensionAmount,
+         forLife ? -kAnyAge : value(S::EmployeesPensionFirstAge), forLife ? kAnyAge : value(S::EmployeesPensionLastAge)},
+        {ScheduleRow::MiddleAged, S::MiddleAgedAmount, value(S::MiddleAgedFirstAge), value(S::MiddleAgedLastAge)},
+        {ScheduleRow::Transitional, S::TransitionalAmount, kTransitionalAdditionFirstAge, kAnyAge},
+        {ScheduleRow::WidowsPension, S::WidowsPensionAmount, value(S::WidowsPensionFirstAge),
+         value(S::WidowsPensionLastAge)},
+        // The lump sum is paid once, in the year of death.
+        {ScheduleRow::LumpSum, S::LumpSumAmount, -kAnyAge, kAnyAge},
+    }};
+    std::array<std::optional<std::int32_t>, 5> wholeAmounts;
+    for (std::size_t b = 0; b < benefits.size(); ++b) {
+        benefits[b].paid = value(benefits[b].amountSlot) != 0;
+        wholeAmounts[b] = TextToInt32(results[benefits[b].amountSlot]);
+    }
+    const int lastColumn = std::min(lastYearColumn(), static_cast<int>(years.size()));
+
+    // Which benefits each year receives, for the totals below.
+    std::vector<std::uint8_t> placed(static_cast<std::size_t>(std::max(0, lastColumn) + 1), 0);
+    for (int column = 1; column <= lastColumn; ++column) {
         for (int row = ScheduleRow::EmployeesPension; row <= ScheduleRow::Last; ++row)
             setCell(row, column, kZero);
-    }
-    for (int column = 1; column <= lastYearColumn(); ++column) {
-        const double age = number(ScheduleRow::WifeAge, column);
-        if (amount(S::EmployeesPensionAmount)
-            && (results[S::EmployeesPensionLastAge] == kZero
-                || withinAges(age, results[S::EmployeesPensionFirstAge], results[S::EmployeesPensionLastAge])))
-            setCell(ScheduleRow::EmployeesPension, column, results[S::EmployeesPensionAmount]);
-        if (amount(S::MiddleAgedAmount) && withinAges(age, results[S::MiddleAgedFirstAge], results[S::MiddleAgedLastAge]))
-            setCell(ScheduleRow::MiddleAged, column, results[S::MiddleAgedAmount]);
-        if (amount(S::TransitionalAmount) && age >= 65)
-            setCell(ScheduleRow::Transitional, column, results[S::TransitionalAmount]);
-        if (amount(S::WidowsPensionAmount)
-            && withinAges(age, results[S::WidowsPensionFirstAge], results[S::WidowsPensionLastAge]))
-            setCell(ScheduleRow::WidowsPension, column, results[S::WidowsPensionAmount]);
-        if (amount(S::LumpSumAmount) && column == 1)
-            setCell(ScheduleRow::LumpSum, column, results[S::LumpSumAmount]);
-    }
-    for (int column = 1; column <= lastYearColumn(); ++column) {
-        std::int32_t total = 0;
-        for (int row = ScheduleRow::BasicPension; row <= ScheduleRow::LumpSum; ++row) {
-            const auto value = TextToInt32(cell(row, column));
-            const auto sum = value ? AddInt32(total, *value) : std::nullopt;
-            if (!sum)
-                return false;
-            total = *sum;
+        const double age = years[column - 1].wifeAge;
+        for (std::size_t b = 0; b < benefits.size(); ++b) {
+            const Benefit &benefit = benefits[b];
+            if (!benefit.paid || age < benefit.firstAge || age > benefit.lastAge)
+                continue;
+            if (benefit.row == ScheduleRow::LumpSum && column != 1)
+                continue;
+            setCell(benefit.row, column, results[benefit.amountSlot]);
+            placed[column] |= 1u << b;
         }
-        setCell(ScheduleRow::Total, column, QString::number(total));
+    }
+    for (int column = 1; column <= lastColumn; ++column) {
+        std::optional<std::int32_t> total = ToInt32(years[column - 1].amount);
+        for (std::size_t b = 0; b < benefits.size() && total; ++b) {
+            if (placed[column] & (1u << b))
+                total = wholeAmounts[b] ? AddInt32(*total, *wholeAmounts[b]) : std::nullopt;
+        }
+        if (!total)
+            return false;
+        setCell(ScheduleRow::Total, column, QString::number(*total));
     }
     return true;
 }

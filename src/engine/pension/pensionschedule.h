@@ -62,15 +62,15 @@ public:
     std::vector<QString> rowTexts(int row) const;
 
     // Rows 1 to 8: the wife's and the present children's ages, the children
-    // that count and the survivors' basic pension of every year.
-    void FillHouseholdRows(double wifeAge, std::span<const HouseholdChild> children, const BasicPensionFigures &figures);
+    // that count and the survivors' basic pension of every year.  Returns
+    // rows 1, 7 and 8 as figures, one entry per year column.
+    std::vector<BasicPensionYear> FillHouseholdRows(double wifeAge, std::span<const HouseholdChild> children,
+                                                    const BasicPensionFigures &figures);
 
-    // The years of rows 1, 7 and 8 as the basic pension phases read them.
-    std::vector<BasicPensionYear> BasicPensionYears() const;
-
-    // Rows 9 to 15 from the thirty result slots, and the yearly totals.  A total
-    // beyond 32 bits stops the filling there: false.
-    bool FillBenefitRows(std::span<const QString> results);
+    // Rows 9 to 15 from the thirty result slots, and the yearly totals, for
+    // the years FillHouseholdRows wrote.  A total beyond 32 bits stops the
+    // filling there: false.
+    bool FillBenefitRows(std::span<const QString> results, std::span<const BasicPensionYear> years);
 
     bool operator==(const PensionSchedule &) const = default;
 
