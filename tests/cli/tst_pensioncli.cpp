@@ -131,16 +131,6 @@ private slots:
         QCOMPARE(json.value("chart").toObject().value("axis_max").toInt(), 50);
     }
 
-    void husbandBornBeforeTheEarliestBand()
-    {
-        const Run run = calc(input(R"("members": [{"birth": "1943-04-01"}, {"age": "45"}],
-                                      "pension_fields": ["", "120", "300000", "60", "400000"])"));
-        const QJsonObject json = run.json();
-        QCOMPARE(json.value("stopped").toBool(true), false);
-        QCOMPARE(json.value("messages").toArray(),
-                 (QJsonArray{QJsonObject{{"title", "エラー"}, {"text", "昭和18年4月1日以前は対応していません"}, {"icon", "warning"}}}));
-    }
-
     void badInput_data()
     {
         QTest::addColumn<QByteArray>("input");

@@ -1,10 +1,8 @@
 #include "engine/pension/accrualrates.h"
 #include "engine/pension/formulapanels.h"
-#include "engine/pension/insuredperiods.h"
 #include "engine/pension/survivorsbasicpension.h"
 #include "engine/pension/widowbenefits.h"
 
-#include "engine/dates/ages.h"
 
 #include <QTest>
 
@@ -140,15 +138,6 @@ private slots:
         QFETCH(double, oldRate2);
         QCOMPARE(rates->newFormula, (AccrualRates{newRate1, newRate2}));
         QCOMPARE(rates->oldFormula, (AccrualRates{oldRate1, oldRate2}));
-    }
-
-    void bandsFollowTheDayCountFrom1900()
-    {
-        // The day counts the band limits are known by.
-        QCOMPARE(DaysFrom1900(QDate(1943, 4, 2)), qint64(15796));
-        QCOMPARE(DaysFrom1900(QDate(1944, 4, 2)), qint64(16162));
-        QCOMPARE(DaysFrom1900(QDate(1945, 4, 2)), qint64(16527));
-        QCOMPARE(DaysFrom1900(QDate(1946, 4, 2)), qint64(16892));
     }
 
     void workedPanels_data()
@@ -295,26 +284,6 @@ private slots:
         QCOMPARE(DeathLumpSum(months), amount);
     }
 
-    void monthCalculators()
-    {
-        QCOMPARE(MonthsTo2003(QDate(1990, 4, 1)), std::optional(155));
-        QCOMPARE(MonthsTo2003(QDate(2003, 3, 1)), std::optional(0));
-        QCOMPARE(MonthsTo2003(QDate(2003, 4, 1)), std::nullopt);
-        QCOMPARE(MonthsFrom2003(QDate(2008, 4, 1)), 60);
-        QCOMPARE(MonthsFrom2003(QDate(2002, 4, 1)), 12);
-        QCOMPARE(NationalPensionMonths(QDate(2010, 6, 1), QDate(2000, 1, 31)), 125);
-    }
-
-    void fieldCheck()
-    {
-        const std::array<QString, 3> good{QStringLiteral("12  "), QString(), QStringLiteral("0.985")};
-        QCOMPARE(FirstNonNumericField(good), std::nullopt);
-        const std::array<QString, 3> bad{QStringLiteral("12"), QStringLiteral("12a"), QStringLiteral("x")};
-        QCOMPARE(FirstNonNumericField(bad), std::optional(1));
-        const std::array<QString, 2> zeros{QString(), QStringLiteral("0")};
-        QVERIFY(AllFieldsZero(zeros));
-        QVERIFY(!AllFieldsZero(good));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPensionRules)
