@@ -281,18 +281,27 @@ private slots:
     void messageForAMissingFigure_data()
     {
         QTest::addColumn<QString>("rate");
-        QTest::newRow("empty rate") << "";
-        QTest::newRow("rate only a sign") << "-";
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("empty rate") << "" << false;
+        QTest::newRow("rate only a sign") << "-" << false;
+        // The field in question keeps the focus rather than the amount.
+        QTest::newRow("Enter on Command1") << "-" << true;
     }
     void messageForAMissingFigure()
     {
         QFETCH(QString, rate);
+        QFETCH(bool, byEnter);
         clickInto(1);
         QTest::keyClick(num(1), Qt::Key_Backspace);
         QTest::keyClicks(num(1), rate);
         clickInto(2);
         QTest::keyClicks(num(2), QStringLiteral("10"));
-        QTest::mouseClick(get<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+        if (byEnter) {
+            QTest::keyClick(num(2), Qt::Key_Return);
+            QTest::keyClick(test::Focused(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(get<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+        }
         QCOMPARE(m_seams->messages->shown.size(), 1);
         const engine::Message &message = m_seams->messages->shown.front().message;
         QCOMPARE(message.text, QStringLiteral("数値を入力してください"));
