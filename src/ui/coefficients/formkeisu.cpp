@@ -100,6 +100,7 @@ Formkeisu::Formkeisu(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Formkeisu"));
+    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 4.0); });
     setWindowTitle(QStringLiteral("基本係数"));
 
     auto *layout = new QVBoxLayout(this);
@@ -304,15 +305,6 @@ void Formkeisu::pushTexts()
         if (m_fields[index]->text() != m_form.Num1[index])
             m_fields[index]->setText(m_form.Num1[index]);
     }
-}
-
-void Formkeisu::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    PlaceCentred(this, 4.0);
 }
 
 }  // namespace izoku::ui

@@ -25,7 +25,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *newTab(int tab);
@@ -44,7 +43,6 @@ private:
     std::array<QLineEdit *, engine::KeisuNum1::Count> m_fields{};
     std::array<QPushButton *, 6> m_closeButtons{};
     int m_returningTo = -1;
-    bool m_placed = false;
 };
 
 }  // namespace izoku::ui
