@@ -34,20 +34,21 @@ void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
 {
     ProjectionSheet &sheet = form.sheet;
     const int last = sheet.yearColumns();
+    const std::vector<HouseholdChild> present = form.household.PresentChildren();
     std::vector<CountedChild> children;
-    for (const HouseholdChild &child : form.household.PresentChildren())
+    for (const HouseholdChild &child : present)
         children.push_back({child.age, child.disabled});
     const double basicAmount = form.num1Value(HokenNum1::WifeOldAgePension);
     std::vector<BasicPensionYear> years;
     years.reserve(static_cast<size_t>(last));
+    const double husband = form.num1Value(HokenNum1::HusbandAge);
+    const double wife = wifeAge(form);
     for (int column = 1; column <= last; ++column) {
         const int offset = column - 1;
-        sheet.setNumber(Row::HusbandAge, column, form.num1Value(HokenNum1::HusbandAge) + offset);
-        sheet.setNumber(Row::WifeAge, column, wifeAge(form) + offset);
-        for (int child = 1; child <= HokenNum1::kChildren; ++child) {
-            if (form.childPresent(child))
-                sheet.setNumber(Row::Child1Age + child - 1, column, form.num1Value(HokenNum1::Child1Age + child - 1) + offset);
-        }
+        sheet.setNumber(Row::HusbandAge, column, husband + offset);
+        sheet.setNumber(Row::WifeAge, column, wife + offset);
+        for (const HouseholdChild &child : present)
+            sheet.setNumber(Row::Child1Age + child.index - HouseholdIndex::Child1, column, child.age + offset);
         const int count = EntitledChildCount(children, offset);
         const double amount =
             count > 0 ? basicAmount

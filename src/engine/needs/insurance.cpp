@@ -4,6 +4,8 @@
 #include "engine/needs/projection.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace izoku::engine {
 
@@ -55,18 +57,26 @@ std::optional<Message> RegisterInsurance(FrmhokenForm &form)
         for (int row = Row::TermPolicy1; row <= Row::InsuranceTotal; ++row)
             sheet.setNumber(row, column, 0);
     }
+    // A policy's from-age, to-age (whole life: none) and amount in yen.
+    struct InForce {
+        int row;
+        double from;
+        double to;
+        double yen;
+    };
+    std::vector<InForce> policies;
+    for (const Policy &policy : kPolicies) {
+        const double from = form.num4Value(policy.firstSlot);
+        const double to = isTerm(policy) ? form.num4Value(policy.firstSlot + 1) : HUGE_VAL;
+        policies.push_back({policy.row, from, to, form.num4Value(policy.firstSlot + policy.fieldCount - 1) * 10000});
+    }
     const int last = std::min(Horizon(form) + 1, sheet.yearColumns());
     for (int column = 1; column <= last; ++column) {
         const double husbandAge = sheet.value(Row::HusbandAge, column);
         double total = 0.0;
-        for (const Policy &policy : kPolicies) {
-            const double from = form.num4Value(policy.firstSlot);
-            const double amount = form.num4Value(policy.firstSlot + policy.fieldCount - 1);
-            const bool inForce = isTerm(policy)
-                                     ? from <= husbandAge && husbandAge <= form.num4Value(policy.firstSlot + 1)
-                                     : from <= husbandAge;
-            if (amount != 0.0 && inForce)
-                sheet.setNumber(policy.row, column, amount * 10000);
+        for (const InForce &policy : policies) {
+            if (policy.yen != 0.0 && policy.from <= husbandAge && husbandAge <= policy.to)
+                sheet.setNumber(policy.row, column, policy.yen);
             total += sheet.value(policy.row, column);
         }
         sheet.setNumber(Row::InsuranceTotal, column, total);

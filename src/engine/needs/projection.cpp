@@ -5,6 +5,7 @@
 #include "engine/text/numbertext.h"
 
 #include <array>
+#include <cmath>
 
 namespace izoku::engine {
 
@@ -33,28 +34,35 @@ bool bornFromApril(const QDate &birth) { return birth.isValid() && birth.month()
 constexpr double kManYen = 10000.0;
 
 // Support is paid once, in the year the child reaches the given age.
-void placeSupport(FrmhokenForm &form, int column, int ageSlot, int amountSlot)
+struct Support {
+    double age;
+    double yen;
+};
+
+void placeSupport(ProjectionSheet &sheet, int column, const Support &support)
 {
-    const double supportAge = form.num1Value(ageSlot);
-    if (supportAge == 0.0)
+    if (support.age == 0.0)
         return;
     for (int child = 1; child <= HokenNum1::kChildren; ++child) {
-        if (form.sheet.value(Row::Child1Age + child - 1, column) == supportAge)
-            form.sheet.setNumber(Row::Support1 + child - 1, column, form.num1Value(amountSlot) * kManYen);
+        if (sheet.value(Row::Child1Age + child - 1, column) == support.age)
+            sheet.setNumber(Row::Support1 + child - 1, column, support.yen);
     }
 }
 
 void placeEducation(FrmhokenForm &form, int lastColumn)
 {
+    std::array<double, kStages.size()> costs{};
+    for (size_t i = 0; i < kStages.size(); ++i)
+        costs[i] = form.num1Value(kStages[i].cost) * kManYen;
     for (int child = 1; child <= HokenNum1::kChildren; ++child) {
         if (!form.childPresent(child))
             continue;
         const int shift = bornFromApril(form.birthDate(HouseholdIndex::Child1 + child - 1)) ? 0 : 1;
         for (int column = 1; column <= lastColumn; ++column) {
             const double age = form.sheet.value(Row::Child1Age + child - 1, column);
-            for (const SchoolStage &stage : kStages) {
-                if (age >= stage.fromAge + shift && age <= stage.toAge + shift)
-                    form.sheet.setNumber(Row::Education1 + child - 1, column, form.num1Value(stage.cost) * kManYen);
+            for (size_t i = 0; i < kStages.size(); ++i) {
+                if (age >= kStages[i].fromAge + shift && age <= kStages[i].toAge + shift)
+                    form.sheet.setNumber(Row::Education1 + child - 1, column, costs[i]);
             }
         }
     }
@@ -101,24 +109,36 @@ bool PlacePensions(FrmhokenForm &form)
 {
     ProjectionSheet &sheet = form.sheet;
     const int last = sheet.yearColumns();
-    auto place = [&](int row, int column, HokenNum1::Slot amount, bool paid) {
-        const double yen = form.num1Value(amount);
-        if (yen != 0.0 && paid)
-            sheet.setNumber(row, column, yen);
+    // A benefit with the wife's ages it is paid at.
+    struct Paid {
+        int row;
+        double yen;
+        double from;
+        double to;
+    };
+    const auto paid = [&](int row, int amount, int from, int to) {
+        return Paid{row, form.num1Value(amount), form.num1Value(from), form.num1Value(to)};
+    };
+    // The transitional addition is paid from 65 for life, whatever ages
+    // stand beside it on the screen.
+    const Paid benefits[] = {
+        paid(Row::EmployeesPension, HokenNum1::EmployeesPensionAmount, HokenNum1::EmployeesPensionFrom,
+             HokenNum1::EmployeesPensionTo),
+        paid(Row::MiddleAgedAddition, HokenNum1::MiddleAgedAmount, HokenNum1::MiddleAgedFrom, HokenNum1::MiddleAgedTo),
+        {Row::TransitionalAddition, form.num1Value(HokenNum1::TransitionalAmount), 65, HUGE_VAL},
+        paid(Row::WidowsPension, HokenNum1::WidowsPensionAmount, HokenNum1::WidowsPensionFrom,
+             HokenNum1::WidowsPensionTo),
     };
     for (int column = 1; column <= last; ++column) {
         const double a = sheet.value(Row::WifeAge, column);
-        place(Row::EmployeesPension, column, HokenNum1::EmployeesPensionAmount,
-              inAges(a, form.num1Value(HokenNum1::EmployeesPensionFrom), form.num1Value(HokenNum1::EmployeesPensionTo)));
-        place(Row::MiddleAgedAddition, column, HokenNum1::MiddleAgedAmount,
-              inAges(a, form.num1Value(HokenNum1::MiddleAgedFrom), form.num1Value(HokenNum1::MiddleAgedTo)));
-        // The transitional addition is paid from 65 for life, whatever ages
-        // stand beside it on the screen.
-        place(Row::TransitionalAddition, column, HokenNum1::TransitionalAmount, a >= 65);
-        place(Row::WidowsPension, column, HokenNum1::WidowsPensionAmount,
-              inAges(a, form.num1Value(HokenNum1::WidowsPensionFrom), form.num1Value(HokenNum1::WidowsPensionTo)));
+        for (const Paid &benefit : benefits) {
+            if (benefit.yen != 0.0 && inAges(a, benefit.from, benefit.to))
+                sheet.setNumber(benefit.row, column, benefit.yen);
+        }
     }
-    place(Row::DeathLumpSum, 1, HokenNum1::LumpSumAmount, true);
+    const double lumpSum = form.num1Value(HokenNum1::LumpSumAmount);
+    if (lumpSum != 0.0)
+        sheet.setNumber(Row::DeathLumpSum, 1, lumpSum);
     for (int column = 1; column <= last; ++column) {
         const auto total = SumCells(sheet, column,
                                     {Row::BasicPension, Row::EmployeesPension, Row::MiddleAgedAddition,
@@ -143,18 +163,25 @@ bool ProjectHousehold(FrmhokenForm &form)
     const double wifeCost = IntFloor(livingCost * 12 * 0.5) * kManYen;
     const double childrenCost = IntFloor(livingCost * 12 * 0.2) * kManYen;
     const double earnings = form.num1Value(HokenNum1::WifeWorkIncome);
+    const double workFrom = form.num1Value(HokenNum1::WifeWorkFrom);
+    const double workTo = form.num1Value(HokenNum1::WifeWorkTo);
+    const QString &ownPension = form.num1(HokenNum1::WifeOldAgePension);
+    const Support support1{form.num1Value(HokenNum1::Support1Age), form.num1Value(HokenNum1::Support1Amount) * kManYen};
+    const Support support2{form.num1Value(HokenNum1::Support2Age), form.num1Value(HokenNum1::Support2Amount) * kManYen};
+    const double housing = form.num1Value(HokenNum1::Housing) * kManYen;
     for (int column = 1; column <= last; ++column) {
         const double a = sheet.value(Row::WifeAge, column);
         sheet.setNumber(Row::WifeLivingCost, column, wifeCost);
-        if (sheet.text(Row::ChildUnder23, column) == u"1")
+        if (sheet.value(Row::ChildUnder23, column) == 1)
             sheet.setNumber(Row::ChildrenLivingCost, column, childrenCost);
         if (a >= 65)
-            sheet.setText(Row::WifeOwnPension, column, form.num1(HokenNum1::WifeOldAgePension));
-        if (earnings != 0.0 && inAges(a, form.num1Value(HokenNum1::WifeWorkFrom), form.num1Value(HokenNum1::WifeWorkTo)))
+            sheet.setText(Row::WifeOwnPension, column, ownPension);
+        if (earnings != 0.0 && inAges(a, workFrom, workTo))
             sheet.setNumber(Row::WifeEarnings, column, earnings);
-        placeSupport(form, column, HokenNum1::Support1Age, HokenNum1::Support1Amount);
-        placeSupport(form, column, HokenNum1::Support2Age, HokenNum1::Support2Amount);
-        sheet.setNumber(Row::Housing, column, form.num1Value(HokenNum1::Housing) * kManYen);
+        // When both supports fall in one year the second replaces the first.
+        placeSupport(sheet, column, support1);
+        placeSupport(sheet, column, support2);
+        sheet.setNumber(Row::Housing, column, housing);
     }
     // One-off items stand in the year of death only.
     sheet.setNumber(Row::RetirementAllowance, 1, form.num1Value(HokenNum1::RetirementAllowance));
