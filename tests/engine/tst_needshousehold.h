@@ -96,4 +96,14 @@ inline NeedsHousehold WorkedHousehold()
     return h;
 }
 
+// A widow whose own earnings exceed every expense: the coverage is negative
+// and the comparison chart's peak is the insurance alone.
+inline NeedsHousehold EarningWidow()
+{
+    NeedsHousehold h;
+    h.husband("40", QDate(1986, 5, 1)).wife(40).salaried();
+    h.set(HokenNum1::WifeWorkFrom, "0").set(HokenNum1::WifeWorkTo, "120").set(HokenNum1::WifeWorkIncome, "10000000");
+    return h;
+}
+
 }  // namespace izoku::test
