@@ -62,6 +62,17 @@ private slots:
         QCOMPARE(form.num4[HokenNum4::RangeTo], QString::number(wifeAge + horizon.toInt()));
     }
 
+    // Only an age that reads as 0 has no horizon; 0.4 takes the entry of 0.
+    void fractionalAgeTakesItsWholeEntry()
+    {
+        NeedsHousehold h = widow(0);
+        h.set(HokenNum1::WifeAge, "0.4");
+        QVERIFY(!h.calculate().stopped);
+        QCOMPARE(h.form().num1(HokenNum1::LifeExpectancy), QStringLiteral("85"));
+        QCOMPARE(h.form().sheet.text(Row::WifeAge, 2), QStringLiteral("1.4"));
+        QCOMPARE(h.form().num4[HokenNum4::RangeTo], QStringLiteral("85.4"));
+    }
+
     void labels()
     {
         NeedsHousehold h = widow(40);

@@ -85,10 +85,11 @@ bool inAges(double age, double from, double to) { return from <= age && age <= t
 void LookUpHorizon(FrmhokenForm &form)
 {
     QString horizon;
-    const auto age = TextToInt16(form.num1(HokenNum1::WifeAge));
-    if (age && *age == 0)
+    const double wifeAge = form.num1Value(HokenNum1::WifeAge);
+    const auto age = ToInt16(wifeAge);
+    if (wifeAge == 0.0)
         horizon = QStringLiteral("0");
-    else if (age && *age > 0 && *age < form.list7.size())
+    else if (age && *age >= 0 && *age < form.list7.size())
         horizon = form.list7[*age];
     form.num1(HokenNum1::LifeExpectancy) = horizon;
 }
