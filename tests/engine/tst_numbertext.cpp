@@ -25,6 +25,9 @@ private slots:
         QTest::newRow("sign after digits ends it") << "1-2.5" << 1.0;
         QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("trailing point") << "12." << 12.0;
+        QTest::newRow("negative point first") << "-.5" << -0.5;
+        QTest::newRow("eighty digits") << QString(80, u'1') << 1.1111111111111111e79;
     }
     void leadingNumber()
     {

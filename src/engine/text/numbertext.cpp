@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace izoku::engine {
 
@@ -32,7 +34,10 @@ std::optional<Int> toInteger(double value)
 
 double LeadingNumber(QStringView text)
 {
-    QString digits;
+    // Every field of every screen is read through here, many times per
+    // calculation: collect the ASCII number (short texts stay in the string's
+    // own buffer) and convert it without going through QString.
+    std::string digits;
     bool seenPoint = false;
     bool seenDigit = false;
     bool seenAnything = false;
@@ -41,26 +46,25 @@ double LeadingNumber(QStringView text)
             continue;
         if ((c == u'-' || c == u'+') && !seenAnything) {
             if (c == u'-')
-                digits += c;
+                digits += '-';
             seenAnything = true;
             continue;
         }
         if (isAsciiDigit(c)) {
-            digits += c;
             seenDigit = true;
         } else if (c == u'.' && !seenPoint) {
-            digits += c;
             seenPoint = true;
         } else {
             break;
         }
         seenAnything = true;
+        digits += static_cast<char>(c.unicode());
     }
     if (!seenDigit)
         return 0.0;
-    bool ok = false;
-    const double value = digits.toDouble(&ok);
-    return ok ? value : 0.0;
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return result.ec == std::errc() ? value : 0.0;
 }
 
 bool IsNumeric(QStringView text)
@@ -118,6 +122,9 @@ QString PlainNumber(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0");
+    // Whole yen and ages, the usual case, need no decimal conversion.
+    if (std::abs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(static_cast<qint64>(value));
     QString text = QString::number(value, 'g', 15);
     if (text.contains(u'e')) {
         // Very large or very small magnitudes: write them out in full.
