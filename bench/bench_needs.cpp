@@ -29,13 +29,20 @@ FrmhokenForm fiveChildHousehold(const QDate &today)
         child.present = true;
     }
     const std::pair<int, const char *> num1[] = {
-        {HokenNum1::EmployeeMonthsTo2003, "0"}, {HokenNum1::EmployeeMonthsFrom2003, "150"},
-        {HokenNum1::AverageRemuneration, "420000"}, {HokenNum1::LivingCost, "35"},
-        {HokenNum1::WifeWorkFrom, "40"}, {HokenNum1::WifeWorkIncome, "1200000"},
-        {HokenNum1::Support1Age, "22"}, {HokenNum1::Support1Amount, "100"},
-        {HokenNum1::Support2Age, "25"}, {HokenNum1::Support2Amount, "200"},
-        {HokenNum1::Housing, "20"}, {HokenNum1::Funeral, "200"},
-        {HokenNum1::RetirementAllowance, "5000000"}, {HokenNum1::Savings, "3000000"},
+        {HokenNum1::EmployeeMonthsTo2003, "0"},
+        {HokenNum1::EmployeeMonthsFrom2003, "150"},
+        {HokenNum1::AverageRemuneration, "420000"},
+        {HokenNum1::LivingCost, "35"},
+        {HokenNum1::WifeWorkFrom, "40"},
+        {HokenNum1::WifeWorkIncome, "1200000"},
+        {HokenNum1::Support1Age, "22"},
+        {HokenNum1::Support1Amount, "100"},
+        {HokenNum1::Support2Age, "25"},
+        {HokenNum1::Support2Amount, "200"},
+        {HokenNum1::Housing, "20"},
+        {HokenNum1::Funeral, "200"},
+        {HokenNum1::RetirementAllowance, "5000000"},
+        {HokenNum1::Savings, "3000000"},
     };
     for (const auto &[slot, text] : num1)
         form.num1(slot) = QString::fromUtf8(text);
@@ -63,6 +70,6 @@ BENCHMARK(BM_NeedsBaseCalculationAndComparisonFiveChildren)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

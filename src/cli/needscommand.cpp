@@ -18,39 +18,37 @@ namespace {
 
 using engine::FrmhokenForm;
 
-const char kHelp[] =
-    "  The needs-analysis screen: its calculation buttons pressed in order.\n"
-    "  Input (every key optional; what is left out keeps the opening value):\n"
-    "    \"today\", \"base_data\", \"members\", \"membership\", \"choice\"  as for pension\n"
-    "    \"base_date\"  \"YYYY-MM-DD\", the base date Date2(0) (default: today)\n"
-    "    \"num1\"       {\"7\": \"0\", \"16\": \"30\", ...}: Num1 slots 7..61 as typed (the\n"
-    "                 ages 0..6 are the members' \"age\")\n"
-    "    \"num4\"       {\"0\": \"30\", \"2\": \"1000\", \"13\": \"64\", ...}: Num4 slots 0..15,\n"
-    "                 the policies (husband's ages, 万円) and the reference age\n"
-    "    \"company\", \"product\"  Fmt3(0), Fmt3(1)\n"
-    "    \"reference\"  \"life_expectancy\" (Option4) or \"age\" (Option5, default)\n"
-    "    \"actions\"    the buttons in order, default [\"base\"]: \"base\" (基礎計算),\n"
-    "                 \"register\" (生保データの登録), \"compare\" (生命保険と必要補償額),\n"
-    "                 \"pension_chart\" (遺族年金グラフ), \"income_chart\"\n"
-    "                 (今後の収入と支出のグラフ)\n"
-    "  Output:\n"
-    "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
-    "    \"num1\"      the 62 Num1 texts; \"num4\" the 16 Num4 texts\n"
-    "    \"panels\"    the 43 Num3 texts of the calculation-process panel\n"
-    "    \"sheet\"     the 50 rows of the projection sheet, every column ([] before\n"
-    "                any base calculation)\n"
-    "    \"charts\"    {\"coverage\", \"pension\", \"income\"}, each only if its button\n"
-    "                opened the chart: \"rows\", \"values\" (two lists, 万円),\n"
-    "                \"labels\", \"axis_max\", \"list\", \"name\", \"fields\" (the\n"
-    "                window's numbered fields) and, for \"income\", \"table\"\n"
-    "  Example:\n"
-    "    echo '{\"today\": \"2026-12-08\", \"members\": [{\"age\": \"40\"}, {\"age\": \"38\"}],\n"
-    "           \"num1\": {\"8\": \"120\", \"9\": \"300000\", \"16\": \"30\"},\n"
-    "           \"actions\": [\"base\", \"compare\"]}' | izoku-calc needs\n";
+const char kHelp[] = "  The needs-analysis screen: its calculation buttons pressed in order.\n"
+                     "  Input (every key optional; what is left out keeps the opening value):\n"
+                     "    \"today\", \"base_data\", \"members\", \"membership\", \"choice\"  as for pension\n"
+                     "    \"base_date\"  \"YYYY-MM-DD\", the base date Date2(0) (default: today)\n"
+                     "    \"num1\"       {\"7\": \"0\", \"16\": \"30\", ...}: Num1 slots 7..61 as typed (the\n"
+                     "                 ages 0..6 are the members' \"age\")\n"
+                     "    \"num4\"       {\"0\": \"30\", \"2\": \"1000\", \"13\": \"64\", ...}: Num4 slots 0..15,\n"
+                     "                 the policies (husband's ages, 万円) and the reference age\n"
+                     "    \"company\", \"product\"  Fmt3(0), Fmt3(1)\n"
+                     "    \"reference\"  \"life_expectancy\" (Option4) or \"age\" (Option5, default)\n"
+                     "    \"actions\"    the buttons in order, default [\"base\"]: \"base\" (基礎計算),\n"
+                     "                 \"register\" (生保データの登録), \"compare\" (生命保険と必要補償額),\n"
+                     "                 \"pension_chart\" (遺族年金グラフ), \"income_chart\"\n"
+                     "                 (今後の収入と支出のグラフ)\n"
+                     "  Output:\n"
+                     "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
+                     "    \"num1\"      the 62 Num1 texts; \"num4\" the 16 Num4 texts\n"
+                     "    \"panels\"    the 43 Num3 texts of the calculation-process panel\n"
+                     "    \"sheet\"     the 50 rows of the projection sheet, every column ([] before\n"
+                     "                any base calculation)\n"
+                     "    \"charts\"    {\"coverage\", \"pension\", \"income\"}, each only if its button\n"
+                     "                opened the chart: \"rows\", \"values\" (two lists, 万円),\n"
+                     "                \"labels\", \"axis_max\", \"list\", \"name\", \"fields\" (the\n"
+                     "                window's numbered fields) and, for \"income\", \"table\"\n"
+                     "  Example:\n"
+                     "    echo '{\"today\": \"2026-12-08\", \"members\": [{\"age\": \"40\"}, {\"age\": \"38\"}],\n"
+                     "           \"num1\": {\"8\": \"120\", \"9\": \"300000\", \"16\": \"30\"},\n"
+                     "           \"actions\": [\"base\", \"compare\"]}' | izoku-calc needs\n";
 
 // {"slot": "text"} over the slots first..last of a field array.
-template <typename Setter>
-void readSlots(const QJsonObject &input, const QString &key, int first, int last, Setter set)
+template <typename Setter> void readSlots(const QJsonObject &input, const QString &key, int first, int last, Setter set)
 {
     if (!input.contains(key))
         return;
@@ -69,7 +67,8 @@ void readForm(const QJsonObject &input, FrmhokenForm &form)
 {
     ReadMembers(input, form.household);
     if (input.contains(QStringLiteral("base_date")))
-        form.date2[engine::HokenDate2::BaseDate] = RequireDate(input[QStringLiteral("base_date")], QStringLiteral("base_date"));
+        form.date2[engine::HokenDate2::BaseDate] =
+            RequireDate(input[QStringLiteral("base_date")], QStringLiteral("base_date"));
     ReadMembership(input, form.option1);
     ReadChoice(input, form.choice);
     readSlots(input, QStringLiteral("num1"), engine::HouseholdIndex::Count, engine::HokenNum1::kCount - 1,
@@ -77,9 +76,11 @@ void readForm(const QJsonObject &input, FrmhokenForm &form)
     readSlots(input, QStringLiteral("num4"), 0, engine::HokenNum4::kCount - 1,
               [&](int slot, const QString &text) { form.num4[static_cast<size_t>(slot)] = text; });
     if (input.contains(QStringLiteral("company")))
-        form.fmt3[engine::HokenFmt3::Company] = RequireString(input[QStringLiteral("company")], QStringLiteral("company"));
+        form.fmt3[engine::HokenFmt3::Company] =
+            RequireString(input[QStringLiteral("company")], QStringLiteral("company"));
     if (input.contains(QStringLiteral("product")))
-        form.fmt3[engine::HokenFmt3::Product] = RequireString(input[QStringLiteral("product")], QStringLiteral("product"));
+        form.fmt3[engine::HokenFmt3::Product] =
+            RequireString(input[QStringLiteral("product")], QStringLiteral("product"));
     if (input.contains(QStringLiteral("reference"))) {
         const QString reference = RequireChoice(input[QStringLiteral("reference")], QStringLiteral("reference"),
                                                 {QStringLiteral("life_expectancy"), QStringLiteral("age")});
@@ -186,8 +187,11 @@ QJsonObject run(const QJsonObject &input)
                        {QStringLiteral("charts"), charts}};
 }
 
-}  // namespace
+} // namespace
 
-Command NeedsCommand() { return Command{QStringLiteral("needs"), QString::fromUtf8(kHelp), &run}; }
+Command NeedsCommand()
+{
+    return Command{QStringLiteral("needs"), QString::fromUtf8(kHelp), &run};
+}
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -8,4 +8,4 @@ namespace izoku::cli {
 // order the agent presses them.
 Command NeedsCommand();
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -35,8 +35,8 @@ QByteArray household(const QByteArray &more)
                   {"age": "38", "birth": "1988-06-10"},
                   {"age": "8", "birth": "2018-07-01", "present": true}],
       "num1": {"8": "120", "9": "300000", "10": "60", "11": "400000", "16": "30"},
-      "num4": {"0": "40", "1": "60", "2": "3000"})"
-           + (more.isEmpty() ? QByteArray() : ", " + more) + "}";
+      "num4": {"0": "40", "1": "60", "2": "3000"})" +
+           (more.isEmpty() ? QByteArray() : ", " + more) + "}";
 }
 
 QStringList texts(const QJsonValue &value)
@@ -55,11 +55,11 @@ QList<int> numbers(const QJsonValue &value)
     return list;
 }
 
-}  // namespace
+} // namespace
 
 class TestNeedsCli : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void baseCalculationByDefault()
     {
         const Answer answer = needs(household(""));
@@ -138,8 +138,9 @@ private slots:
         QCOMPARE(answer.status, 0);
         const QJsonArray messages = answer.json().value("messages").toArray();
         QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages.at(0).toObject(),
-                 (QJsonObject{{"title", "エラー"}, {"text", "基礎計算実行ボタンを押してください"}, {"icon", "warning"}}));
+        QCOMPARE(
+            messages.at(0).toObject(),
+            (QJsonObject{{"title", "エラー"}, {"text", "基礎計算実行ボタンを押してください"}, {"icon", "warning"}}));
         QCOMPARE(messages.at(1).toObject().value("text").toString(),
                  QStringLiteral("基準となる妻の年齢は38歳から86歳の範囲で入力してください"));
         QVERIFY(!answer.json().value("charts").toObject().contains("coverage"));
@@ -167,7 +168,8 @@ private slots:
         QTest::newRow("unknown action") << QByteArray(R"({"actions": ["print"]})") << QByteArray("actions[0]");
         QTest::newRow("actions not a list") << QByteArray(R"({"actions": "base"})") << QByteArray("actions");
         QTest::newRow("unknown reference") << QByteArray(R"({"reference": "64"})") << QByteArray("reference");
-        QTest::newRow("impossible base date") << QByteArray(R"({"base_date": "2026-02-30"})") << QByteArray("base_date");
+        QTest::newRow("impossible base date")
+            << QByteArray(R"({"base_date": "2026-02-30"})") << QByteArray("base_date");
         QTest::newRow("company not a text") << QByteArray(R"({"company": 1})") << QByteArray("company");
         QTest::newRow("eight members") << QByteArray(R"({"members": [{}, {}, {}, {}, {}, {}, {}, {}]})")
                                        << QByteArray("members");

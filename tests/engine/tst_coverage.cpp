@@ -1,42 +1,45 @@
 #include "tst_needshousehold.h"
 
+#include "engine/needs/comparison.h"
 #include "engine/needs/coverage.h"
 #include "engine/needs/insurance.h"
-#include "engine/needs/comparison.h"
 
 #include <QTest>
 
 using namespace izoku::engine;
+using izoku::test::EarningWidow;
 using izoku::test::kToday;
 using izoku::test::NeedsHousehold;
 using izoku::test::RowValues;
-using izoku::test::EarningWidow;
 using izoku::test::WorkedHousehold;
 using Row = ProjectionSheet::Row;
 
 namespace {
 
-ChartOpening compare(NeedsHousehold &h) { return CompareInsuranceWithCoverage(h.form(), kBaseData2009, kToday); }
+ChartOpening compare(NeedsHousehold &h)
+{
+    return CompareInsuranceWithCoverage(h.form(), kBaseData2009, kToday);
+}
 
-}  // namespace
+} // namespace
 
 class TestCoverage : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void policies_data()
     {
-        QTest::addColumn<QStringList>("num4");  // slots 0..12
+        QTest::addColumn<QStringList>("num4"); // slots 0..12
         QTest::addColumn<int>("policyRow");
         QTest::addColumn<int>("fromAge");
-        QTest::addColumn<int>("toAge");  // 999: to the end
+        QTest::addColumn<int>("toAge"); // 999: to the end
         QTest::addColumn<double>("amount");
         const QString z = QStringLiteral("0");
-        QTest::newRow("term 1, 30 to 60") << QStringList{"30", "60", "1000", z, z, z, z, z, z, z, z, z, z}
-                                          << 43 << 30 << 60 << 10000000.0;
+        QTest::newRow("term 1, 30 to 60")
+            << QStringList{"30", "60", "1000", z, z, z, z, z, z, z, z, z, z} << 43 << 30 << 60 << 10000000.0;
         QTest::newRow("term 3 from 50 beside term 1 from 30")
             << QStringList{"30", "60", "1000", z, z, z, "50", "70", "500", z, z, z, z} << 45 << 50 << 70 << 5000000.0;
-        QTest::newRow("whole life 2 from 45") << QStringList{z, z, z, z, z, z, z, z, z, z, z, "45", "300"} << 47 << 45
-                                              << 999 << 3000000.0;
+        QTest::newRow("whole life 2 from 45")
+            << QStringList{z, z, z, z, z, z, z, z, z, z, z, "45", "300"} << 47 << 45 << 999 << 3000000.0;
         QTest::newRow("amounts read by their leading number")
             << QStringList{z, z, z, "41", "42歳", "2000万", z, z, z, z, z, z, z} << 44 << 41 << 42 << 20000000.0;
     }
@@ -94,7 +97,8 @@ private slots:
     {
         NeedsHousehold h = WorkedHousehold();
         QCOMPARE(RegisterInsurance(h.form()),
-                 std::optional<Message>(Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))));
+                 std::optional<Message>(
+                     Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))));
     }
 
     // Narrowing a policy's ages leaves nothing in the years that fell out.
@@ -156,7 +160,9 @@ private slots:
         NeedsHousehold plain = WorkedHousehold();
         compare(plain);
         NeedsHousehold h = WorkedHousehold();
-        h.set(HokenNum1::RetirementAllowance, "20000000").set(HokenNum1::Savings, "5000000").set(HokenNum1::Funeral, "300");
+        h.set(HokenNum1::RetirementAllowance, "20000000")
+            .set(HokenNum1::Savings, "5000000")
+            .set(HokenNum1::Funeral, "300");
         compare(h);
         QCOMPARE(RowValues(h.form(), Row::ShortfallToReference), RowValues(plain.form(), Row::ShortfallToReference));
         // The death lump sum, by contrast, is income of year 0.
@@ -203,7 +209,8 @@ private slots:
         QCOMPARE(chart.series2.front(), std::floor(sheet.value(Row::ShortfallToReference, 1) / 10000));
         QCOMPARE(chart.listLines.size(), rows);
         QCOMPARE(chart.listLines.first(),
-                 QStringLiteral("38歳   ") + QLocale(QLocale::Japanese).toString(sheet.value(Row::ShortfallToReference, 1), 'f', 0));
+                 QStringLiteral("38歳   ") +
+                     QLocale(QLocale::Japanese).toString(sheet.value(Row::ShortfallToReference, 1), 'f', 0));
         QCOMPARE(chart.fields.value(HokenNum4::Term1Amount), QStringLiteral("3000"));
         QCOMPARE(chart.fields.value(HokenNum4::WholeLife1Amount + 2), QStringLiteral("0"));
         QCOMPARE(chart.fields.size(), 13);
@@ -252,9 +259,12 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        QTest::newRow("wife now 60") << int(HokenNum1::WifeAge) << "60" << "年齢制限";
-        QTest::newRow("pension data cleared") << int(HokenNum1::EmployeeMonthsTo2003) << "" << "入力エラー";
-        QTest::newRow("too large") << int(HokenNum1::LivingCost) << "99999999" << "エラー";
+        QTest::newRow("wife now 60") << int(HokenNum1::WifeAge) << "60"
+                                     << "年齢制限";
+        QTest::newRow("pension data cleared") << int(HokenNum1::EmployeeMonthsTo2003) << ""
+                                              << "入力エラー";
+        QTest::newRow("too large") << int(HokenNum1::LivingCost) << "99999999"
+                                   << "エラー";
     }
     void comparisonAfterAStoppedBaseCalculation()
     {

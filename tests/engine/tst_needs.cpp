@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(SurvivorChoice)
 
 class TestNeeds : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void opening()
     {
         FrmhokenForm form;
@@ -109,9 +109,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("horizon");
-        QTest::newRow("no pension data") << "30" << false << "年金関連データを入力して下さい。" << "入力エラー" << "48";
-        QTest::newRow("wife aged 60") << "60" << true << "妻の年齢が60歳未満の場合のみ対応しています。" << "年齢制限" << "";
-        QTest::newRow("wife aged 59.5") << "59.5" << true << "妻の年齢が60歳未満の場合のみ対応しています。" << "年齢制限"
+        QTest::newRow("no pension data") << "30" << false << "年金関連データを入力して下さい。"
+                                         << "入力エラー"
+                                         << "48";
+        QTest::newRow("wife aged 60") << "60" << true << "妻の年齢が60歳未満の場合のみ対応しています。"
+                                      << "年齢制限"
+                                      << "";
+        QTest::newRow("wife aged 59.5") << "59.5" << true << "妻の年齢が60歳未満の場合のみ対応しています。"
+                                        << "年齢制限"
                                         << "";
     }
     void checksStopBeforeAnythingIsRebuilt()
@@ -143,7 +148,7 @@ private slots:
         QTest::addColumn<QString>("nationalMonths");
         QTest::addColumn<bool>("employeeRecord");
         QTest::addColumn<int>("wifeAge");
-        QTest::addColumn<int>("childAge");  // -1: no child
+        QTest::addColumn<int>("childAge"); // -1: no child
         QTest::addColumn<SurvivorChoice>("choice");
         QTest::addColumn<Slots>("expected");
         const auto N = Membership::National;
@@ -155,10 +160,10 @@ private slots:
             << Slots{{46, "371300"}, {56, "60"}, {57, "64"}, {48, "0"}, {60, "0"}, {28, "0"}, {54, "0"}, {55, "0"}};
         QTest::newRow("self-employed, 36 months: lump sum")
             << N << "36" << false << 45 << -1 << pension << Slots{{46, "0"}, {48, "120000"}, {60, "45"}};
-        QTest::newRow("self-employed, 299 months") << N << "299" << false << 45 << -1 << pension
-                                                   << Slots{{46, "0"}, {48, "170000"}, {60, "45"}};
-        QTest::newRow("self-employed, 35 months") << N << "35" << false << 45 << -1 << pension
-                                                  << Slots{{48, "0"}, {60, "0"}};
+        QTest::newRow("self-employed, 299 months")
+            << N << "299" << false << 45 << -1 << pension << Slots{{46, "0"}, {48, "170000"}, {60, "45"}};
+        QTest::newRow("self-employed, 35 months")
+            << N << "35" << false << 45 << -1 << pension << Slots{{48, "0"}, {60, "0"}};
         QTest::newRow("self-employed with a child: no lump sum")
             << N << "100" << false << 45 << 10 << pension
             << Slots{{48, "0"}, {60, "0"}, {31, "45"}, {32, "53"}, {41, "1020000"}, {29, "0"}, {47, "0"}};
@@ -174,8 +179,8 @@ private slots:
             << N << "100" << true << 45 << -1 << pension << Slots{{28, "0"}, {54, "0"}, {55, "0"}};
         QTest::newRow("salaried, wife 38, child 8")
             << E << "0" << true << 38 << 8 << pension
-            << Slots{{28, "477800"}, {54, "38"}, {55, "86"}, {29, "49"}, {61, "64"}, {30, "594200"}, {58, "65"},
-                     {47, "0"}, {31, "38"}, {32, "48"}, {41, "1020000"}, {33, "0"}, {48, "0"}, {60, "0"}};
+            << Slots{{28, "477800"}, {54, "38"}, {55, "86"}, {29, "49"},      {61, "64"}, {30, "594200"}, {58, "65"},
+                     {47, "0"},      {31, "38"}, {32, "48"}, {41, "1020000"}, {33, "0"},  {48, "0"},      {60, "0"}};
         QTest::newRow("salaried, wife 29, no child: five years")
             << E << "0" << true << 29 << -1 << pension << Slots{{28, "477800"}, {54, "29"}, {55, "33"}, {30, "0"}};
         QTest::newRow("salaried, wife 30, no child: for life")
@@ -222,9 +227,9 @@ private slots:
         }
         QCOMPARE(sheet.value(Row::DeathLumpSum, 1), form.num1Value(48));
         QCOMPARE(sheet.value(Row::PensionTotal, 1),
-                 sheet.value(Row::BasicPension, 1) + sheet.value(Row::EmployeesPension, 1)
-                     + sheet.value(Row::MiddleAgedAddition, 1) + sheet.value(Row::WidowsPension, 1)
-                     + sheet.value(Row::DeathLumpSum, 1));
+                 sheet.value(Row::BasicPension, 1) + sheet.value(Row::EmployeesPension, 1) +
+                     sheet.value(Row::MiddleAgedAddition, 1) + sheet.value(Row::WidowsPension, 1) +
+                     sheet.value(Row::DeathLumpSum, 1));
     }
 
     void fiveChildren()
@@ -232,12 +237,12 @@ private slots:
         NeedsHousehold h;
         h.husband("45", QDate(1981, 5, 1)).wife(40).salaried();
         for (int k = 1; k <= 5; ++k)
-            h.child(k, 2 * k);  // 2, 4, 6, 8, 10
+            h.child(k, 2 * k); // 2, 4, 6, 8, 10
         h.calculate();
         const FrmhokenForm &form = h.form();
         QCOMPARE(form.num1(HokenNum1::BasicPhase1Amount), QStringLiteral("1475600"));
         QCOMPARE(form.num1(HokenNum1::BasicPhase1From), QStringLiteral("40"));
-        QCOMPARE(form.num1(HokenNum1::BasicPhase1To), QStringLiteral("48"));  // the eldest is 18 when she is 48
+        QCOMPARE(form.num1(HokenNum1::BasicPhase1To), QStringLiteral("48")); // the eldest is 18 when she is 48
         QCOMPARE(form.num1(HokenNum1::BasicPhase1Amount + 4), QStringLiteral("1020000"));
         QCOMPARE(form.num1(HokenNum1::BasicPhase1To + 8), QStringLiteral("56"));
         QCOMPARE(form.sheet.value(Row::EntitledChildren, 1), 5.0);
@@ -310,7 +315,8 @@ private slots:
         QVERIFY(!outcome.stopped);
         QCOMPARE(outcome.messages.size(), size_t(message ? 1 : 0));
         if (message)
-            QCOMPARE(outcome.messages[0], Warning(QStringLiteral("昭和18年4月1日以前は対応していません"), QStringLiteral("エラー")));
+            QCOMPARE(outcome.messages[0],
+                     Warning(QStringLiteral("昭和18年4月1日以前は対応していません"), QStringLiteral("エラー")));
         QCOMPARE(h.form().num3[Num3::LongNewRate1], longNewRate1);
         QVERIFY(h.form().sheet.exists());
     }

@@ -5,9 +5,9 @@
 #include <QTest>
 
 using namespace izoku::engine;
+using izoku::test::EarningWidow;
 using izoku::test::kToday;
 using izoku::test::NeedsHousehold;
-using izoku::test::EarningWidow;
 using izoku::test::WorkedHousehold;
 using Row = ProjectionSheet::Row;
 
@@ -15,7 +15,7 @@ using Row = ProjectionSheet::Row;
 // maxima and what the chart windows are given besides.
 class TestNeedsCharts : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void coverageAxis_data()
     {
         QTest::addColumn<QString>("wholeLife");

@@ -17,7 +17,7 @@ using namespace izoku::engine;
 inline const QDate kToday(2026, 12, 8);
 
 class NeedsHousehold {
-public:
+  public:
     NeedsHousehold() { OpenFrmhoken(m_form, kBaseData2009, kToday); }
 
     NeedsHousehold &husband(const QString &age, const QDate &birth)
@@ -65,7 +65,7 @@ public:
     FrmhokenForm &form() { return m_form; }
     CalculationOutcome calculate() { return RunBaseCalculation(m_form, kBaseData2009, kToday); }
 
-private:
+  private:
     NeedsHousehold &member(int index, const QString &age, const QDate &birth)
     {
         m_form.household.members[index].age = age;
@@ -106,4 +106,4 @@ inline NeedsHousehold EarningWidow()
     return h;
 }
 
-}  // namespace izoku::test
+} // namespace izoku::test

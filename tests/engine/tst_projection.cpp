@@ -27,11 +27,11 @@ double rowSum(const FrmhokenForm &form, int row)
     return sum;
 }
 
-}  // namespace
+} // namespace
 
 class TestProjection : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void horizon_data()
     {
         QTest::addColumn<int>("wifeAge");
@@ -119,7 +119,7 @@ private slots:
     {
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<int>("lastColumn");
-        QTest::newRow("set A: to 21") << QDate(2008, 4, 1) << 4;  // aged 18 now
+        QTest::newRow("set A: to 21") << QDate(2008, 4, 1) << 4; // aged 18 now
         QTest::newRow("set B: to 22") << QDate(2008, 3, 31) << 5;
     }
     void universityEndsAt21Or22()
@@ -177,10 +177,14 @@ private slots:
         QTest::addColumn<QString>("age2");
         QTest::addColumn<int>("paidColumn");
         QTest::addColumn<double>("amount");
-        QTest::newRow("support at the current age") << "12" << "0" << 1 << 1000000.0;
-        QTest::newRow("support at 22") << "22" << "0" << 11 << 1000000.0;
-        QTest::newRow("second support replaces the first") << "22" << "22" << 11 << 3000000.0;
-        QTest::newRow("ages 0 pay nothing") << "0" << "0" << 0 << 0.0;
+        QTest::newRow("support at the current age") << "12"
+                                                    << "0" << 1 << 1000000.0;
+        QTest::newRow("support at 22") << "22"
+                                       << "0" << 11 << 1000000.0;
+        QTest::newRow("second support replaces the first") << "22"
+                                                           << "22" << 11 << 3000000.0;
+        QTest::newRow("ages 0 pay nothing") << "0"
+                                            << "0" << 0 << 0.0;
     }
     void support()
     {
@@ -196,8 +200,8 @@ private slots:
         for (int column = 1; column <= support.size(); ++column)
             QCOMPARE(support[column - 1], column == paidColumn ? amount : 0.0);
         QCOMPARE(h.form().sheet.value(Row::ExpenseTotal, qMax(paidColumn, 1)),
-                 h.form().sheet.value(Row::WifeLivingCost, 1) + h.form().sheet.value(Row::ChildrenLivingCost, 1)
-                     + h.form().sheet.value(Row::Education1, qMax(paidColumn, 1)) + amount);
+                 h.form().sheet.value(Row::WifeLivingCost, 1) + h.form().sheet.value(Row::ChildrenLivingCost, 1) +
+                     h.form().sheet.value(Row::Education1, qMax(paidColumn, 1)) + amount);
     }
 
     void wifeEarningsAndOwnPension()
@@ -211,7 +215,8 @@ private slots:
             const double age = sheet.value(Row::WifeAge, column);
             QCOMPARE(sheet.value(Row::WifeEarnings, column), age >= 41 && age <= 50 ? 2000000.0 : 0.0);
             // The wife's own pension is copied as the field shows it.
-            QCOMPARE(sheet.text(Row::WifeOwnPension, column), age >= 65 ? QStringLiteral("792100円") : QStringLiteral("0"));
+            QCOMPARE(sheet.text(Row::WifeOwnPension, column),
+                     age >= 65 ? QStringLiteral("792100円") : QStringLiteral("0"));
             QCOMPARE(sheet.value(Row::WifeIncomeTotal, column),
                      sheet.value(Row::WifeEarnings, column) + sheet.value(Row::WifeOwnPension, column));
         }

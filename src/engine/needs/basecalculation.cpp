@@ -15,7 +15,7 @@ namespace {
 // in payment, which this analysis does not model.
 constexpr double kOldestWife = 59;
 
-}  // namespace
+} // namespace
 
 Message AmountTooLargeMessage()
 {
@@ -27,10 +27,11 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
     CalculationOutcome outcome;
     ClearPanelFigures(form.num3);
     const QString record[] = {form.num1(HokenNum1::NationalMonths), form.num1(HokenNum1::EmployeeMonthsTo2003),
-                              form.num1(HokenNum1::AverageMonthlyRemuneration), form.num1(HokenNum1::EmployeeMonthsFrom2003),
-                              form.num1(HokenNum1::AverageRemuneration)};
+                              form.num1(HokenNum1::AverageMonthlyRemuneration),
+                              form.num1(HokenNum1::EmployeeMonthsFrom2003), form.num1(HokenNum1::AverageRemuneration)};
     if (AllFieldsZero(record)) {
-        outcome.messages.push_back(Warning(QStringLiteral("年金関連データを入力して下さい。"), QStringLiteral("入力エラー")));
+        outcome.messages.push_back(
+            Warning(QStringLiteral("年金関連データを入力して下さい。"), QStringLiteral("入力エラー")));
         outcome.stopped = true;
         return outcome;
     }
@@ -49,16 +50,17 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         form.num1(slot) = QStringLiteral("0");
 
     PrepareSheet(form);
-    if (!DetermineBenefits(form, baseData, widowsPension, today, outcome.messages) || !PlacePensions(form)
-        || !ProjectHousehold(form)) {
+    if (!DetermineBenefits(form, baseData, widowsPension, today, outcome.messages) || !PlacePensions(form) ||
+        !ProjectHousehold(form)) {
         form.sheet.clear();
         outcome.messages.push_back(AmountTooLargeMessage());
         outcome.stopped = true;
         return outcome;
     }
     form.num4[HokenNum4::RangeFrom] = form.num1(HokenNum1::WifeAge);
-    form.num4[HokenNum4::RangeTo] = PlainNumber(form.num1Value(HokenNum1::WifeAge) + form.num1Value(HokenNum1::LifeExpectancy));
+    form.num4[HokenNum4::RangeTo] =
+        PlainNumber(form.num1Value(HokenNum1::WifeAge) + form.num1Value(HokenNum1::LifeExpectancy));
     return outcome;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -21,4 +21,4 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
 // The message of an amount too large to compute with.
 Message AmountTooLargeMessage();
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -17,7 +17,10 @@ namespace {
 
 using Row = ProjectionSheet::Row;
 
-void set(FrmhokenForm &form, int slot, double value) { form.num1(slot) = PlainNumber(value); }
+void set(FrmhokenForm &form, int slot, double value)
+{
+    form.num1(slot) = PlainNumber(value);
+}
 
 void setZero(FrmhokenForm &form, std::initializer_list<int> indices)
 {
@@ -25,7 +28,10 @@ void setZero(FrmhokenForm &form, std::initializer_list<int> indices)
         form.num1(slot) = QStringLiteral("0");
 }
 
-double wifeAge(const FrmhokenForm &form) { return form.num1Value(HokenNum1::WifeAge); }
+double wifeAge(const FrmhokenForm &form)
+{
+    return form.num1Value(HokenNum1::WifeAge);
+}
 
 // Rows 0..8 year by year, then the phases of the survivors' basic pension
 // into block ①.  The base amount is this screen's wife's old-age pension
@@ -50,11 +56,9 @@ void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
         for (const HouseholdChild &child : present)
             sheet.setNumber(Row::Child1Age + child.index - HouseholdIndex::Child1, column, child.age + offset);
         const int count = EntitledChildCount(children, offset);
-        const double amount =
-            count > 0 ? basicAmount
-                            + static_cast<double>(SurvivorsBasicPensionAmount(count, 0, baseData.ChildAddition1,
-                                                                              baseData.ChildAddition2))
-                      : 0.0;
+        const double amount = count > 0 ? basicAmount + static_cast<double>(SurvivorsBasicPensionAmount(
+                                                            count, 0, baseData.ChildAddition1, baseData.ChildAddition2))
+                                        : 0.0;
         sheet.setNumber(Row::EntitledChildren, column, count);
         sheet.setNumber(Row::BasicPension, column, amount);
         years.push_back({sheet.value(Row::WifeAge, column), count, sheet.value(Row::BasicPension, column)});
@@ -128,7 +132,8 @@ std::optional<double> lastEntitlementAge(const FrmhokenForm &form, const QDate &
 
 void placeMiddleAgedAddition(FrmhokenForm &form, const QDate &today)
 {
-    const double employeesMonths = form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
+    const double employeesMonths =
+        form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
     const auto last = lastEntitlementAge(form, today);
     const auto range = MiddleAgedWidowsAddition(employeesMonths, last.has_value(), last.value_or(0), wifeAge(form));
     if (!range)
@@ -161,9 +166,11 @@ bool determineForSelfEmployed(FrmhokenForm &form, double widowsPension, Messages
     }
     setZero(form, {HokenNum1::TransitionalFrom, HokenNum1::TransitionalTo, HokenNum1::TransitionalAmount});
 
-    const double employeesMonths = form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
+    const double employeesMonths =
+        form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
     if (!(employeesMonths > 0 && nationalMonths + employeesMonths >= 300)) {
-        setZero(form, {HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo, HokenNum1::EmployeesPensionAmount});
+        setZero(form,
+                {HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo, HokenNum1::EmployeesPensionAmount});
         return true;
     }
     // Long requirement with employees' months: she cannot have both the
@@ -204,7 +211,7 @@ bool determineForEmployee(FrmhokenForm &form, const QDate &today, Messages &mess
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension, const QDate &today,
                        Messages &messages)
@@ -215,4 +222,4 @@ bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double wido
     return determineForEmployee(form, today, messages);
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

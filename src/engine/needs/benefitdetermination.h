@@ -19,4 +19,4 @@ struct FrmhokenForm;
 [[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension,
                                      const QDate &today, Messages &messages);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

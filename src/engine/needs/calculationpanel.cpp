@@ -11,7 +11,8 @@ PanelTexts OpeningPanelTexts()
     panel.fill(QStringLiteral("0"));
     panel[Num3::NationalPensionMonths].clear();
     for (FormulaPanel which : {FormulaPanel::ShortNew, FormulaPanel::ShortOld}) {
-        const AccrualRates rates = which == FormulaPanel::ShortNew ? kShortRequirementNewRates : kShortRequirementOldRates;
+        const AccrualRates rates =
+            which == FormulaPanel::ShortNew ? kShortRequirementNewRates : kShortRequirementOldRates;
         panel[PanelSlots(which).rate1] = PlainNumber(rates.rate1);
         panel[PanelSlots(which).rate2] = PlainNumber(rates.rate2);
     }
@@ -32,4 +33,4 @@ void ClearPanelFigures(PanelTexts &panel)
     }
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

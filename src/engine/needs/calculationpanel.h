@@ -22,4 +22,4 @@ PanelTexts OpeningPanelTexts();
 // Every computed figure back to "0"; the rates stay.
 void ClearPanelFigures(PanelTexts &panel);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -61,7 +61,7 @@ ChartFeed coverageChart(const FrmhokenForm &form, int rows, std::int32_t largest
     return feed;
 }
 
-}  // namespace
+} // namespace
 
 ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
 {
@@ -100,4 +100,4 @@ ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &ba
     return opening;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

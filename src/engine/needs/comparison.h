@@ -28,4 +28,4 @@ struct ChartOpening {
 // sheet has no years beyond the horizon to sum.
 ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -20,11 +20,11 @@ bool ComputeCoverageToReference(FrmhokenForm &form, double years)
     if (!y)
         return false;
     const int referenceColumn = *y + 1;
-    if (!FillRemaining(sheet, Row::IncomeTotal, Row::IncomeToReference, referenceColumn)
-        || !FillRemaining(sheet, Row::ExpenseTotal, Row::ExpensesToReference, referenceColumn))
+    if (!FillRemaining(sheet, Row::IncomeTotal, Row::IncomeToReference, referenceColumn) ||
+        !FillRemaining(sheet, Row::ExpenseTotal, Row::ExpensesToReference, referenceColumn))
         return false;
     FillDifference(sheet, Row::ShortfallToReference, Row::ExpensesToReference, Row::IncomeToReference, referenceColumn);
     return true;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

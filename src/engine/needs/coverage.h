@@ -12,4 +12,4 @@ struct FrmhokenForm;
 // agent sells on.  False when a sum is too large for 32 bits.
 [[nodiscard]] bool ComputeCoverageToReference(FrmhokenForm &form, double years);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -29,7 +29,7 @@ void setNum4Zero(FrmhokenForm &form, int from, int to)
         form.num4[static_cast<size_t>(slot)] = QStringLiteral("0");
 }
 
-}  // namespace
+} // namespace
 
 void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
 {
@@ -41,9 +41,15 @@ void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &tod
     form.num1(HokenNum1::WifeOldAgePension) = QString::number(baseData.BasicPensionAmount);
 }
 
-void SetBaseDateToday(FrmhokenForm &form, const QDate &today) { form.date2[HokenDate2::BaseDate] = today; }
+void SetBaseDateToday(FrmhokenForm &form, const QDate &today)
+{
+    form.date2[HokenDate2::BaseDate] = today;
+}
 
-void ComputeAges(FrmhokenForm &form, const QDate &today) { form.household.ComputeAges(today); }
+void ComputeAges(FrmhokenForm &form, const QDate &today)
+{
+    form.household.ComputeAges(today);
+}
 
 void LeaveBirthDate(FrmhokenForm &form, int index, const QDate &today)
 {
@@ -66,8 +72,8 @@ void CalculateMonthsFrom2003(FrmhokenForm &form)
 
 void CalculateNationalMonths(FrmhokenForm &form)
 {
-    form.num1(HokenNum1::PeriodMonths) =
-        QString::number(NationalPensionMonths(form.date2[HokenDate2::NationalFrom], form.date2[HokenDate2::NationalTo]));
+    form.num1(HokenNum1::PeriodMonths) = QString::number(
+        NationalPensionMonths(form.date2[HokenDate2::NationalFrom], form.date2[HokenDate2::NationalTo]));
 }
 
 void ClearInputData(FrmhokenForm &form, const QDate &today)
@@ -78,13 +84,17 @@ void ClearInputData(FrmhokenForm &form, const QDate &today)
                    HokenNum1::EmployeeMonthsFrom2003, HokenNum1::AverageRemuneration, HokenNum1::PeriodMonths});
 }
 
-void ClearPeriods(FrmhokenForm &form) { setZeroRange(form, HokenNum1::NationalMonths, HokenNum1::AverageRemuneration); }
+void ClearPeriods(FrmhokenForm &form)
+{
+    setZeroRange(form, HokenNum1::NationalMonths, HokenNum1::AverageRemuneration);
+}
 
 void ClearIncome(FrmhokenForm &form)
 {
     setZeroRange(form, HokenNum1::EmployeesPensionAmount, HokenNum1::WifeWorkIncome);
-    setZero(form, {HokenNum1::WifeWorkFrom, HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo, HokenNum1::WidowsPensionFrom,
-                   HokenNum1::WidowsPensionTo, HokenNum1::TransitionalTo, HokenNum1::TransitionalFrom, HokenNum1::MiddleAgedTo});
+    setZero(form, {HokenNum1::WifeWorkFrom, HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo,
+                   HokenNum1::WidowsPensionFrom, HokenNum1::WidowsPensionTo, HokenNum1::TransitionalTo,
+                   HokenNum1::TransitionalFrom, HokenNum1::MiddleAgedTo});
 }
 
 void ClearExpenses(FrmhokenForm &form)
@@ -99,9 +109,15 @@ void ClearCompany(FrmhokenForm &form)
         text.clear();
 }
 
-void ClearTermInsurance(FrmhokenForm &form) { setNum4Zero(form, HokenNum4::Term1From, HokenNum4::Term1From + 8); }
+void ClearTermInsurance(FrmhokenForm &form)
+{
+    setNum4Zero(form, HokenNum4::Term1From, HokenNum4::Term1From + 8);
+}
 
-void ClearWholeLife(FrmhokenForm &form) { setNum4Zero(form, HokenNum4::WholeLife1From, HokenNum4::WholeLife1From + 3); }
+void ClearWholeLife(FrmhokenForm &form)
+{
+    setNum4Zero(form, HokenNum4::WholeLife1From, HokenNum4::WholeLife1From + 3);
+}
 
 void ClearAll(FrmhokenForm &form, const QDate &today)
 {
@@ -114,4 +130,4 @@ void ClearAll(FrmhokenForm &form, const QDate &today)
     ClearWholeLife(form);
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

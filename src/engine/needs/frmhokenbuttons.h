@@ -39,13 +39,13 @@ void CalculateNationalMonths(FrmhokenForm &form);
 // The clear buttons.  None touches the slide rate, the wife's work end age,
 // the school costs, the wife's old-age pension, the death lump sum's age,
 // the chart's reference age and range, or the options.
-void ClearInputData(FrmhokenForm &form, const QDate &today);  // "入力データ CE"
-void ClearPeriods(FrmhokenForm &form);                         // "CE" under the pension record
-void ClearIncome(FrmhokenForm &form);                          // "CE" of ① 収入
-void ClearExpenses(FrmhokenForm &form);                        // "CE" of ② 支出
-void ClearCompany(FrmhokenForm &form);                         // "CE" beside 保険会社
-void ClearTermInsurance(FrmhokenForm &form);                   // "CE" of 平準定期保険
-void ClearWholeLife(FrmhokenForm &form);                       // "CE" of 終身保険
-void ClearAll(FrmhokenForm &form, const QDate &today);         // "AC"
+void ClearInputData(FrmhokenForm &form, const QDate &today); // "入力データ CE"
+void ClearPeriods(FrmhokenForm &form);                       // "CE" under the pension record
+void ClearIncome(FrmhokenForm &form);                        // "CE" of ① 収入
+void ClearExpenses(FrmhokenForm &form);                      // "CE" of ② 支出
+void ClearCompany(FrmhokenForm &form);                       // "CE" beside 保険会社
+void ClearTermInsurance(FrmhokenForm &form);                 // "CE" of 平準定期保険
+void ClearWholeLife(FrmhokenForm &form);                     // "CE" of 終身保険
+void ClearAll(FrmhokenForm &form, const QDate &today);       // "AC"
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

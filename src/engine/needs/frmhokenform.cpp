@@ -13,8 +13,8 @@ FrmhokenForm::FrmhokenForm()
     // The texts the screen shows before anything is typed; ages, age ranges
     // and the basic pension phases start empty.
     const QString zero = QStringLiteral("0");
-    for (int slot : {7, 8, 9, 10, 11, 13, 16, 22, 23, 24, 25, 26, 27, 28, 30, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
-                     51})
+    for (int slot :
+         {7, 8, 9, 10, 11, 13, 16, 22, 23, 24, 25, 26, 27, 28, 30, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51})
         m_num1[static_cast<size_t>(slot)] = zero;
     m_num1[HokenNum1::SlideRate] = QStringLiteral("0.985");
     m_num1[HokenNum1::WifeWorkTo] = QStringLiteral("50");
@@ -44,13 +44,19 @@ const QString &FrmhokenForm::num1(int slot) const
     return m_num1[static_cast<size_t>(slot)];
 }
 
-double FrmhokenForm::num1Value(int slot) const { return LeadingNumber(num1(slot)); }
+double FrmhokenForm::num1Value(int slot) const
+{
+    return LeadingNumber(num1(slot));
+}
 
 bool FrmhokenForm::childPresent(int child) const
 {
     return household.members[static_cast<size_t>(HouseholdIndex::Child1 + child - 1)].present;
 }
 
-double FrmhokenForm::num4Value(int slot) const { return LeadingNumber(num4[static_cast<size_t>(slot)]); }
+double FrmhokenForm::num4Value(int slot) const
+{
+    return LeadingNumber(num4[static_cast<size_t>(slot)]);
+}
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -40,7 +40,7 @@ struct FrmhokenForm {
 
     std::array<QDate, HokenDate2::kCount> date2;
     Membership option1 = Membership::Employee;
-    SurvivorChoice choice = SurvivorChoice::EmployeesPension;  // Option2 / Option3
+    SurvivorChoice choice = SurvivorChoice::EmployeesPension; // Option2 / Option3
     std::array<QString, HokenFmt3::kCount> fmt3;
     std::array<QString, HokenNum4::kCount> num4;
     double num4Value(int slot) const;
@@ -54,11 +54,11 @@ struct FrmhokenForm {
 
     ProjectionSheet sheet;
 
-    bool childPresent(int child) const;  // child 1..5
+    bool childPresent(int child) const; // child 1..5
     QDate birthDate(int index) const { return household.members[static_cast<size_t>(index)].birth; }
 
-private:
+  private:
     std::array<QString, HokenNum1::kCount> m_num1;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

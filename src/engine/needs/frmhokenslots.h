@@ -12,7 +12,7 @@ struct HokenNum1 {
     enum Slot : int {
         HusbandAge = 0,
         WifeAge = 1,
-        Child1Age = 2,  // children 2..5 in slots 3..6
+        Child1Age = 2,                  // children 2..5 in slots 3..6
         NationalMonths = 7,             // 国民年金だけの期間
         EmployeeMonthsTo2003 = 8,       // ①平成15年3月までの期間
         AverageMonthlyRemuneration = 9, // 平均標準報酬月額
@@ -22,8 +22,8 @@ struct HokenNum1 {
         PeriodMonths = 13,              // 期間計算
         WifeWorkFrom = 14,
         WifeWorkTo = 15,
-        LivingCost = 16,                // 現在の１ヶ月の生活費, 万円 a month
-        Kindergarten = 17,              // education, 万円 a year
+        LivingCost = 16,   // 現在の１ヶ月の生活費, 万円 a month
+        Kindergarten = 17, // education, 万円 a year
         Elementary = 18,
         JuniorHigh = 19,
         HighSchool = 20,
@@ -32,22 +32,22 @@ struct HokenNum1 {
         Support1Amount = 23,
         Support2Age = 24,
         Support2Amount = 25,
-        Housing = 26,                   // 住宅維持補修, 万円 a year
-        Funeral = 27,                   // 葬儀費用その他, 万円 once
-        EmployeesPensionAmount = 28,    // 遺族厚生年金
-        MiddleAgedFrom = 29,            // 中高齢寡婦加算
+        Housing = 26,                // 住宅維持補修, 万円 a year
+        Funeral = 27,                // 葬儀費用その他, 万円 once
+        EmployeesPensionAmount = 28, // 遺族厚生年金
+        MiddleAgedFrom = 29,         // 中高齢寡婦加算
         MiddleAgedAmount = 30,
-        BasicPhase1From = 31,           // phase p from/to in 31 + 2p, 32 + 2p
+        BasicPhase1From = 31, // phase p from/to in 31 + 2p, 32 + 2p
         BasicPhase1To = 32,
-        BasicPhase1Amount = 41,         // phase p amount in 41 + p
-        WidowsPensionAmount = 46,       // 寡婦年金
-        TransitionalAmount = 47,        // 経過的寡婦加算
-        LumpSumAmount = 48,             // 年金(死亡一時金)
-        RetirementAllowance = 49,       // 死亡退職金
-        Savings = 50,                   // 貯蓄、その他
-        WifeWorkIncome = 51,            // 妻の労働収入年額
-        WifeOldAgePension = 52,         // 妻の老齢年金
-        LifeExpectancy = 53,            // 妻の平均余命: the projection horizon N
+        BasicPhase1Amount = 41,   // phase p amount in 41 + p
+        WidowsPensionAmount = 46, // 寡婦年金
+        TransitionalAmount = 47,  // 経過的寡婦加算
+        LumpSumAmount = 48,       // 年金(死亡一時金)
+        RetirementAllowance = 49, // 死亡退職金
+        Savings = 50,             // 貯蓄、その他
+        WifeWorkIncome = 51,      // 妻の労働収入年額
+        WifeOldAgePension = 52,   // 妻の老齢年金
+        LifeExpectancy = 53,      // 妻の平均余命: the projection horizon N
         EmployeesPensionFrom = 54,
         EmployeesPensionTo = 55,
         WidowsPensionFrom = 56,
@@ -66,14 +66,14 @@ struct HokenNum1 {
 // reference age.
 struct HokenNum4 {
     enum Slot : int {
-        Term1From = 0,  // term policy p from/to/amount in 3p, 3p + 1, 3p + 2
+        Term1From = 0, // term policy p from/to/amount in 3p, 3p + 1, 3p + 2
         Term1To = 1,
         Term1Amount = 2,
-        WholeLife1From = 9,  // whole-life policy q from/amount in 9 + 2q, 10 + 2q
+        WholeLife1From = 9, // whole-life policy q from/amount in 9 + 2q, 10 + 2q
         WholeLife1Amount = 10,
-        ReferenceAge = 13,   // 基準となる妻の年齢
-        RangeFrom = 14,      // 歳から
-        RangeTo = 15,        // 歳の範囲で設定する
+        ReferenceAge = 13, // 基準となる妻の年齢
+        RangeFrom = 14,    // 歳から
+        RangeTo = 15,      // 歳の範囲で設定する
     };
     static constexpr int kCount = 16;
     static constexpr int kTermPolicies = 3;
@@ -84,8 +84,8 @@ struct HokenNum4 {
 struct HokenDate2 {
     enum Slot : int {
         BaseDate = 0,
-        CompanyEntry = 1,     // 入社日, the start of the employees' pension
-        EmployeeEnd = 2,      // end of the period from April 2003
+        CompanyEntry = 1, // 入社日, the start of the employees' pension
+        EmployeeEnd = 2,  // end of the period from April 2003
         NationalFrom = 3,
         NationalTo = 4,
     };
@@ -98,4 +98,4 @@ struct HokenFmt3 {
     static constexpr int kCount = 2;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

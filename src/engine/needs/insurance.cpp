@@ -14,8 +14,8 @@ namespace {
 using Row = ProjectionSheet::Row;
 
 struct Policy {
-    int firstSlot;   // from-age
-    int fieldCount;  // 3 for term (from, to, amount), 2 for whole life (from, amount)
+    int firstSlot;  // from-age
+    int fieldCount; // 3 for term (from, to, amount), 2 for whole life (from, amount)
     int row;
 };
 
@@ -27,7 +27,10 @@ constexpr Policy kPolicies[] = {
     {HokenNum4::WholeLife1From + 2, 2, Row::WholeLife1 + 1},
 };
 
-bool isTerm(const Policy &policy) { return policy.fieldCount == 3; }
+bool isTerm(const Policy &policy)
+{
+    return policy.fieldCount == 3;
+}
 
 // A policy is either left out (every field 0) or entered whole.
 std::optional<Message> checkComplete(const FrmhokenForm &form)
@@ -43,7 +46,7 @@ std::optional<Message> checkComplete(const FrmhokenForm &form)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Message> RegisterInsurance(FrmhokenForm &form)
 {
@@ -84,4 +87,4 @@ std::optional<Message> RegisterInsurance(FrmhokenForm &form)
     return std::nullopt;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -16,4 +16,4 @@ struct FrmhokenForm;
 // narrowed leaves nothing behind in the years that fell out.
 std::optional<Message> RegisterInsurance(FrmhokenForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -23,4 +23,4 @@ QStringList LifeExpectancyTable()
     return years;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -10,4 +10,4 @@ namespace izoku::engine {
 // falls.
 QStringList LifeExpectancyTable();
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

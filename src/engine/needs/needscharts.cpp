@@ -43,10 +43,12 @@ QStringList rowTexts(const ProjectionSheet &sheet, int row, int columns)
 
 // FormChart4's display fields: window field -> Num1 slot of this screen.
 const std::pair<int, int> kPensionChartFields[] = {
-    {0, HokenNum1::EmployeesPensionFrom}, {1, HokenNum1::EmployeesPensionTo}, {2, HokenNum1::MiddleAgedFrom},
-    {3, HokenNum1::MiddleAgedTo},         {14, HokenNum1::WidowsPensionFrom}, {15, HokenNum1::WidowsPensionTo},
-    {16, HokenNum1::TransitionalFrom},    {17, HokenNum1::TransitionalTo},    {18, HokenNum1::LumpSumAge},
-    {19, HokenNum1::EmployeesPensionAmount}, {20, HokenNum1::MiddleAgedAmount}, {26, HokenNum1::WidowsPensionAmount},
+    {0, HokenNum1::EmployeesPensionFrom}, {1, HokenNum1::EmployeesPensionTo},
+    {2, HokenNum1::MiddleAgedFrom},       {3, HokenNum1::MiddleAgedTo},
+    {14, HokenNum1::WidowsPensionFrom},   {15, HokenNum1::WidowsPensionTo},
+    {16, HokenNum1::TransitionalFrom},    {17, HokenNum1::TransitionalTo},
+    {18, HokenNum1::LumpSumAge},          {19, HokenNum1::EmployeesPensionAmount},
+    {20, HokenNum1::MiddleAgedAmount},    {26, HokenNum1::WidowsPensionAmount},
     {27, HokenNum1::TransitionalAmount},  {28, HokenNum1::LumpSumAmount},
 };
 
@@ -58,7 +60,7 @@ const std::pair<int, int> kIncomeTableRows[] = {
 };
 constexpr int kIncomeTableRowCount = 34;
 
-}  // namespace
+} // namespace
 
 ChartOpening ShowPensionChart(const FrmhokenForm &form)
 {
@@ -97,8 +99,7 @@ IncomeExpenseOpening ShowIncomeExpenseChart(const FrmhokenForm &form)
     const int rows = chartRows(form);
     const QStringList expenses = rowTexts(sheet, Row::ExpenseTotal, rows);
     const QStringList income = rowTexts(sheet, Row::IncomeTotal, rows);
-    const double largest =
-        static_cast<double>(std::max(LargestYearlyAmount(expenses), LargestYearlyAmount(income)));
+    const double largest = static_cast<double>(std::max(LargestYearlyAmount(expenses), LargestYearlyAmount(income)));
     ChartFeed feed = SheetRowsChart(form, rows, Row::ExpenseTotal, Row::IncomeTotal);
     feed.axisMaximum = ChartAxisMaximum(
         DigitRuleAxisMaximum(static_cast<std::int64_t>(largest), kIncomeThreeDigitStep, true), largest);
@@ -127,9 +128,10 @@ IncomeExpenseOpening ShowIncomeExpenseChart(const FrmhokenForm &form)
     table[33][0] = QStringLiteral("支出-収入");
     for (int column = 1; column <= rows; ++column) {
         if (LeadingNumber(table[1][column]) < kOldAgePensionAge)
-            table[33][column] = PlainNumber(sheet.value(Row::ExpenseTotal, column) - sheet.value(Row::IncomeTotal, column));
+            table[33][column] =
+                PlainNumber(sheet.value(Row::ExpenseTotal, column) - sheet.value(Row::IncomeTotal, column));
     }
     return opening;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -19,8 +19,8 @@ ChartOpening ShowPensionChart(const FrmhokenForm &form);
 struct IncomeExpenseOpening {
     Messages messages;
     std::optional<ChartFeed> chart;
-    std::vector<QStringList> table;  // 34 rows of R + 2 cells
+    std::vector<QStringList> table; // 34 rows of R + 2 cells
 };
 IncomeExpenseOpening ShowIncomeExpenseChart(const FrmhokenForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

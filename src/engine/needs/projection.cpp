@@ -29,7 +29,10 @@ constexpr std::array<SchoolStage, 5> kStages = {{
     {HokenNum1::University, 18, 21},
 }};
 
-bool bornFromApril(const QDate &birth) { return birth.isValid() && birth.month() >= 4; }
+bool bornFromApril(const QDate &birth)
+{
+    return birth.isValid() && birth.month() >= 4;
+}
 
 constexpr double kManYen = 10000.0;
 
@@ -78,9 +81,12 @@ void flagChildrenInSupport(FrmhokenForm &form, int lastColumn)
     }
 }
 
-bool inAges(double age, double from, double to) { return from <= age && age <= to; }
+bool inAges(double age, double from, double to)
+{
+    return from <= age && age <= to;
+}
 
-}  // namespace
+} // namespace
 
 void LookUpHorizon(FrmhokenForm &form)
 {
@@ -202,11 +208,11 @@ bool TotalSheet(FrmhokenForm &form)
         if (!income)
             return false;
         sheet.setNumber(Row::WifeIncomeTotal, column, *income);
-        const auto expenses = SumCells(sheet, column,
-                                       {Row::WifeLivingCost, Row::ChildrenLivingCost, Row::Education1,
-                                        Row::Education1 + 1, Row::Education1 + 2, Row::Education1 + 3,
-                                        Row::Education1 + 4, Row::Support1, Row::Support1 + 1, Row::Support1 + 2,
-                                        Row::Support1 + 3, Row::Support1 + 4, Row::Housing});
+        const auto expenses =
+            SumCells(sheet, column,
+                     {Row::WifeLivingCost, Row::ChildrenLivingCost, Row::Education1, Row::Education1 + 1,
+                      Row::Education1 + 2, Row::Education1 + 3, Row::Education1 + 4, Row::Support1, Row::Support1 + 1,
+                      Row::Support1 + 2, Row::Support1 + 3, Row::Support1 + 4, Row::Housing});
         if (!expenses)
             return false;
         sheet.setNumber(Row::ExpenseTotal, column, *expenses);
@@ -215,11 +221,11 @@ bool TotalSheet(FrmhokenForm &form)
             return false;
         sheet.setNumber(Row::IncomeTotal, column, *all);
     }
-    if (!FillRemaining(sheet, Row::IncomeTotal, Row::IncomeToEnd, last)
-        || !FillRemaining(sheet, Row::ExpenseTotal, Row::ExpensesToEnd, last))
+    if (!FillRemaining(sheet, Row::IncomeTotal, Row::IncomeToEnd, last) ||
+        !FillRemaining(sheet, Row::ExpenseTotal, Row::ExpensesToEnd, last))
         return false;
     FillDifference(sheet, Row::ShortfallToEnd, Row::ExpensesToEnd, Row::IncomeToEnd, last);
     return true;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -37,4 +37,4 @@ void PrepareSheet(FrmhokenForm &form);
 // and shortfall from each year to the end of the horizon.
 [[nodiscard]] bool TotalSheet(FrmhokenForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -11,12 +11,56 @@ namespace {
 
 // Rows that continue the row above carry only their digit.
 const std::array<const char16_t *, ProjectionSheet::kRows> kLabels = {
-    u"夫年齢", u"妻年齢", u"子1年齢", u"2", u"3", u"4", u"5", u"子人数", u"遺族基礎", u"遺族厚生",
-    u"中高齢", u"経過的", u"寡婦年金", u"一時金", u"合計", u"死亡退職金", u"貯蓄", u"妻労働", u"妻年金",
-    u"15-18収入合計", u"妻生活費", u"子生活費", u"子22判定", u"教育子1", u"2", u"3", u"4", u"5",
-    u"子援助1", u"2", u"3", u"4", u"5", u"住宅維持", u"葬式代", u"20-34支出合計", u"14+19収入合計",
-    u"支出計算", u"収入計算", u"収支計算", u"任意支出", u"任意収入", u"収支計算", u"生保1", u"2", u"3",
-    u"終身1", u"2", u"任意集計", u"",
+    u"夫年齢",
+    u"妻年齢",
+    u"子1年齢",
+    u"2",
+    u"3",
+    u"4",
+    u"5",
+    u"子人数",
+    u"遺族基礎",
+    u"遺族厚生",
+    u"中高齢",
+    u"経過的",
+    u"寡婦年金",
+    u"一時金",
+    u"合計",
+    u"死亡退職金",
+    u"貯蓄",
+    u"妻労働",
+    u"妻年金",
+    u"15-18収入合計",
+    u"妻生活費",
+    u"子生活費",
+    u"子22判定",
+    u"教育子1",
+    u"2",
+    u"3",
+    u"4",
+    u"5",
+    u"子援助1",
+    u"2",
+    u"3",
+    u"4",
+    u"5",
+    u"住宅維持",
+    u"葬式代",
+    u"20-34支出合計",
+    u"14+19収入合計",
+    u"支出計算",
+    u"収入計算",
+    u"収支計算",
+    u"任意支出",
+    u"任意収入",
+    u"収支計算",
+    u"生保1",
+    u"2",
+    u"3",
+    u"終身1",
+    u"2",
+    u"任意集計",
+    u"",
 };
 
 // What the grid would read back from the text it was given: whole numbers
@@ -28,7 +72,7 @@ double asWritten(double value)
     return LeadingNumber(PlainNumber(value));
 }
 
-}  // namespace
+} // namespace
 
 QString ProjectionSheet::Label(int row)
 {
@@ -112,4 +156,4 @@ QStringList ProjectionSheet::rowTexts(int row) const
     return texts;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -15,12 +15,12 @@ namespace izoku::engine {
 // a list asks for it, so that a whole projection stays cheap enough to rerun
 // on every key the agent presses.
 class ProjectionSheet {
-public:
+  public:
     // Row numbers of the items; charts and the coverage read rows by number.
     enum Row : int {
         HusbandAge = 0,
         WifeAge = 1,
-        Child1Age = 2,  // children 2..5 in rows 3..6
+        Child1Age = 2, // children 2..5 in rows 3..6
         EntitledChildren = 7,
         BasicPension = 8,
         EmployeesPension = 9,
@@ -37,8 +37,8 @@ public:
         WifeLivingCost = 20,
         ChildrenLivingCost = 21,
         ChildUnder23 = 22,
-        Education1 = 23,  // children 2..5 in rows 24..27
-        Support1 = 28,    // children 2..5 in rows 29..32
+        Education1 = 23, // children 2..5 in rows 24..27
+        Support1 = 28,   // children 2..5 in rows 29..32
         Housing = 33,
         Funeral = 34,
         ExpenseTotal = 35,
@@ -49,8 +49,8 @@ public:
         ExpensesToReference = 40,
         IncomeToReference = 41,
         ShortfallToReference = 42,
-        TermPolicy1 = 43,  // term policies 2, 3 in rows 44, 45
-        WholeLife1 = 46,   // whole-life policy 2 in row 47
+        TermPolicy1 = 43, // term policies 2, 3 in rows 44, 45
+        WholeLife1 = 46,  // whole-life policy 2 in row 47
         InsuranceTotal = 48,
         Unused = 49,
     };
@@ -84,7 +84,7 @@ public:
 
     QStringList rowTexts(int row) const;
 
-private:
+  private:
     enum class Kind : std::uint8_t { Number, Text };
     struct Cell {
         double number = 0.0;
@@ -99,4 +99,4 @@ private:
     std::vector<Cell> m_cells;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

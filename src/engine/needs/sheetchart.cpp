@@ -18,4 +18,4 @@ ChartFeed SheetRowsChart(const FrmhokenForm &form, int rows, int series1Row, int
     return feed;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -12,4 +12,4 @@ struct FrmhokenForm;
 // caller's.
 ChartFeed SheetRowsChart(const FrmhokenForm &form, int rows, int series1Row, int series2Row);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -46,4 +46,4 @@ void FillDifference(ProjectionSheet &sheet, int target, int minuend, int subtrah
         sheet.setNumber(target, column, sheet.value(minuend, column) - sheet.value(subtrahend, column));
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

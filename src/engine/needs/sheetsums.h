@@ -20,4 +20,4 @@ std::optional<std::int32_t> SumCells(const ProjectionSheet &sheet, int column, s
 // `target` = `minuend` - `subtrahend` in columns 1..lastColumn.
 void FillDifference(ProjectionSheet &sheet, int target, int minuend, int subtrahend, int lastColumn);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine
