@@ -120,12 +120,11 @@ std::optional<double> lastEntitlementAge(const FrmhokenForm &form, const QDate &
     std::optional<double> largest;
     const QDate wifeBirth = form.birthDate(HouseholdIndex::Wife);
     for (const HouseholdChild &child : form.household.PresentChildren()) {
-        const auto ageToday = TextToInt32(form.num1(child.index));
-        if (!ChildEntitledNow(child.birth, child.disabled, ageToday, today))
+        // A disabled child counts while its age in whole years is under 20.
+        if (!ChildEntitledNow(child.birth, child.disabled, ToInt16(IntFloor(child.age)), today))
             continue;
-        const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled));
-        const double value = age.value_or(0);
-        largest = largest ? std::max(*largest, value) : value;
+        if (const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled)))
+            largest = std::max<double>(largest.value_or(*age), *age);
     }
     return largest;
 }
