@@ -2,7 +2,7 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
-#include "engine/pension/pensioncalculation.h"
+#include "engine/forms/calculationoutcome.h"
 
 #include <QDate>
 

@@ -113,27 +113,11 @@ double panelAmount(const FrmhokenForm &form, FormulaPanel panel)
     return LeadingNumber(form.num3[PanelSlots(panel).amount]);
 }
 
-// The wife's age on the day the last child that counts today stops
-// counting, if any child counts today.
-std::optional<double> lastEntitlementAge(const FrmhokenForm &form, const QDate &today)
-{
-    std::optional<double> largest;
-    const QDate wifeBirth = form.birthDate(HouseholdIndex::Wife);
-    for (const HouseholdChild &child : form.household.PresentChildren()) {
-        // A disabled child counts while its age in whole years is under 20.
-        if (!ChildEntitledNow(child.birth, child.disabled, ToInt16(IntFloor(child.age)), today))
-            continue;
-        if (const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled)))
-            largest = std::max<double>(largest.value_or(*age), *age);
-    }
-    return largest;
-}
-
 void placeMiddleAgedAddition(FrmhokenForm &form, const QDate &today)
 {
     const double employeesMonths =
         form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
-    const auto last = lastEntitlementAge(form, today);
+    const auto last = WifeAgeWhenLastChildStopsCounting(form.household, today);
     const auto range = MiddleAgedWidowsAddition(employeesMonths, last.has_value(), last.value_or(0), wifeAge(form));
     if (!range)
         return;

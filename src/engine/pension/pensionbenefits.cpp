@@ -91,17 +91,7 @@ void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear
 
 void PlaceMiddleAgedAddition(FrmRavoForm &form, const QDate &today)
 {
-    // The wife's age on the day each child that counts today stops counting.
-    const QDate wifeBirth = form.household.members[HouseholdIndex::Wife].birth;
-    std::optional<int> lastEntitlementAge;
-    for (const HouseholdChild &child : form.household.PresentChildren()) {
-        const auto age = ToInt16(IntFloor(child.age));
-        if (!ChildEntitledNow(child.birth, child.disabled, age, today))
-            continue;
-        const auto wifeAge = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled));
-        if (wifeAge)
-            lastEntitlementAge = std::max(lastEntitlementAge.value_or(*wifeAge), *wifeAge);
-    }
+    const auto lastEntitlementAge = WifeAgeWhenLastChildStopsCounting(form.household, today);
     const auto range = MiddleAgedWidowsAddition(employeesMonths(form), lastEntitlementAge.has_value(),
                                                 lastEntitlementAge.value_or(0), form.household.WifeAge());
     if (!range)

@@ -4,18 +4,12 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/charts/chartfeed.h"
-#include "engine/forms/message.h"
+#include "engine/forms/calculationoutcome.h"
 
 #include <QDate>
 
 namespace izoku::engine {
 
-// What a calculation asks the window to show, in order; `stopped` when one
-// of the input checks ended it before anything was cleared.
-struct CalculationOutcome {
-    Messages messages;
-    bool stopped = false;
-};
 
 // "年金計算": checks the pension fields and the wife's age, then rebuilds the
 // result slots, the formula panels and the schedule from scratch for the

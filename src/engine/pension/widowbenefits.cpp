@@ -52,6 +52,20 @@ constexpr std::array<LumpSumBand, 6> kLumpSumBands{{
 
 }  // namespace
 
+std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household, const QDate &today)
+{
+    const QDate wifeBirth = household.members[HouseholdIndex::Wife].birth;
+    std::optional<int> largest;
+    for (const HouseholdChild &child : household.PresentChildren()) {
+        // A disabled child counts while its age in whole years is under 20.
+        if (!ChildEntitledNow(child.birth, child.disabled, ToInt16(IntFloor(child.age)), today))
+            continue;
+        if (const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled)))
+            largest = std::max(largest.value_or(*age), *age);
+    }
+    return largest;
+}
+
 std::optional<WifeAgeRange> MiddleAgedWidowsAddition(double employeesMonths, bool childrenEntitledNow,
                                                      double lastEntitlementAge, double wifeAge)
 {

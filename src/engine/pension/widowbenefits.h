@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/forms/household.h"
+
 #include <QDate>
 
 #include <cstdint>
@@ -30,6 +32,10 @@ inline constexpr double kMiddleAgedAdditionLastAge = 64;
 // wife's age A.  No value when the addition is not paid.
 std::optional<WifeAgeRange> MiddleAgedWidowsAddition(double employeesMonths, bool childrenEntitledNow,
                                                      double lastEntitlementAge, double wifeAge);
+
+// L of the middle-aged addition: the wife's age on the day the last child
+// that counts today stops counting; no value when no child counts today.
+std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household, const QDate &today);
 
 // 経過的寡婦加算, paid from 65 to widows born from 1943-04-02 to 1956-04-01 to
 // make up for the short time their own old-age basic pension could accrue;
