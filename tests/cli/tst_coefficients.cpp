@@ -1,26 +1,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "calcrun.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = izoku::test::CalcRun;
 
-Run calc(const QByteArray &input)
-{
-    QProcess process;
-    process.start(QStringLiteral(IZOKU_CALC), {QStringLiteral("coefficients")});
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+Run calc(const QByteArray &input) { return izoku::test::RunCalc({QStringLiteral("coefficients")}, input); }
 
 }  // namespace
 

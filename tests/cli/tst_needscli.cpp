@@ -1,26 +1,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "calcrun.h"
 
 namespace {
 
-struct Answer {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Answer = izoku::test::CalcRun;
 
 Answer needs(const QByteArray &input, const QStringList &args = {QStringLiteral("needs")})
 {
-    QProcess process;
-    process.start(QStringLiteral(IZOKU_CALC), args);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    return Answer{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return izoku::test::RunCalc(args, input);
 }
 
 // The worked household: husband 40, wife 38, one child of 8, the worked
@@ -63,7 +54,7 @@ class TestNeedsCli : public QObject {
     void baseCalculationByDefault()
     {
         const Answer answer = needs(household(""));
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         QVERIFY(answer.err.isEmpty());
         const QJsonObject json = answer.json();
         QCOMPARE(json.keys(), (QStringList{"charts", "messages", "num1", "num4", "panels", "sheet"}));
@@ -90,7 +81,7 @@ class TestNeedsCli : public QObject {
         const Answer answer = needs(R"({"today": "2026-12-08", "actions": [],
             "base_data": {"fiscal_year": 2010, "slide_rate": 0.9, "basic_pension": 800000,
                           "child_addition_1": 230000, "child_addition_2": 76000}})");
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         const QJsonObject json = answer.json();
         QCOMPARE(json.value("sheet").toArray().size(), 0);
         const QStringList num1 = texts(json.value("num1"));
@@ -105,7 +96,7 @@ class TestNeedsCli : public QObject {
     {
         const Answer answer =
             needs(household(R"("actions": ["base", "register", "compare", "pension_chart", "income_chart"])"));
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         const QJsonObject charts = answer.json().value("charts").toObject();
         QCOMPARE(charts.keys(), (QStringList{"coverage", "income", "pension"}));
 
@@ -135,7 +126,7 @@ class TestNeedsCli : public QObject {
     void messagesInOrder()
     {
         const Answer answer = needs(household(R"("num4": {"13": "90"}, "actions": ["register", "base", "compare"])"));
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         const QJsonArray messages = answer.json().value("messages").toArray();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(
@@ -150,7 +141,7 @@ class TestNeedsCli : public QObject {
     {
         const Answer answer =
             needs(household(R"("reference": "life_expectancy", "company": "A生命", "actions": ["compare"])"));
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         QCOMPARE(answer.json().value("charts").toObject().value("coverage").toObject().value("rows").toInt(), 49);
     }
 
@@ -179,7 +170,7 @@ class TestNeedsCli : public QObject {
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, named);
         const Answer answer = needs(input);
-        QCOMPARE(answer.status, 2);
+        QCOMPARE(answer.exitCode, 2);
         QVERIFY(answer.out.isEmpty());
         QVERIFY2(answer.err.contains(named), answer.err.constData());
         QCOMPARE(answer.err.count('\n'), 1);
@@ -188,7 +179,7 @@ class TestNeedsCli : public QObject {
     void help()
     {
         const Answer answer = needs(QByteArray(), {QStringLiteral("--help")});
-        QCOMPARE(answer.status, 0);
+        QCOMPARE(answer.exitCode, 0);
         QVERIFY(answer.out.contains("\nneeds\n"));
         QVERIFY(answer.out.contains("\"actions\""));
     }

@@ -1,26 +1,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "calcrun.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Run = izoku::test::CalcRun;
 
 Run calc(const QByteArray &input, const QStringList &args = {QStringLiteral("pension")})
 {
-    QProcess process;
-    process.start(QStringLiteral(IZOKU_CALC), args);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    return Run{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return izoku::test::RunCalc(args, input);
 }
 
 const QByteArray kBase = R"("today": "2026-12-08",
