@@ -322,6 +322,16 @@ private slots:
         QCOMPARE(date(QStringLiteral("DTPicker2(1)"))->date(), kToday);
     }
 
+    void nowResetsTheReferenceDate()
+    {
+        QDateEdit *reference = date(QStringLiteral("DTPicker2(0)"));
+        reference->setDate(QDate(2020, 1, 1));
+        click(QStringLiteral("CommandNow"));
+        QCOMPARE(reference->date(), kToday);
+        // Windows not built yet stay closed to the agent.
+        QVERIFY(!child<QPushButton>(QStringLiteral("cmdChart"))->isEnabled());
+    }
+
     void clearingResultsWithNoWifeAgeSizesForAgeZero()
     {
         typeWorkedExample();
