@@ -28,6 +28,7 @@ inline const QString Coefficients = QStringLiteral("Formkeisu");
 inline const QString BaseFigures = QStringLiteral("FormLogin");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString EraTable = QStringLiteral("FormGengou");
+inline const QString PensionChart = QStringLiteral("FormChart");
 }  // namespace screen
 
 // The main menu: a narrow column of buttons that open the screens, the date

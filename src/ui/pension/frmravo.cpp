@@ -169,7 +169,7 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
     auto *chart = makeButton(tab, QStringLiteral("cmdChart"), QStringLiteral("グラフの表示"));
     auto *needs = makeButton(tab, QStringLiteral("cmdNeeds"), QStringLiteral("必要補償額算出"));
     // The chart and the needs analysis are opened from here once they exist.
-    chart->setEnabled(m_registry.has(QStringLiteral("FormChart")));
+    chart->setEnabled(m_registry.has(screen::PensionChart));
     needs->setEnabled(m_registry.has(screen::Needs));
     actions->addWidget(chart, 1, 0);
     actions->addWidget(needs, 1, 1);
