@@ -202,6 +202,31 @@ private slots:
         QCOMPARE(withChild.num4[S::EmployeesPensionLastAge], QStringLiteral("0"));
     }
 
+    // The years of a benefit are found from the wife's ages as the schedule
+    // shows them: an age typed with a fraction still gives five years.
+    void fiveYearsForAYoungWidow_data()
+    {
+        QTest::addColumn<QString>("wifeAge");
+        QTest::addColumn<QString>("lastAge");
+        QTest::newRow("29") << QStringLiteral("29") << QStringLiteral("33");
+        QTest::newRow("28.01") << QStringLiteral("28.01") << QStringLiteral("32.01");
+        QTest::newRow("29.98") << QStringLiteral("29.98") << QStringLiteral("33.98");
+    }
+    void fiveYearsForAYoungWidow()
+    {
+        QFETCH(QString, wifeAge);
+        QFETCH(QString, lastAge);
+        FrmRavoForm form = household(29);
+        form.household.members[HouseholdIndex::Wife].age = wifeAge;
+        workedRecord(form);
+        run(form);
+        QCOMPARE(form.num4[S::EmployeesPensionLastAge], lastAge);
+        QCOMPARE(form.schedule.cell(ScheduleRow::WifeAge, 5), lastAge);
+        const QStringList paid = yearRow(form, ScheduleRow::EmployeesPension);
+        QCOMPARE(paid.mid(0, 5), QStringList(5, QStringLiteral("477800")));
+        QCOMPARE(paid.count(QStringLiteral("477800")), 5);
+    }
+
     void middleAgedAddition_data()
     {
         QTest::addColumn<QString>("months");

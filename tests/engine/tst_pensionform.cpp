@@ -186,6 +186,9 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::newRow("59") << QStringLiteral("59") << 13;
         QTest::newRow("empty") << QString() << 72;
+        // Past 67 the schedule keeps its titles and S + 5 columns.
+        QTest::newRow("70") << QStringLiteral("70") << 2;
+        QTest::newRow("71") << QStringLiteral("71") << 1;
     }
     void clearResultsSizesForTheWifesAge()
     {

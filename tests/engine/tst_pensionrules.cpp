@@ -231,6 +231,37 @@ private slots:
         QCOMPARE(MiddleAgedWidowsAddition(E, children, L, A), range);
     }
 
+    // L of the middle-aged addition: only a child that counts today takes
+    // part, a disabled one while its age field reads under 20.
+    void lastChildStopsCounting_data()
+    {
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<bool>("disabled");
+        QTest::addColumn<int>("wifeAge");  // -1: no child counts today
+        QTest::newRow("disabled, 19") << QDate(2007, 6, 1) << QStringLiteral("19") << true << 46;
+        QTest::newRow("disabled, 20") << QDate(2006, 6, 1) << QStringLiteral("20") << true << -1;
+        QTest::newRow("disabled, 40000") << QDate(2007, 6, 1) << QStringLiteral("40000") << true << -1;
+        QTest::newRow("ended 2026-03-31") << QDate(2008, 3, 31) << QStringLiteral("18") << false << -1;
+        QTest::newRow("ends 2027-03-31") << QDate(2008, 4, 1) << QStringLiteral("18") << false << 45;
+    }
+    void lastChildStopsCounting()
+    {
+        QFETCH(QDate, birth);
+        QFETCH(QString, age);
+        QFETCH(bool, disabled);
+        QFETCH(int, wifeAge);
+        const QDate today(2026, 12, 8);
+        Household household = Household::Opening(today);
+        household.members[HouseholdIndex::Wife].birth = QDate(1981, 6, 1);
+        HouseholdMember &child = household.members[HouseholdIndex::Child1];
+        child.birth = birth;
+        child.age = age;
+        child.disabled = disabled;
+        child.present = true;
+        QCOMPARE(WifeAgeWhenLastChildStopsCounting(household, today).value_or(-1), wifeAge);
+    }
+
     void transitionalAddition_data()
     {
         QTest::addColumn<QDate>("birth");

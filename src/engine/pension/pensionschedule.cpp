@@ -21,6 +21,12 @@ constexpr int kSpareColumns = 3;
 
 const QString kZero = QStringLiteral("0");
 
+// Row titles, the S + 1 year columns and the spare ones.
+int columnsFor(int years)
+{
+    return years + 2 + kSpareColumns;
+}
+
 QString rowTitle(int row)
 {
     static const QStringList titles{QString(),
@@ -55,7 +61,8 @@ QString ageText(double age)
 std::optional<int> ScheduleYears(double wifeAge)
 {
     const auto years = ToInt16(kScheduleEndAge - wifeAge);
-    if (!years || *years < 0)
+    // The grid keeps at least its column of row titles.
+    if (!years || columnsFor(*years) < 1)
         return std::nullopt;
     return *years;
 }
@@ -63,7 +70,7 @@ std::optional<int> ScheduleYears(double wifeAge)
 void PensionSchedule::Reset(int years)
 {
     m_rows = ScheduleRow::Count;
-    m_columns = years + 2 + kSpareColumns;
+    m_columns = columnsFor(years);
     m_cells.assign(static_cast<std::size_t>(m_rows) * m_columns, QString());
     for (int row = 0; row < m_rows; ++row)
         setCell(row, 0, rowTitle(row));
@@ -103,7 +110,8 @@ std::vector<BasicPensionYear> PensionSchedule::FillHouseholdRows(double wifeAge,
     std::vector<BasicPensionYear> years;
     for (int column = 1; column <= lastYearColumn(); ++column) {
         const int offset = column - 1;
-        setCell(ScheduleRow::WifeAge, column, ageText(wifeAge + offset));
+        const QString shownAge = ageText(wifeAge + offset);
+        setCell(ScheduleRow::WifeAge, column, shownAge);
         // A child's row is its line in the household block.
         for (const HouseholdChild &child : children)
             setCell(ScheduleRow::Child1Age + child.index - HouseholdIndex::Child1, column, ageText(child.age + offset));
@@ -114,7 +122,9 @@ std::vector<BasicPensionYear> PensionSchedule::FillHouseholdRows(double wifeAge,
         const std::int64_t amount = SurvivorsBasicPensionAmount(count, figures.basicAmount, figures.childAddition1,
                                                                 figures.childAddition2);
         setCell(ScheduleRow::BasicPension, column, QString::number(amount));
-        years.push_back({wifeAge + offset, count, static_cast<double>(amount)});
+        // The benefits' ages are written as the schedule writes them, so a
+        // year is matched against them by the age it shows.
+        years.push_back({LeadingNumber(shownAge), count, static_cast<double>(amount)});
     }
     return years;
 }

@@ -35,7 +35,8 @@ struct ScheduleRow {
 };
 
 // The years S the schedule covers for a wife of this age: the years until
-// she is 65, plus two; no value if the age is beyond any schedule.
+// she is 65, plus two (below 0 past 67, while the grid still has its column
+// of row titles); no value if the age is beyond any schedule.
 std::optional<int> ScheduleYears(double wifeAge);
 
 // The yearly figures of the survivors' basic pension.

@@ -3,6 +3,7 @@
 #include "engine/dates/ages.h"
 #include "engine/text/numbertext.h"
 
+#include <algorithm>
 #include <array>
 
 namespace izoku::engine {
@@ -13,6 +14,8 @@ namespace {
 // middle-aged addition.
 constexpr double kLongEmployeesMonths = 240;
 constexpr double kOldAgePensionAge = 65;
+// A disabled child counts until its 20th birthday.
+constexpr double kDisabledChildEndAge = 20;
 
 struct TransitionalBand {
     int startYear;  // from 2 April of this year to 1 April of the next
@@ -57,8 +60,10 @@ std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household,
     const QDate wifeBirth = household.members[HouseholdIndex::Wife].birth;
     std::optional<int> largest;
     for (const HouseholdChild &child : household.PresentChildren()) {
-        // A disabled child counts while its age in whole years is under 20.
-        if (!ChildEntitledNow(child.birth, child.disabled, ToInt16(IntFloor(child.age)), today))
+        // A disabled child counts while its age field reads under 20; held
+        // to 20 first, an age beyond any whole number still does not count.
+        const auto age = ToInt16(IntFloor(std::min(child.age, kDisabledChildEndAge)));
+        if (!ChildEntitledNow(child.birth, child.disabled, age, today))
             continue;
         if (const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled)))
             largest = std::max(largest.value_or(*age), *age);
