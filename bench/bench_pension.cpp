@@ -22,8 +22,8 @@ FrmRavoForm fiveChildHousehold(const QDate &today)
         child.present = true;
     }
     form.household.members[HouseholdIndex::Child5].disabled = true;
-    form.text6 = {QStringLiteral("24"),     QStringLiteral("120"),    QStringLiteral("300000"),
-                  QStringLiteral("284"),    QStringLiteral("450000"), QStringLiteral("0.985")};
+    form.text6 = {QStringLiteral("24"),  QStringLiteral("120"),    QStringLiteral("300000"),
+                  QStringLiteral("284"), QStringLiteral("450000"), QStringLiteral("0.985")};
     return form;
 }
 
@@ -37,8 +37,11 @@ void BM_PensionCalculationFiveChildren(benchmark::State &state)
         benchmark::DoNotOptimize(form.schedule.cell(ScheduleRow::Total, 1));
     }
 }
-BENCHMARK(BM_PensionCalculationFiveChildren)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PensionCalculationFiveChildren)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -103,4 +103,4 @@ engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData data)
     return data;
 }
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

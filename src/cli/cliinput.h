@@ -15,7 +15,7 @@
 namespace izoku::cli {
 
 class InputError : public std::runtime_error {
-public:
+  public:
     explicit InputError(const QString &message);
 };
 
@@ -36,4 +36,4 @@ QString RequireChoice(const QJsonValue &value, const QString &key, const QString
 // "base_data": the five figures; the ones left out keep `fallback`'s.
 engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData fallback);
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -63,7 +63,7 @@ QJsonObject run(const QJsonObject &input)
     return QJsonObject{{QStringLiteral("messages"), MessagesJson(messages)}, {QStringLiteral("fields"), texts}};
 }
 
-}  // namespace
+} // namespace
 
 Command CoefficientsCommand()
 {
@@ -80,4 +80,4 @@ Command CoefficientsCommand()
         &run};
 }
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

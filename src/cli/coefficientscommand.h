@@ -7,4 +7,4 @@ namespace izoku::cli {
 // izoku-calc coefficients: one worked example of the coefficient calculator.
 Command CoefficientsCommand();
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

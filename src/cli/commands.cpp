@@ -12,4 +12,4 @@ const std::vector<Command> &Commands()
     return commands;
 }
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -10,10 +10,10 @@ namespace izoku::cli {
 // One subcommand of izoku-calc: reads one JSON object, answers one.
 struct Command {
     QString name;
-    QString help;  // the contract, for --help
+    QString help; // the contract, for --help
     QJsonObject (*run)(const QJsonObject &input);
 };
 
 const std::vector<Command> &Commands();
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

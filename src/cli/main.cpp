@@ -14,15 +14,14 @@ namespace {
 
 void printHelp()
 {
-    QString text = QStringLiteral(
-        "usage: izoku-calc COMMAND < input.json > output.json\n"
-        "\n"
-        "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
-        "object on standard input, writes one JSON object on standard output.\n"
-        "Every key of the input is optional; what is left out keeps the value the\n"
-        "window has when it opens.  Field texts are given and returned exactly as\n"
-        "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
-        "standard error and exit status 2.\n");
+    QString text = QStringLiteral("usage: izoku-calc COMMAND < input.json > output.json\n"
+                                  "\n"
+                                  "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
+                                  "object on standard input, writes one JSON object on standard output.\n"
+                                  "Every key of the input is optional; what is left out keeps the value the\n"
+                                  "window has when it opens.  Field texts are given and returned exactly as\n"
+                                  "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
+                                  "standard error and exit status 2.\n");
     for (const auto &command : izoku::cli::Commands())
         text += QStringLiteral("\n%1\n%2").arg(command.name, command.help);
     std::fputs(text.toUtf8().constData(), stdout);
@@ -34,7 +33,7 @@ int fail(const QString &message)
     return 2;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -48,8 +47,8 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("unexpected argument \"%1\"").arg(args[2]));
 
     const auto &commands = izoku::cli::Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const auto &c) { return c.name == args[1]; });
+    const auto command =
+        std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == args[1]; });
     if (command == commands.end())
         return fail(QStringLiteral("unknown command \"%1\" (see --help)").arg(args[1]));
 

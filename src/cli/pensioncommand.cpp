@@ -12,35 +12,34 @@ namespace {
 
 const QString kPensionFields = QStringLiteral("pension_fields");
 
-const char kHelp[] =
-    "  The survivors' pension screen's \"年金計算\", then its \"グラフの表示\".\n"
-    "  Input (every key optional):\n"
-    "    \"today\"          \"YYYY-MM-DD\", the system date of the run (default: the\n"
-    "                     machine's date)\n"
-    "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
-    "                     \"child_addition_1\", \"child_addition_2\"}: numbers; what is\n"
-    "                     left out is read from ndata.mdb beside the program\n"
-    "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"
-    "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
-    "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"
-    "    \"membership\"     \"national\" (国民年金) or \"employee\" (厚生年金, default)\n"
-    "    \"choice\"         \"employees_pension\" (遺族厚生年金選択, default) or\n"
-    "                     \"widows_pension\" (寡婦年金選択); used for \"national\" only\n"
-    "    \"pension_fields\" up to 6 texts as typed: national paid months, employees'\n"
-    "                     months to 2003-03, average monthly remuneration, months\n"
-    "                     from 2003-04, average remuneration, slide rate (default:\n"
-    "                     the base data's slide rate)\n"
-    "  Output:\n"
-    "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
-    "    \"stopped\"   true when an input check stopped the calculation\n"
-    "    \"slots\"     the 30 result fields (ages of the wife and yearly amounts)\n"
-    "    \"panels\"    the 43 labels of the four formula panels\n"
-    "    \"schedule\"  16 rows of the year-by-year schedule, every column, as texts\n"
-    "    \"chart\"     {\"rows\", \"values\" (万円), \"labels\", \"axis_max\", \"list\"}\n"
-    "  Example:\n"
-    "    echo '{\"today\": \"2026-12-08\", \"members\": [{}, {\"age\": \"45\"}],\n"
-    "           \"pension_fields\": [\"\", \"120\", \"300000\", \"60\", \"400000\"]}' |\n"
-    "      izoku-calc pension\n";
+const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then its \"グラフの表示\".\n"
+                     "  Input (every key optional):\n"
+                     "    \"today\"          \"YYYY-MM-DD\", the system date of the run (default: the\n"
+                     "                     machine's date)\n"
+                     "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
+                     "                     \"child_addition_1\", \"child_addition_2\"}: numbers; what is\n"
+                     "                     left out is read from ndata.mdb beside the program\n"
+                     "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"
+                     "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
+                     "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"
+                     "    \"membership\"     \"national\" (国民年金) or \"employee\" (厚生年金, default)\n"
+                     "    \"choice\"         \"employees_pension\" (遺族厚生年金選択, default) or\n"
+                     "                     \"widows_pension\" (寡婦年金選択); used for \"national\" only\n"
+                     "    \"pension_fields\" up to 6 texts as typed: national paid months, employees'\n"
+                     "                     months to 2003-03, average monthly remuneration, months\n"
+                     "                     from 2003-04, average remuneration, slide rate (default:\n"
+                     "                     the base data's slide rate)\n"
+                     "  Output:\n"
+                     "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
+                     "    \"stopped\"   true when an input check stopped the calculation\n"
+                     "    \"slots\"     the 30 result fields (ages of the wife and yearly amounts)\n"
+                     "    \"panels\"    the 43 labels of the four formula panels\n"
+                     "    \"schedule\"  16 rows of the year-by-year schedule, every column, as texts\n"
+                     "    \"chart\"     {\"rows\", \"values\" (万円), \"labels\", \"axis_max\", \"list\"}\n"
+                     "  Example:\n"
+                     "    echo '{\"today\": \"2026-12-08\", \"members\": [{}, {\"age\": \"45\"}],\n"
+                     "           \"pension_fields\": [\"\", \"120\", \"300000\", \"60\", \"400000\"]}' |\n"
+                     "      izoku-calc pension\n";
 
 QJsonArray scheduleJson(const engine::PensionSchedule &schedule)
 {
@@ -74,8 +73,11 @@ QJsonObject run(const QJsonObject &input)
                        {QStringLiteral("chart"), ChartFeedJson(chart)}};
 }
 
-}  // namespace
+} // namespace
 
-Command PensionCommand() { return Command{QStringLiteral("pension"), QString::fromUtf8(kHelp), &run}; }
+Command PensionCommand()
+{
+    return Command{QStringLiteral("pension"), QString::fromUtf8(kHelp), &run};
+}
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

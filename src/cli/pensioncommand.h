@@ -7,4 +7,4 @@ namespace izoku::cli {
 // izoku-calc pension: "年金計算" of the survivors' pension screen.
 Command PensionCommand();
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -21,11 +21,12 @@ QJsonArray boundedArray(const QJsonObject &input, const QString &key, qsizetype 
 {
     const QJsonArray array = RequireArray(input[key], key);
     if (array.size() > most)
-        throw InputError(QStringLiteral("\"%1\" has %2 entries, at most %3 are allowed").arg(key).arg(array.size()).arg(most));
+        throw InputError(
+            QStringLiteral("\"%1\" has %2 entries, at most %3 are allowed").arg(key).arg(array.size()).arg(most));
     return array;
 }
 
-}  // namespace
+} // namespace
 
 QDate ReadToday(const QJsonObject &input)
 {
@@ -89,8 +90,8 @@ void ReadMembership(const QJsonObject &input, engine::Membership &membership)
 {
     if (!input.contains(kMembership))
         return;
-    const QString word = RequireChoice(input[kMembership], kMembership,
-                                       {QStringLiteral("national"), QStringLiteral("employee")});
+    const QString word =
+        RequireChoice(input[kMembership], kMembership, {QStringLiteral("national"), QStringLiteral("employee")});
     membership = word == QStringLiteral("national") ? engine::Membership::National : engine::Membership::Employee;
 }
 
@@ -98,8 +99,8 @@ void ReadChoice(const QJsonObject &input, engine::SurvivorChoice &choice)
 {
     if (!input.contains(kChoice))
         return;
-    const QString word = RequireChoice(input[kChoice], kChoice,
-                                       {QStringLiteral("employees_pension"), QStringLiteral("widows_pension")});
+    const QString word =
+        RequireChoice(input[kChoice], kChoice, {QStringLiteral("employees_pension"), QStringLiteral("widows_pension")});
     choice = word == QStringLiteral("widows_pension") ? engine::SurvivorChoice::WidowsPension
                                                       : engine::SurvivorChoice::EmployeesPension;
 }
@@ -113,4 +114,4 @@ void ReadFieldTexts(const QJsonObject &input, const QString &key, std::span<QStr
         texts[i] = RequireString(array[i], QStringLiteral("%1[%2]").arg(key).arg(i));
 }
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

@@ -37,4 +37,4 @@ void ReadChoice(const QJsonObject &input, engine::SurvivorChoice &choice);
 // field texts.
 void ReadFieldTexts(const QJsonObject &input, const QString &key, std::span<QString> texts);
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

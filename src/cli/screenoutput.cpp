@@ -33,4 +33,4 @@ QJsonArray TextsJson(std::span<const QString> texts)
     return array;
 }
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

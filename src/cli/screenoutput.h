@@ -21,4 +21,4 @@ QJsonObject ChartFeedJson(const engine::ChartFeed &feed);
 
 QJsonArray TextsJson(std::span<const QString> texts);
 
-}  // namespace izoku::cli
+} // namespace izoku::cli

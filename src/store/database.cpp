@@ -33,9 +33,12 @@ std::optional<double> numberField(const QSqlRecord &record, const QString &name)
     return number;
 }
 
-}  // namespace
+} // namespace
 
-QString AppFolderPath() { return AppFolderPath(QCoreApplication::applicationDirPath()); }
+QString AppFolderPath()
+{
+    return AppFolderPath(QCoreApplication::applicationDirPath());
+}
 
 QString AppFolderPath(const QString &folder)
 {
@@ -44,7 +47,10 @@ QString AppFolderPath(const QString &folder)
     return folder + u'/';
 }
 
-QString DatabasePath(const QString &folder) { return AppFolderPath(folder) + QStringLiteral("ndata.mdb"); }
+QString DatabasePath(const QString &folder)
+{
+    return AppFolderPath(folder) + QStringLiteral("ndata.mdb");
+}
 
 DatabaseConnection::DatabaseConnection(const QString &folder)
     : m_name(nextConnectionName())
@@ -69,9 +75,15 @@ DatabaseConnection::~DatabaseConnection()
     QSqlDatabase::removeDatabase(m_name);
 }
 
-bool DatabaseConnection::isOpen() const { return QSqlDatabase::database(m_name, false).isOpen(); }
+bool DatabaseConnection::isOpen() const
+{
+    return QSqlDatabase::database(m_name, false).isOpen();
+}
 
-QSqlDatabase DatabaseConnection::database() const { return QSqlDatabase::database(m_name, false); }
+QSqlDatabase DatabaseConnection::database() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
 
 LoadResult LoadBaseData(const QSqlDatabase &db, engine::BaseData &data)
 {
@@ -124,4 +136,4 @@ engine::BaseData &ProcessBaseData()
     return data;
 }
 
-}  // namespace izoku::store
+} // namespace izoku::store

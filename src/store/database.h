@@ -18,7 +18,7 @@ QString DatabasePath(const QString &folder = AppFolderPath());
 // One connection to ndata.mdb, owned by whoever opened it and closed when it
 // goes out of scope.  Every user of the database opens its own.
 class DatabaseConnection {
-public:
+  public:
     // Opens ndata.mdb in the given folder.  A missing file is not created:
     // the connection then stays closed and isOpen() says so.
     explicit DatabaseConnection(const QString &folder = AppFolderPath());
@@ -30,7 +30,7 @@ public:
     QSqlDatabase database() const;
     QString name() const { return m_name; }
 
-private:
+  private:
     QString m_name;
 };
 
@@ -49,4 +49,4 @@ LoadResult OpenAndLoadBaseData(const QString &folder, engine::BaseData &data);
 // The process-wide record of the base figures.
 engine::BaseData &ProcessBaseData();
 
-}  // namespace izoku::store
+} // namespace izoku::store

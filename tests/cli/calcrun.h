@@ -27,4 +27,4 @@ inline CalcRun RunCalc(const QStringList &args, const QByteArray &input)
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-}  // namespace izoku::test
+} // namespace izoku::test

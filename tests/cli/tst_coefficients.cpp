@@ -8,13 +8,16 @@ namespace {
 
 using Run = izoku::test::CalcRun;
 
-Run calc(const QByteArray &input) { return izoku::test::RunCalc({QStringLiteral("coefficients")}, input); }
+Run calc(const QByteArray &input)
+{
+    return izoku::test::RunCalc({QStringLiteral("coefficients")}, input);
+}
 
-}  // namespace
+} // namespace
 
 class TestCoefficientsCli : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void answers_data()
     {
         QTest::addColumn<QByteArray>("input");
@@ -22,9 +25,8 @@ private slots:
         QTest::newRow("E1 as in the contract")
             << QByteArray(R"({"example": 1, "amount": "1000000", "years": "10", "rate": "4"})")
             << QByteArray(R"({"fields":{"0":"1,000,000","1":"4","2":"10","3":"1,480,244"},"messages":[]})");
-        QTest::newRow("E2 has no amount")
-            << QByteArray(R"({"example": 2, "years": "10", "rate": "1.6"})")
-            << QByteArray(R"({"fields":{"4":"1.6","5":"10","6":"1.17"},"messages":[]})");
+        QTest::newRow("E2 has no amount") << QByteArray(R"({"example": 2, "years": "10", "rate": "1.6"})")
+                                          << QByteArray(R"({"fields":{"4":"1.6","5":"10","6":"1.17"},"messages":[]})");
         QTest::newRow("E4 two results")
             << QByteArray(R"({"example": 4, "amount": "10000000", "years": "10", "rate": "2"})")
             << QByteArray(R"({"fields":{"11":"10","12":"2","13":"10,000,000","14":"8,203,482","15":"82"},)"

@@ -18,7 +18,10 @@ const QByteArray kBase = R"("today": "2026-12-08",
   "base_data": {"fiscal_year": 2009, "slide_rate": 0.985, "basic_pension": 792100,
                 "child_addition_1": 227900, "child_addition_2": 75900})";
 
-QByteArray input(const QByteArray &rest) { return "{" + kBase + (rest.isEmpty() ? "" : ", " + rest) + "}"; }
+QByteArray input(const QByteArray &rest)
+{
+    return "{" + kBase + (rest.isEmpty() ? "" : ", " + rest) + "}";
+}
 
 QStringList texts(const QJsonValue &value)
 {
@@ -28,11 +31,11 @@ QStringList texts(const QJsonValue &value)
     return list;
 }
 
-}  // namespace
+} // namespace
 
 class TestPensionCli : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void workedHousehold()
     {
         const Run run = calc(input(R"("members": [{"birth": "1960-05-01", "age": "66"},
@@ -129,9 +132,10 @@ private slots:
         QTest::newRow("malformed JSON") << QByteArray(R"({"today": )") << QStringLiteral("JSON");
         QTest::newRow("not an object") << QByteArray("[1, 2]") << QStringLiteral("object");
         QTest::newRow("unknown key") << input(R"("wife": 40)") << QStringLiteral("wife");
-        QTest::newRow("unknown member key") << input(R"("members": [{}, {"birthday": "1980-01-01"}])")
-                                            << QStringLiteral("members[1].birthday");
-        QTest::newRow("age as a number") << input(R"("members": [{}, {"age": 40}])") << QStringLiteral("members[1].age");
+        QTest::newRow("unknown member key")
+            << input(R"("members": [{}, {"birthday": "1980-01-01"}])") << QStringLiteral("members[1].birthday");
+        QTest::newRow("age as a number") << input(R"("members": [{}, {"age": 40}])")
+                                         << QStringLiteral("members[1].age");
         QTest::newRow("impossible date") << input(R"("members": [{"birth": "1980-02-30"}])")
                                          << QStringLiteral("members[0].birth");
         QTest::newRow("impossible today") << QByteArray(R"({"today": "2026-13-01"})") << QStringLiteral("today");
@@ -139,8 +143,8 @@ private slots:
                                        << QStringLiteral("members");
         QTest::newRow("membership word") << input(R"("membership": "salaried")") << QStringLiteral("membership");
         QTest::newRow("choice type") << input(R"("choice": 1)") << QStringLiteral("choice");
-        QTest::newRow("field as a number") << input(R"("pension_fields": ["300", 120])")
-                                           << QStringLiteral("pension_fields[1]");
+        QTest::newRow("field as a number")
+            << input(R"("pension_fields": ["300", 120])") << QStringLiteral("pension_fields[1]");
         QTest::newRow("seven fields") << input(R"("pension_fields": ["", "", "", "", "", "", ""])")
                                       << QStringLiteral("pension_fields");
         QTest::newRow("base data type") << QByteArray(R"({"base_data": {"basic_pension": "792100"}})")

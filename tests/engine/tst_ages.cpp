@@ -6,7 +6,7 @@ using namespace izoku::engine;
 
 class TestAges : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ageAt_data()
     {
         QTest::addColumn<QDate>("birth");

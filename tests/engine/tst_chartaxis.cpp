@@ -7,7 +7,7 @@ using namespace izoku::engine;
 
 class TestChartAxis : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void firstDigit_data()
     {
         QTest::addColumn<qint64>("largest");
@@ -32,7 +32,7 @@ private slots:
         QTest::addColumn<qint64>("largest");
         QTest::addColumn<qint64>("step");
         QTest::addColumn<bool>("twoDigits");
-        QTest::addColumn<int>("axis");  // -1: the rule sets none
+        QTest::addColumn<int>("axis"); // -1: the rule sets none
         QTest::newRow("coverage 23,456,789") << qint64(23456789) << qint64(1000000) << false << 3000;
         QTest::newRow("coverage 95,000,000") << qint64(95000000) << qint64(1000000) << false << 10000;
         QTest::newRow("coverage 2,345,678") << qint64(2345678) << qint64(1000000) << false << 300;
@@ -58,7 +58,7 @@ private slots:
 
     void chartAxis_data()
     {
-        QTest::addColumn<int>("rule");  // -1: none
+        QTest::addColumn<int>("rule"); // -1: none
         QTest::addColumn<double>("largest");
         QTest::addColumn<int>("axis");
         QTest::newRow("rule frames the bars") << 200 << 1850000.0 << 200;

@@ -31,11 +31,11 @@ QString resultsOf(const CoefficientsForm &form, Ex example)
     return texts.join(u'|');
 }
 
-}  // namespace
+} // namespace
 
 class TestCoefficients : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void results_data()
     {
         QTest::addColumn<Ex>("example");
@@ -44,35 +44,116 @@ private slots:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("results");
         // The calculator's own worked examples.
-        QTest::newRow("E1 future value") << Ex::E1 << "1000000" << "10" << "4" << "1,480,244";
-        QTest::newRow("E2 price factor") << Ex::E2 << "" << "10" << "1.6" << "1.17";
-        QTest::newRow("E3 present value") << Ex::E3 << "5000000" << "10" << "3" << "3,720,470";
-        QTest::newRow("E4 land price floored") << Ex::E4 << "10000000" << "10" << "2" << "8,203,482|82";
-        QTest::newRow("E5 sinking fund") << Ex::E5 << "1000000" << "10" << "3" << "87,231";
-        QTest::newRow("E6 annuity future value") << Ex::E6 << "100000" << "10" << "3" << "1,146,388";
-        QTest::newRow("E7 capital recovery") << Ex::E7 << "10000000" << "10" << "3" << "1,172,305";
-        QTest::newRow("E8 loan repayment") << Ex::E8 << "20000000" << "25" << "5" << "1,419,049";
-        QTest::newRow("E9 annuity present value") << Ex::E9 << "1000000" << "10" << "3" << "8,530,203";
+        QTest::newRow("E1 future value") << Ex::E1 << "1000000"
+                                         << "10"
+                                         << "4"
+                                         << "1,480,244";
+        QTest::newRow("E2 price factor") << Ex::E2 << ""
+                                         << "10"
+                                         << "1.6"
+                                         << "1.17";
+        QTest::newRow("E3 present value") << Ex::E3 << "5000000"
+                                          << "10"
+                                          << "3"
+                                          << "3,720,470";
+        QTest::newRow("E4 land price floored") << Ex::E4 << "10000000"
+                                               << "10"
+                                               << "2"
+                                               << "8,203,482|82";
+        QTest::newRow("E5 sinking fund") << Ex::E5 << "1000000"
+                                         << "10"
+                                         << "3"
+                                         << "87,231";
+        QTest::newRow("E6 annuity future value") << Ex::E6 << "100000"
+                                                 << "10"
+                                                 << "3"
+                                                 << "1,146,388";
+        QTest::newRow("E7 capital recovery") << Ex::E7 << "10000000"
+                                             << "10"
+                                             << "3"
+                                             << "1,172,305";
+        QTest::newRow("E8 loan repayment") << Ex::E8 << "20000000"
+                                           << "25"
+                                           << "5"
+                                           << "1,419,049";
+        QTest::newRow("E9 annuity present value") << Ex::E9 << "1000000"
+                                                  << "10"
+                                                  << "3"
+                                                  << "8,530,203";
         // Years are rounded with ties to the even neighbour.
-        QTest::newRow("years 10.5 count 10") << Ex::E1 << "1000000" << "10.5" << "4" << "1,480,244";
-        QTest::newRow("years 11.5 count 12") << Ex::E1 << "1000000" << "11.5" << "4" << "1,601,032";
-        QTest::newRow("years 12.5 count 12") << Ex::E1 << "1000000" << "12.5" << "4" << "1,601,032";
-        QTest::newRow("years 13.5 count 14") << Ex::E1 << "1000000" << "13.5" << "4" << "1,731,676";
-        QTest::newRow("E4 price 0 leaves future price empty") << Ex::E4 << "0" << "10" << "2" << "|82";
-        QTest::newRow("E4 negative price floors down") << Ex::E4 << "-10000000" << "10" << "2" << "-8,203,483|82";
-        QTest::newRow("E2 no years") << Ex::E2 << "" << "0" << "5" << "1.00";
-        QTest::newRow("blanks around the rate") << Ex::E1 << "1000000" << " 10" << " 4 " << "1,480,244";
+        QTest::newRow("years 10.5 count 10") << Ex::E1 << "1000000"
+                                             << "10.5"
+                                             << "4"
+                                             << "1,480,244";
+        QTest::newRow("years 11.5 count 12") << Ex::E1 << "1000000"
+                                             << "11.5"
+                                             << "4"
+                                             << "1,601,032";
+        QTest::newRow("years 12.5 count 12") << Ex::E1 << "1000000"
+                                             << "12.5"
+                                             << "4"
+                                             << "1,601,032";
+        QTest::newRow("years 13.5 count 14") << Ex::E1 << "1000000"
+                                             << "13.5"
+                                             << "4"
+                                             << "1,731,676";
+        QTest::newRow("E4 price 0 leaves future price empty") << Ex::E4 << "0"
+                                                              << "10"
+                                                              << "2"
+                                                              << "|82";
+        QTest::newRow("E4 negative price floors down") << Ex::E4 << "-10000000"
+                                                       << "10"
+                                                       << "2"
+                                                       << "-8,203,483|82";
+        QTest::newRow("E2 no years") << Ex::E2 << ""
+                                     << "0"
+                                     << "5"
+                                     << "1.00";
+        QTest::newRow("blanks around the rate") << Ex::E1 << "1000000"
+                                                << " 10"
+                                                << " 4 "
+                                                << "1,480,244";
         // At 0 % the payments are A ÷ n and the annuity values A × n.
-        QTest::newRow("E5 at 0%") << Ex::E5 << "1000000" << "10" << "0" << "100,000";
-        QTest::newRow("E6 at 0%") << Ex::E6 << "100000" << "10" << "0.00" << "1,000,000";
-        QTest::newRow("E7 at 0%") << Ex::E7 << "10000000" << "10" << "0" << "1,000,000";
-        QTest::newRow("E8 at 0%") << Ex::E8 << "20000000" << "25" << "0" << "800,000";
-        QTest::newRow("E9 at 0%") << Ex::E9 << "1000000" << "10" << "-0" << "10,000,000";
-        QTest::newRow("E5 at 0% over 0 years") << Ex::E5 << "1000000" << "0" << "0" << "0";
-        QTest::newRow("E6 at 0% over 0 years") << Ex::E6 << "100000" << "0" << "0" << "0";
-        QTest::newRow("E7 at 0% over 0 years") << Ex::E7 << "10000000" << "0" << "0" << "0";
-        QTest::newRow("E9 at 0% over 0 years") << Ex::E9 << "1000000" << "0" << "0" << "0";
-        QTest::newRow("E8 over 0 years counts as 0") << Ex::E8 << "20000000" << "0" << "5" << "0";
+        QTest::newRow("E5 at 0%") << Ex::E5 << "1000000"
+                                  << "10"
+                                  << "0"
+                                  << "100,000";
+        QTest::newRow("E6 at 0%") << Ex::E6 << "100000"
+                                  << "10"
+                                  << "0.00"
+                                  << "1,000,000";
+        QTest::newRow("E7 at 0%") << Ex::E7 << "10000000"
+                                  << "10"
+                                  << "0"
+                                  << "1,000,000";
+        QTest::newRow("E8 at 0%") << Ex::E8 << "20000000"
+                                  << "25"
+                                  << "0"
+                                  << "800,000";
+        QTest::newRow("E9 at 0%") << Ex::E9 << "1000000"
+                                  << "10"
+                                  << "-0"
+                                  << "10,000,000";
+        QTest::newRow("E5 at 0% over 0 years") << Ex::E5 << "1000000"
+                                               << "0"
+                                               << "0"
+                                               << "0";
+        QTest::newRow("E6 at 0% over 0 years") << Ex::E6 << "100000"
+                                               << "0"
+                                               << "0"
+                                               << "0";
+        QTest::newRow("E7 at 0% over 0 years") << Ex::E7 << "10000000"
+                                               << "0"
+                                               << "0"
+                                               << "0";
+        QTest::newRow("E9 at 0% over 0 years") << Ex::E9 << "1000000"
+                                               << "0"
+                                               << "0"
+                                               << "0";
+        QTest::newRow("E8 over 0 years counts as 0") << Ex::E8 << "20000000"
+                                                     << "0"
+                                                     << "5"
+                                                     << "0";
     }
     void results()
     {
@@ -94,16 +175,36 @@ private slots:
         QTest::addColumn<QString>("years");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("results");
-        QTest::newRow("E1 years out of range count 0") << Ex::E1 << "40000" << "4" << "1,000,000";
-        QTest::newRow("E1 power overflow counts 0") << Ex::E1 << "32767" << "1000" << "0";
-        QTest::newRow("E5 years out of range count 0") << Ex::E5 << "-40000" << "3" << "0";
-        QTest::newRow("E7 power overflow counts 0") << Ex::E7 << "-32767" << "1000" << "0";
-        QTest::newRow("E9 rate -100 divides by 0") << Ex::E9 << "3" << "-100" << "0";
-        QTest::newRow("E2 years out of range stop") << Ex::E2 << "40000" << "4" << "stale";
-        QTest::newRow("E2 power overflow stops") << Ex::E2 << "32767" << "1000" << "stale";
-        QTest::newRow("E3 years out of range stop") << Ex::E3 << "32768" << "4" << "stale";
-        QTest::newRow("E4 power overflow stops") << Ex::E4 << "-32767" << "1000" << "stale|stale";
-        QTest::newRow("E6 power overflow stops") << Ex::E6 << "32767" << "1000" << "stale";
+        QTest::newRow("E1 years out of range count 0") << Ex::E1 << "40000"
+                                                       << "4"
+                                                       << "1,000,000";
+        QTest::newRow("E1 power overflow counts 0") << Ex::E1 << "32767"
+                                                    << "1000"
+                                                    << "0";
+        QTest::newRow("E5 years out of range count 0") << Ex::E5 << "-40000"
+                                                       << "3"
+                                                       << "0";
+        QTest::newRow("E7 power overflow counts 0") << Ex::E7 << "-32767"
+                                                    << "1000"
+                                                    << "0";
+        QTest::newRow("E9 rate -100 divides by 0") << Ex::E9 << "3"
+                                                   << "-100"
+                                                   << "0";
+        QTest::newRow("E2 years out of range stop") << Ex::E2 << "40000"
+                                                    << "4"
+                                                    << "stale";
+        QTest::newRow("E2 power overflow stops") << Ex::E2 << "32767"
+                                                 << "1000"
+                                                 << "stale";
+        QTest::newRow("E3 years out of range stop") << Ex::E3 << "32768"
+                                                    << "4"
+                                                    << "stale";
+        QTest::newRow("E4 power overflow stops") << Ex::E4 << "-32767"
+                                                 << "1000"
+                                                 << "stale|stale";
+        QTest::newRow("E6 power overflow stops") << Ex::E6 << "32767"
+                                                 << "1000"
+                                                 << "stale";
     }
     void failurePolicies()
     {
@@ -129,13 +230,27 @@ private slots:
         QTest::addColumn<QString>("years");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("empty rate") << Ex::E1 << "10" << "" << "Num1(1)";
-        QTest::newRow("rate only a sign") << Ex::E1 << "10" << "-" << "Num1(1)";
-        QTest::newRow("E1 checks the rate first") << Ex::E1 << "-" << "" << "Num1(1)";
-        QTest::newRow("E1 years with a letter") << Ex::E1 << "10a" << "4" << "Num1(2)";
-        QTest::newRow("E3 checks the years first") << Ex::E3 << "" << "-" << "Num1(7)";
-        QTest::newRow("E3 rate two points") << Ex::E3 << "10" << "1.2.3" << "Num1(9)";
-        QTest::newRow("E9 empty years") << Ex::E9 << "" << "3" << "Num1(33)";
+        QTest::newRow("empty rate") << Ex::E1 << "10"
+                                    << ""
+                                    << "Num1(1)";
+        QTest::newRow("rate only a sign") << Ex::E1 << "10"
+                                          << "-"
+                                          << "Num1(1)";
+        QTest::newRow("E1 checks the rate first") << Ex::E1 << "-"
+                                                  << ""
+                                                  << "Num1(1)";
+        QTest::newRow("E1 years with a letter") << Ex::E1 << "10a"
+                                                << "4"
+                                                << "Num1(2)";
+        QTest::newRow("E3 checks the years first") << Ex::E3 << ""
+                                                   << "-"
+                                                   << "Num1(7)";
+        QTest::newRow("E3 rate two points") << Ex::E3 << "10"
+                                            << "1.2.3"
+                                            << "Num1(9)";
+        QTest::newRow("E9 empty years") << Ex::E9 << ""
+                                        << "3"
+                                        << "Num1(33)";
     }
     void validation()
     {
@@ -204,7 +319,7 @@ private slots:
         form.EnterField(N::E4Rate);
         QCOMPARE(resultsOf(form, Ex::E4), QStringLiteral("0|0"));
         QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
-        form.EnterField(N::E1Result);  // results have no enter behaviour
+        form.EnterField(N::E1Result); // results have no enter behaviour
         QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
         form.EnterField(N::E1Years);
         QCOMPARE(form.Num1[N::E1Result], QStringLiteral("0"));

@@ -4,7 +4,7 @@
 
 class TestEraList : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void runsFromShowa19ToHeisei30()
     {
         const QStringList lines = izoku::engine::EraList();

@@ -10,12 +10,13 @@ const QDate kToday(2026, 12, 8);
 
 class TestHousehold : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void opening()
     {
         const Household h = Household::Opening(kToday);
-        const QStringList roles{QStringLiteral("夫"), QStringLiteral("妻"), QStringLiteral("子1"), QStringLiteral("子2"),
-                                QStringLiteral("子3"), QStringLiteral("子4"), QStringLiteral("子5")};
+        const QStringList roles{QStringLiteral("夫"),  QStringLiteral("妻"),  QStringLiteral("子1"),
+                                QStringLiteral("子2"), QStringLiteral("子3"), QStringLiteral("子4"),
+                                QStringLiteral("子5")};
         for (int i = 0; i < HouseholdIndex::Count; ++i) {
             QCOMPARE(h.members[i].role, roles[i]);
             QCOMPARE(h.members[i].birth, kToday);
@@ -61,7 +62,7 @@ private slots:
         h.members[3].birth = QDate(2018, 4, 1);
         h.members[3].age = QStringLiteral("typed");
         h.ComputeAges(kToday);
-        QCOMPARE(h.members[0].age, QStringLiteral("46"));  // the day before the birthday
+        QCOMPARE(h.members[0].age, QStringLiteral("46")); // the day before the birthday
         QCOMPARE(h.members[1].age, QStringLiteral("44"));
         QCOMPARE(h.members[2].age, QStringLiteral("11"));
         QCOMPARE(h.members[3].age, QStringLiteral("typed"));

@@ -6,7 +6,7 @@ using namespace izoku::engine;
 
 class TestNumberText : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("text");

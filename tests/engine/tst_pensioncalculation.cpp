@@ -32,13 +32,13 @@ FrmRavoForm household(int wifeAge, const QList<int> &childAges = {}, Membership 
 // The worked employees' record: 120 months at 300,000, 60 at 400,000.
 void workedRecord(FrmRavoForm &form, const QString &nationalMonths = QString())
 {
-    form.text6 = {nationalMonths, QStringLiteral("120"), QStringLiteral("300000"), QStringLiteral("60"),
-                  QStringLiteral("400000"), QStringLiteral("0.985")};
+    form.text6 = {nationalMonths,       QStringLiteral("120"),    QStringLiteral("300000"),
+                  QStringLiteral("60"), QStringLiteral("400000"), QStringLiteral("0.985")};
 }
 
 void record(FrmRavoForm &form, const QString &nationalMonths, const QString &months)
 {
-    form.text6 = {nationalMonths, months, QStringLiteral("300000"), QStringLiteral("0"), QStringLiteral("0"),
+    form.text6 = {nationalMonths,         months, QStringLiteral("300000"), QStringLiteral("0"), QStringLiteral("0"),
                   QStringLiteral("0.985")};
 }
 
@@ -78,13 +78,16 @@ QList<int> range(int first, int last)
     return ages;
 }
 
-CalculationOutcome run(FrmRavoForm &form) { return RunPensionCalculation(form, kBase, kToday); }
+CalculationOutcome run(FrmRavoForm &form)
+{
+    return RunPensionCalculation(form, kBase, kToday);
+}
 
-}  // namespace
+} // namespace
 
 class TestPensionCalculation : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void workedPanelsOfASalariedHusband()
     {
         FrmRavoForm form = household(45);
@@ -232,15 +235,20 @@ private slots:
         QTest::addColumn<QString>("months");
         QTest::addColumn<int>("wifeAge");
         QTest::addColumn<QList<int>>("children");
-        QTest::addColumn<QString>("expected");  // first, last, amount
-        QTest::newRow("E 300, no child, 45") << QStringLiteral("300") << 45 << QList<int>{} << QStringLiteral("45 64 594200");
-        QTest::newRow("E 200, no child, 45") << QStringLiteral("200") << 45 << QList<int>{} << QStringLiteral("46 64 594200");
+        QTest::addColumn<QString>("expected"); // first, last, amount
+        QTest::newRow("E 300, no child, 45")
+            << QStringLiteral("300") << 45 << QList<int>{} << QStringLiteral("45 64 594200");
+        QTest::newRow("E 200, no child, 45")
+            << QStringLiteral("200") << 45 << QList<int>{} << QStringLiteral("46 64 594200");
         // The child's entitlement ends on 2029-03-31, when the wife is 47.
-        QTest::newRow("E 300, child ends at 47") << QStringLiteral("300") << 45 << QList<int>{16} << QStringLiteral("48 64 594200");
+        QTest::newRow("E 300, child ends at 47")
+            << QStringLiteral("300") << 45 << QList<int>{16} << QStringLiteral("48 64 594200");
         // 2030-03-31, when the wife is 38.
-        QTest::newRow("E 200, 35, child ends at 38") << QStringLiteral("200") << 35 << QList<int>{15} << QStringLiteral("0 0 0");
+        QTest::newRow("E 200, 35, child ends at 38")
+            << QStringLiteral("200") << 35 << QList<int>{15} << QStringLiteral("0 0 0");
         // A child whose entitlement has ended plays no part.
-        QTest::newRow("E 300, grown child, 50") << QStringLiteral("300") << 50 << QList<int>{22} << QStringLiteral("50 64 594200");
+        QTest::newRow("E 300, grown child, 50")
+            << QStringLiteral("300") << 50 << QList<int>{22} << QStringLiteral("50 64 594200");
     }
     void middleAgedAddition()
     {
@@ -298,11 +306,11 @@ private slots:
     void nationalMember_data()
     {
         QTest::addColumn<QString>("paidMonths");
-        QTest::addColumn<bool>("employeesRecord");  // the worked 180 employees' months
+        QTest::addColumn<bool>("employeesRecord"); // the worked 180 employees' months
         QTest::addColumn<int>("choice");
-        QTest::addColumn<QString>("employeesPension");  // first, last, amount
-        QTest::addColumn<QString>("widowsPension");     // first, last, amount
-        QTest::addColumn<QString>("lumpSum");           // age, amount
+        QTest::addColumn<QString>("employeesPension"); // first, last, amount
+        QTest::addColumn<QString>("widowsPension");    // first, last, amount
+        QTest::addColumn<QString>("lumpSum");          // age, amount
         const int employees = int(SurvivorChoice::EmployeesPension);
         const int widows = int(SurvivorChoice::WidowsPension);
         QTest::newRow("300 months") << QStringLiteral("300") << false << employees << QStringLiteral("0 0 0")
@@ -317,12 +325,12 @@ private slots:
         QTest::newRow("300 + 180, widow's pension chosen")
             << QStringLiteral("300") << true << widows << QStringLiteral("0 0 0") << QStringLiteral("60 64 371300")
             << QStringLiteral("0 0");
-        QTest::newRow("100 + 180: short of 300 in all") << QStringLiteral("100") << true << employees
-                                                        << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
-                                                        << QStringLiteral("50 120000");
-        QTest::newRow("200 + 180: no widow's pension") << QStringLiteral("200") << true << employees
-                                                       << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
-                                                       << QStringLiteral("50 145000");
+        QTest::newRow("100 + 180: short of 300 in all")
+            << QStringLiteral("100") << true << employees << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
+            << QStringLiteral("50 120000");
+        QTest::newRow("200 + 180: no widow's pension")
+            << QStringLiteral("200") << true << employees << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
+            << QStringLiteral("50 145000");
     }
     void nationalMember()
     {

@@ -14,16 +14,20 @@ FrmRavoForm calculable(const QString &wifeAge)
     FrmRavoForm form = OpenFrmRavo(kBase, kToday);
     form.household.members[0].birth = QDate(1960, 5, 1);
     form.household.members[1].age = wifeAge;
-    form.text6 = {QString(), QStringLiteral("120"), QStringLiteral("300000"), QStringLiteral("60"),
-                  QStringLiteral("400000"), QStringLiteral("0.985")};
+    form.text6 = {QString(),
+                  QStringLiteral("120"),
+                  QStringLiteral("300000"),
+                  QStringLiteral("60"),
+                  QStringLiteral("400000"),
+                  QStringLiteral("0.985")};
     return form;
 }
 
-}  // namespace
+} // namespace
 
 class TestPensionForm : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void opening()
     {
         const FrmRavoForm form = OpenFrmRavo(kBase, kToday);
@@ -53,15 +57,16 @@ private slots:
         QTest::addColumn<QString>("focus");
         const QString numeric = QStringLiteral("数値を入れて下さい");
         const QString age = QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。");
-        QTest::newRow("12a") << 1 << QStringLiteral("12a") << QStringLiteral("40") << numeric << QStringLiteral("エラー")
-                             << QStringLiteral("Text6(1)");
+        QTest::newRow("12a") << 1 << QStringLiteral("12a") << QStringLiteral("40") << numeric
+                             << QStringLiteral("エラー") << QStringLiteral("Text6(1)");
         QTest::newRow("letters in the slide rate") << 5 << QStringLiteral("abc") << QStringLiteral("40") << numeric
                                                    << QStringLiteral("エラー") << QStringLiteral("Text6(5)");
         QTest::newRow("blanks only") << 4 << QStringLiteral("  ") << QStringLiteral("40") << numeric
                                      << QStringLiteral("エラー") << QStringLiteral("Text6(4)");
         QTest::newRow("not a number before the age") << 0 << QStringLiteral("x") << QStringLiteral("60") << numeric
                                                      << QStringLiteral("エラー") << QStringLiteral("Text6(0)");
-        QTest::newRow("wife 60") << 0 << QString() << QStringLiteral("60") << age << QStringLiteral("年齢制限") << QString();
+        QTest::newRow("wife 60") << 0 << QString() << QStringLiteral("60") << age << QStringLiteral("年齢制限")
+                                 << QString();
         QTest::newRow("wife 59.5") << 0 << QString() << QStringLiteral("59.5") << age << QStringLiteral("年齢制限")
                                    << QString();
     }
@@ -168,8 +173,9 @@ private slots:
         ClearNationalMonths(form);
         QCOMPARE(form.text6[Text6::NationalPaidMonths], QStringLiteral("0"));
         ClearEmployeesRecord(form);
-        QCOMPARE(form.text6, (std::array<QString, 6>{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                                                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0.985")}));
+        QCOMPARE(form.text6,
+                 (std::array<QString, 6>{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                         QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0.985")}));
 
         form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
         form.dates[PeriodDate::Reference] = QDate(2020, 1, 1);

@@ -3,7 +3,6 @@
 #include "engine/pension/survivorsbasicpension.h"
 #include "engine/pension/widowbenefits.h"
 
-
 #include <QTest>
 
 using namespace izoku::engine;
@@ -22,11 +21,11 @@ EmployeesPensionRecord workedRecord()
     return EmployeesPensionRecord{120, 300000, 60, 400000, 0.985};
 }
 
-}  // namespace
+} // namespace
 
 class TestPensionRules : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void entitledChildren_data()
     {
         QTest::addColumn<double>("age");
@@ -217,7 +216,8 @@ private slots:
         QTest::newRow("E<240, none, A=45") << 200.0 << false << 0.0 << 45.0 << std::optional(WifeAgeRange{46, 64});
         QTest::newRow("E<240, none, A=64") << 239.0 << false << 0.0 << 64.0 << std::optional(WifeAgeRange{65, 64});
         QTest::newRow("E<240, none, A>=65") << 200.0 << false << 0.0 << 65.0 << none;
-        QTest::newRow("E<240, child, A<40, L>=40") << 200.0 << true << 41.0 << 30.0 << std::optional(WifeAgeRange{42, 64});
+        QTest::newRow("E<240, child, A<40, L>=40")
+            << 200.0 << true << 41.0 << 30.0 << std::optional(WifeAgeRange{42, 64});
         QTest::newRow("E<240, child, A<40, L<40") << 200.0 << true << 38.0 << 35.0 << none;
         QTest::newRow("E<240, none, A<40") << 200.0 << false << 0.0 << 39.0 << none;
     }
@@ -238,7 +238,7 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<QString>("age");
         QTest::addColumn<bool>("disabled");
-        QTest::addColumn<int>("wifeAge");  // -1: no child counts today
+        QTest::addColumn<int>("wifeAge"); // -1: no child counts today
         QTest::newRow("disabled, 19") << QDate(2007, 6, 1) << QStringLiteral("19") << true << 46;
         QTest::newRow("disabled, 20") << QDate(2006, 6, 1) << QStringLiteral("20") << true << -1;
         QTest::newRow("disabled, 40000") << QDate(2007, 6, 1) << QStringLiteral("40000") << true << -1;
@@ -301,10 +301,9 @@ private slots:
     {
         QTest::addColumn<int>("months");
         QTest::addColumn<int>("amount");
-        const QList<QPair<int, int>> rows{{0, 0},          {35, 0},         {36, 120000},   {179, 120000},
-                                          {180, 145000},   {239, 145000},   {240, 170000},  {299, 170000},
-                                          {300, 220000},   {359, 220000},   {360, 270000},  {419, 270000},
-                                          {420, 320000},   {600, 320000},   {-5, 0}};
+        const QList<QPair<int, int>> rows{{0, 0},        {35, 0},       {36, 120000},  {179, 120000}, {180, 145000},
+                                          {239, 145000}, {240, 170000}, {299, 170000}, {300, 220000}, {359, 220000},
+                                          {360, 270000}, {419, 270000}, {420, 320000}, {600, 320000}, {-5, 0}};
         for (const auto &[months, amount] : rows)
             QTest::addRow("%d months", months) << months << amount;
     }
@@ -314,7 +313,6 @@ private slots:
         QFETCH(int, amount);
         QCOMPARE(DeathLumpSum(months), amount);
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestPensionRules)

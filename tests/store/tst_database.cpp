@@ -26,18 +26,21 @@ void exec(const QString &folder, const QString &sql)
     QVERIFY2(query.exec(sql), qPrintable(sql));
 }
 
-}  // namespace
+} // namespace
 
 class TestDatabase : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void folderPath_data()
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain folder") << "/opt/izoku" << "/opt/izoku/";
-        QTest::newRow("ends in separator") << "/opt/izoku/" << "/opt/izoku/";
-        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("plain folder") << "/opt/izoku"
+                                      << "/opt/izoku/";
+        QTest::newRow("ends in separator") << "/opt/izoku/"
+                                           << "/opt/izoku/";
+        QTest::newRow("root") << "/"
+                              << "/";
     }
     void folderPath()
     {
@@ -96,8 +99,9 @@ private slots:
     {
         QTemporaryDir dir;
         copyDatabase(dir);
-        exec(dir.path(), QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
-                                        " VALUES (2010, 0.981, 792100, 227900, 75900)"));
+        exec(dir.path(),
+             QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
+                            " VALUES (2010, 0.981, 792100, 227900, 75900)"));
         engine::BaseData data;
         QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), 2010);
@@ -121,7 +125,9 @@ private slots:
         QFETCH(int, expectedAmount);
         QTemporaryDir dir;
         copyDatabase(dir);
-        exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = %1, \"基礎年金\" = %2").arg(year).arg(amount, 0, 'f', 1));
+        exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = %1, \"基礎年金\" = %2")
+                             .arg(year)
+                             .arg(amount, 0, 'f', 1));
         engine::BaseData data;
         QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), expectedYear);

@@ -56,6 +56,9 @@ bool ShowAndActivate(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-QWidget *Focused() { return QApplication::focusWidget(); }
+QWidget *Focused()
+{
+    return QApplication::focusWidget();
+}
 
-}  // namespace izoku::test
+} // namespace izoku::test

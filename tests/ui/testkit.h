@@ -14,7 +14,7 @@ namespace izoku::test {
 // Records every message box and answers questions from a queue (No when the
 // queue is empty).  `onShow` runs inside a box, while it would be open.
 class RecordingMessages final : public ui::MessageService {
-public:
+  public:
     struct Shown {
         engine::Message message;
         bool question = false;
@@ -30,13 +30,13 @@ public:
 
 // Records what would have been printed.
 class RecordingPrinter final : public ui::PrintService {
-public:
+  public:
     ui::PrintOutcome printWindow(QWidget *window, ui::PageOrientation orientation) override;
 
     struct Job {
         QString window;
         ui::PageOrientation orientation;
-        QList<QString> hiddenWhilePrinting;  // object names of hidden children
+        QList<QString> hiddenWhilePrinting; // object names of hidden children
     };
     QList<Job> jobs;
     ui::PrintOutcome outcome = ui::PrintOutcome::Printed;
@@ -44,7 +44,7 @@ public:
 
 // Installs both for the lifetime of a test class and restores the real ones.
 class Seams {
-public:
+  public:
     Seams();
     ~Seams();
     RecordingMessages *messages;
@@ -57,4 +57,4 @@ bool ShowAndActivate(QWidget *window);
 // The widget that has the keyboard focus now.
 QWidget *Focused();
 
-}  // namespace izoku::test
+} // namespace izoku::test

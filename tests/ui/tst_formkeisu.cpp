@@ -23,8 +23,7 @@ class TestFormkeisu : public QObject {
     std::unique_ptr<test::Seams> m_seams;
     std::unique_ptr<ui::Formkeisu> m_window;
 
-    template <typename T = QLineEdit>
-    T *get(const QString &name)
+    template <typename T = QLineEdit> T *get(const QString &name)
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -51,7 +50,8 @@ class TestFormkeisu : public QObject {
     // Types each input and presses Enter, as the chain leads to the button.
     void typeChain(const QList<int> &fields, const QStringList &texts)
     {
-        showTab(get<QTabWidget>(QStringLiteral("SSTab1"))->indexOf(num(fields.front())->parentWidget()->parentWidget()));
+        showTab(
+            get<QTabWidget>(QStringLiteral("SSTab1"))->indexOf(num(fields.front())->parentWidget()->parentWidget()));
         clickInto(fields.front());
         for (qsizetype i = 0; i < fields.size(); ++i) {
             QCOMPARE(test::Focused(), num(fields[i]));
@@ -60,7 +60,7 @@ class TestFormkeisu : public QObject {
         }
     }
 
-private slots:
+  private slots:
     void init()
     {
         m_seams = std::make_unique<test::Seams>();
@@ -89,9 +89,10 @@ private slots:
         QCOMPARE(num(3)->palette().color(QPalette::Base), QColor(255, 255, 192));
         QVERIFY(num(2)->palette().color(QPalette::Base) != QColor(255, 255, 192));
         QVERIFY(!num(7)->testAttribute(Qt::WA_InputMethodEnabled));
-        QCOMPARE(get<QLabel>(QStringLiteral("Question(2)"))->text(),
-                 QStringLiteral("例 ：　10年後に500万円が必要になります。年利3％で複利運用できた場合、今いくら預ければ\n"
-                                "500万円になりますか。"));
+        QCOMPARE(
+            get<QLabel>(QStringLiteral("Question(2)"))->text(),
+            QStringLiteral("例 ：　10年後に500万円が必要になります。年利3％で複利運用できた場合、今いくら預ければ\n"
+                           "500万円になりますか。"));
         QCOMPARE(get<QLabel>(QStringLiteral("Unit(15)"))->text(), QStringLiteral("％まで下落しています。"));
     }
 
@@ -150,8 +151,8 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Command2") << QList<int>{4, 5} << QStringList{"1.6", "10"} << "Command2" << "Num1(4)" << 6
-                                  << "1.17";
+        QTest::newRow("Command2") << QList<int>{4, 5} << QStringList{"1.6", "10"} << "Command2"
+                                  << "Num1(4)" << 6 << "1.17";
         QTest::newRow("Command4") << QList<int>{7, 8, 9} << QStringList{"10", "5000000", "3"} << "Command4"
                                   << "Num1(7)" << 10 << "3,720,470";
         QTest::newRow("Command5") << QList<int>{11, 12, 13} << QStringList{"10", "2", "10000000"} << "Command5"
@@ -321,8 +322,7 @@ private slots:
         QTest::mouseClick(get<QLabel>(QStringLiteral("Label2(6)")), Qt::LeftButton);
         QCOMPARE(focusName(), QStringLiteral("Num1(24)"));
         QCOMPARE(num(24)->selectedText(), QStringLiteral("0"));
-        QCOMPARE(QStringList({num(25)->text(), num(26)->text(), num(27)->text()}),
-                 QStringList({"0", "0.00", "0"}));
+        QCOMPARE(QStringList({num(25)->text(), num(26)->text(), num(27)->text()}), QStringList({"0", "0.00", "0"}));
         // The stored amount went with the text.
         clickInto(25);
         QTest::keyClicks(num(25), QStringLiteral("10"));

@@ -19,7 +19,7 @@ namespace {
 
 const QDateTime kStart(QDate(2026, 12, 8), QTime(9, 5, 7));
 
-}  // namespace
+} // namespace
 
 class TestFormmenu : public QObject {
     Q_OBJECT
@@ -41,7 +41,7 @@ class TestFormmenu : public QObject {
         return std::make_unique<ui::Formmenu>(registry, options);
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), m_withData.filePath(QStringLiteral("ndata.mdb")));
@@ -58,13 +58,20 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("top");
-        QTest::newRow("遺族年金") << "Command1" << "遺族年金" << 240 / 15;
-        QTest::newRow("必要補償額") << "Command2" << "必要補償額" << 720 / 15;
-        QTest::newRow("顧客データ") << "Command3" << "顧客データ" << 1200 / 15;
-        QTest::newRow("係数計算") << "Command4" << "係数計算" << 1800 / 15;
-        QTest::newRow("登録画面") << "Command5" << "登録画面" << 2400 / 15;
-        QTest::newRow("About") << "Command6" << "About" << 3000 / 15;
-        QTest::newRow("終了") << "Command8" << "終 了" << 4080 / 15;
+        QTest::newRow("遺族年金") << "Command1"
+                                  << "遺族年金" << 240 / 15;
+        QTest::newRow("必要補償額") << "Command2"
+                                    << "必要補償額" << 720 / 15;
+        QTest::newRow("顧客データ") << "Command3"
+                                    << "顧客データ" << 1200 / 15;
+        QTest::newRow("係数計算") << "Command4"
+                                  << "係数計算" << 1800 / 15;
+        QTest::newRow("登録画面") << "Command5"
+                                  << "登録画面" << 2400 / 15;
+        QTest::newRow("About") << "Command6"
+                               << "About" << 3000 / 15;
+        QTest::newRow("終了") << "Command8"
+                              << "終 了" << 4080 / 15;
     }
     void buttonsStandWhereTheMenuWasDrawn()
     {
@@ -99,10 +106,12 @@ private slots:
         ui::WindowRegistry registry;
         ui::RegisterScreens(registry);
         auto menu = makeMenu(registry, m_withData.path());
-        const QList<QPair<QString, QString>> buttons = {
-            {QStringLiteral("Command1"), ui::screen::Pension},      {QStringLiteral("Command2"), ui::screen::Needs},
-            {QStringLiteral("Command3"), ui::screen::Customers},    {QStringLiteral("Command4"), ui::screen::Coefficients},
-            {QStringLiteral("Command5"), ui::screen::BaseFigures},  {QStringLiteral("Command6"), ui::screen::About}};
+        const QList<QPair<QString, QString>> buttons = {{QStringLiteral("Command1"), ui::screen::Pension},
+                                                        {QStringLiteral("Command2"), ui::screen::Needs},
+                                                        {QStringLiteral("Command3"), ui::screen::Customers},
+                                                        {QStringLiteral("Command4"), ui::screen::Coefficients},
+                                                        {QStringLiteral("Command5"), ui::screen::BaseFigures},
+                                                        {QStringLiteral("Command6"), ui::screen::About}};
         for (const auto &[name, key] : buttons)
             QCOMPARE(menu->findChild<QPushButton *>(name)->isEnabled(), registry.has(key));
         // Without a registered screen the button stays disabled.
@@ -133,7 +142,9 @@ private slots:
         QTRY_COMPARE(m_seams->messages->shown.size(), 1);
         const engine::Message &m = m_seams->messages->shown.first().message;
         QCOMPARE(m.title, QStringLiteral("エラー"));
-        QCOMPARE(m.text, QStringLiteral("基礎データ（ndata.mdb）を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。"));
+        QCOMPARE(m.text,
+                 QStringLiteral(
+                     "基礎データ（ndata.mdb）を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。"));
         QCOMPARE(m.icon, engine::MessageIcon::Warning);
         menu->hide();
         menu->show();
@@ -169,8 +180,20 @@ private slots:
     {
         ui::WindowRegistry registry;
         int built = 0;
-        registry.add(QStringLiteral("kept"), [&built] { ++built; return new QWidget; }, ui::OnClose::Hide);
-        registry.add(QStringLiteral("dropped"), [&built] { ++built; return new QWidget; }, ui::OnClose::Destroy);
+        registry.add(
+            QStringLiteral("kept"),
+            [&built] {
+                ++built;
+                return new QWidget;
+            },
+            ui::OnClose::Hide);
+        registry.add(
+            QStringLiteral("dropped"),
+            [&built] {
+                ++built;
+                return new QWidget;
+            },
+            ui::OnClose::Destroy);
         QWidget *kept = registry.show(QStringLiteral("kept"));
         QCOMPARE(registry.show(QStringLiteral("kept")), kept);
         QCOMPARE(built, 1);

@@ -24,9 +24,12 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-QDateTime fixedClock() { return QDateTime(kToday, QTime(10, 0)); }
+QDateTime fixedClock()
+{
+    return QDateTime(kToday, QTime(10, 0));
+}
 
-}  // namespace
+} // namespace
 
 class TestFrmRavo : public QObject {
     Q_OBJECT
@@ -35,8 +38,7 @@ class TestFrmRavo : public QObject {
     std::unique_ptr<ui::WindowRegistry> m_registry;
     std::unique_ptr<ui::FrmRavo> m_window;
 
-    template <typename T>
-    T *child(const QString &name) const
+    template <typename T> T *child(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -63,7 +65,7 @@ class TestFrmRavo : public QObject {
             edit(QStringLiteral("Text6(%1)").arg(i))->setText(pension[i]);
     }
 
-private slots:
+  private slots:
     void init()
     {
         m_seams = std::make_unique<test::Seams>();
@@ -243,10 +245,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("not a number") << "Text6(4)" << "12a" << "数値を入れて下さい" << "エラー" << "Text6(4)";
-        QTest::newRow("wife too old") << "Text5(1)" << "60" << "妻の年齢が60歳未満の場合のみ対応しています。"
-                                      << "年齢制限" << "";
-        QTest::newRow("no pension data") << "Text6(1)" << "0" << "年金関連のデータを入れてください" << "入力エラー" << "";
+        QTest::newRow("not a number") << "Text6(4)"
+                                      << "12a"
+                                      << "数値を入れて下さい"
+                                      << "エラー"
+                                      << "Text6(4)";
+        QTest::newRow("wife too old") << "Text5(1)"
+                                      << "60"
+                                      << "妻の年齢が60歳未満の場合のみ対応しています。"
+                                      << "年齢制限"
+                                      << "";
+        QTest::newRow("no pension data") << "Text6(1)"
+                                         << "0"
+                                         << "年金関連のデータを入れてください"
+                                         << "入力エラー"
+                                         << "";
     }
     void checksStopWithTheirMessage()
     {

@@ -37,13 +37,13 @@ struct Window {
     }
 };
 
-}  // namespace
+} // namespace
 
 class TestInputConventions : public QObject {
     Q_OBJECT
     std::unique_ptr<test::Seams> m_seams;
 
-private slots:
+  private slots:
     void init() { m_seams = std::make_unique<test::Seams>(); }
     void cleanup() { m_seams.reset(); }
 
@@ -51,11 +51,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("letter dropped") << "1a-2.5" << "1-2.5";
-        QTest::newRow("comma dropped") << "1,000" << "1000";
-        QTest::newRow("unit letter dropped") << "300y" << "300";
-        QTest::newRow("blank dropped") << "1 2" << "12";
-        QTest::newRow("signs kept where typed") << "--1..2" << "--1..2";
+        QTest::newRow("letter dropped") << "1a-2.5"
+                                        << "1-2.5";
+        QTest::newRow("comma dropped") << "1,000"
+                                       << "1000";
+        QTest::newRow("unit letter dropped") << "300y"
+                                             << "300";
+        QTest::newRow("blank dropped") << "1 2"
+                                       << "12";
+        QTest::newRow("signs kept where typed") << "--1..2"
+                                                << "--1..2";
     }
     void numericFilterDropsLettersOnly()
     {

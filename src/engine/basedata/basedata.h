@@ -9,10 +9,10 @@ namespace izoku::engine {
 // until loaded.
 struct BaseData {
     std::int16_t FiscalYear = 0;
-    double SlideRate = 0.0;               // 物価スライド率
-    std::int32_t BasicPensionAmount = 0;  // 遺族基礎年金額, yen a year
-    std::int32_t ChildAddition1 = 0;      // 加算額 for each of the first two children
-    std::int32_t ChildAddition2 = 0;      // 3人目以降の加算額
+    double SlideRate = 0.0;              // 物価スライド率
+    std::int32_t BasicPensionAmount = 0; // 遺族基礎年金額, yen a year
+    std::int32_t ChildAddition1 = 0;     // 加算額 for each of the first two children
+    std::int32_t ChildAddition2 = 0;     // 3人目以降の加算額
 
     bool operator==(const BaseData &) const = default;
 };
@@ -20,4 +20,4 @@ struct BaseData {
 // The fiscal-2009 figures that ndata.mdb is shipped with.
 inline constexpr BaseData kBaseData2009{2009, 0.985, 792100, 227900, 75900};
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

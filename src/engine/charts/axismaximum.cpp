@@ -14,11 +14,17 @@ constexpr int kSmallestAxis = 10;
 constexpr double kLargestAxis = 1e9;
 
 // The number formed by the first `count` characters of the decimal text.
-int leadingDigits(std::int64_t value, int count) { return QString::number(value).left(count).toInt(); }
+int leadingDigits(std::int64_t value, int count)
+{
+    return QString::number(value).left(count).toInt();
+}
 
-int digitCount(std::int64_t value) { return static_cast<int>(QString::number(value).size()); }
+int digitCount(std::int64_t value)
+{
+    return static_cast<int>(QString::number(value).size());
+}
 
-}  // namespace
+} // namespace
 
 int FirstDigitAxisMaximum(std::int64_t largestYen, int offset)
 {
@@ -69,4 +75,4 @@ int ChartAxisMaximum(std::optional<int> ruleMaximum, double largestYen)
     return NiceAxisMaximum(largestYen);
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -29,4 +29,4 @@ int NiceAxisMaximum(double largestYen);
 // otherwise the nice maximum.
 int ChartAxisMaximum(std::optional<int> ruleMaximum, double largestYen);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

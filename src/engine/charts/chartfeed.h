@@ -11,18 +11,18 @@
 namespace izoku::engine {
 
 struct ChartFeed {
-    QString name;                  // the customer's name beside "様"
-    std::vector<double> series1;   // per row, whole 万円
-    std::vector<double> series2;   // per row, whole 万円
-    QStringList rowLabels;         // " 42歳"
-    int axisMaximum = 0;           // 万円, both value axes, from 0
-    QStringList listLines;         // "42歳   1,234,567"
-    QMap<int, QString> fields;     // the window's numbered display fields
-    QMap<int, QString> periodFields;  // the insured periods, where the window has them
+    QString name;                    // the customer's name beside "様"
+    std::vector<double> series1;     // per row, whole 万円
+    std::vector<double> series2;     // per row, whole 万円
+    QStringList rowLabels;           // " 42歳"
+    int axisMaximum = 0;             // 万円, both value axes, from 0
+    QStringList listLines;           // "42歳   1,234,567"
+    QMap<int, QString> fields;       // the window's numbered display fields
+    QMap<int, QString> periodFields; // the insured periods, where the window has them
 
     int rows() const { return static_cast<int>(series1.size()); }
 
     bool operator==(const ChartFeed &) const = default;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

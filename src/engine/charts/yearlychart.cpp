@@ -6,7 +6,10 @@
 
 namespace izoku::engine {
 
-double ManYen(double yen) { return IntFloor(yen / 10000); }
+double ManYen(double yen)
+{
+    return IntFloor(yen / 10000);
+}
 
 QString ChartRowLabel(double wifeAge, int row)
 {
@@ -30,8 +33,7 @@ std::int64_t LargestYearlyAmount(std::span<const QString> amountTexts)
     return largest;
 }
 
-ChartFeed YearlyTotalsChart(double wifeAge, std::span<const QString> wifeAgeTexts,
-                            std::span<const QString> totalTexts)
+ChartFeed YearlyTotalsChart(double wifeAge, std::span<const QString> wifeAgeTexts, std::span<const QString> totalTexts)
 {
     ChartFeed feed;
     const std::size_t rows = std::min(wifeAgeTexts.size(), totalTexts.size());
@@ -45,4 +47,4 @@ ChartFeed YearlyTotalsChart(double wifeAge, std::span<const QString> wifeAgeText
     return feed;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

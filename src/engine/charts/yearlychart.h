@@ -28,7 +28,6 @@ std::int64_t LargestYearlyAmount(std::span<const QString> amountTexts);
 // from the wife's age and a list line per year.  The spans hold one text per
 // year (the wife's age row and the totals row of the sheet); the axis and
 // the copied fields are the caller's.
-ChartFeed YearlyTotalsChart(double wifeAge, std::span<const QString> wifeAgeTexts,
-                            std::span<const QString> totalTexts);
+ChartFeed YearlyTotalsChart(double wifeAge, std::span<const QString> wifeAgeTexts, std::span<const QString> totalTexts);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -17,20 +17,44 @@ const std::array<ExampleFields, kCoefficientExampleCount> &table()
     // failing step; the factor, the present values and the annuity's future
     // value stop, as the calculator always has.
     static const std::array<ExampleFields, kCoefficientExampleCount> examples = {{
-        {{N::E1Amount, N::E1Rate, N::E1Years}, N::E1Amount, N::E1Years, N::E1Rate, {N::E1Result},
+        {{N::E1Amount, N::E1Rate, N::E1Years},
+         N::E1Amount,
+         N::E1Years,
+         N::E1Rate,
+         {N::E1Result},
          OnFailure::CountAsZero},
         {{N::E2Rate, N::E2Years}, -1, N::E2Years, N::E2Rate, {N::E2PriceFactor}, OnFailure::Stop},
         {{N::E3Years, N::E3Amount, N::E3Rate}, N::E3Amount, N::E3Years, N::E3Rate, {N::E3Result}, OnFailure::Stop},
-        {{N::E4Years, N::E4Rate, N::E4Amount}, N::E4Amount, N::E4Years, N::E4Rate,
-         {N::E4FuturePrice, N::E4RemainingPercent}, OnFailure::Stop},
-        {{N::E5Amount, N::E5Years, N::E5Rate}, N::E5Amount, N::E5Years, N::E5Rate, {N::E5Result},
+        {{N::E4Years, N::E4Rate, N::E4Amount},
+         N::E4Amount,
+         N::E4Years,
+         N::E4Rate,
+         {N::E4FuturePrice, N::E4RemainingPercent},
+         OnFailure::Stop},
+        {{N::E5Amount, N::E5Years, N::E5Rate},
+         N::E5Amount,
+         N::E5Years,
+         N::E5Rate,
+         {N::E5Result},
          OnFailure::CountAsZero},
         {{N::E6Amount, N::E6Years, N::E6Rate}, N::E6Amount, N::E6Years, N::E6Rate, {N::E6Result}, OnFailure::Stop},
-        {{N::E7Amount, N::E7Years, N::E7Rate}, N::E7Amount, N::E7Years, N::E7Rate, {N::E7Result},
+        {{N::E7Amount, N::E7Years, N::E7Rate},
+         N::E7Amount,
+         N::E7Years,
+         N::E7Rate,
+         {N::E7Result},
          OnFailure::CountAsZero},
-        {{N::E8Amount, N::E8Years, N::E8Rate}, N::E8Amount, N::E8Years, N::E8Rate, {N::E8Result},
+        {{N::E8Amount, N::E8Years, N::E8Rate},
+         N::E8Amount,
+         N::E8Years,
+         N::E8Rate,
+         {N::E8Result},
          OnFailure::CountAsZero},
-        {{N::E9Amount, N::E9Years, N::E9Rate}, N::E9Amount, N::E9Years, N::E9Rate, {N::E9Result},
+        {{N::E9Amount, N::E9Years, N::E9Rate},
+         N::E9Amount,
+         N::E9Years,
+         N::E9Rate,
+         {N::E9Result},
          OnFailure::CountAsZero},
     }};
     return examples;
@@ -41,10 +65,10 @@ bool contains(const std::vector<int> &list, int value)
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-constexpr std::array<int, KeisuNum1::AmountCount> kAmountFields = {
-    N::E1Amount, N::E3Amount, N::E4Amount, N::E5Amount, N::E6Amount, N::E7Amount, N::E8Amount, N::E9Amount};
+constexpr std::array<int, KeisuNum1::AmountCount> kAmountFields = {N::E1Amount, N::E3Amount, N::E4Amount, N::E5Amount,
+                                                                   N::E6Amount, N::E7Amount, N::E8Amount, N::E9Amount};
 
-}  // namespace
+} // namespace
 
 std::vector<int> ExampleFields::validated() const
 {
@@ -56,7 +80,10 @@ std::vector<int> ExampleFields::validated() const
     return checked;
 }
 
-const ExampleFields &FieldsOf(CoefficientExample example) { return table().at(static_cast<size_t>(example)); }
+const ExampleFields &FieldsOf(CoefficientExample example)
+{
+    return table().at(static_cast<size_t>(example));
+}
 
 CoefficientExample ExampleOf(int index)
 {
@@ -80,7 +107,10 @@ FieldRole RoleOf(int index)
     return FieldRole::Result;
 }
 
-bool IsInput(int index) { return RoleOf(index) != FieldRole::Result; }
+bool IsInput(int index)
+{
+    return RoleOf(index) != FieldRole::Result;
+}
 
 std::optional<int> AmountSlot(int index)
 {
@@ -98,7 +128,10 @@ QString OpeningText(int index)
     return QStringLiteral("0");
 }
 
-QString Num1Name(int index) { return QStringLiteral("Num1(%1)").arg(index); }
+QString Num1Name(int index)
+{
+    return QStringLiteral("Num1(%1)").arg(index);
+}
 
 std::optional<int> Num1Index(const QString &name)
 {
@@ -112,4 +145,4 @@ std::optional<int> Num1Index(const QString &name)
     return index;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

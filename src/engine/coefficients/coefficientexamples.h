@@ -13,15 +13,42 @@ namespace izoku::engine {
 // Num1 of the calculator, by example and role.
 struct KeisuNum1 {
     enum Slot : int {
-        E1Amount = 0, E1Rate = 1, E1Years = 2, E1Result = 3,
-        E2Rate = 4, E2Years = 5, E2PriceFactor = 6,
-        E3Years = 7, E3Amount = 8, E3Rate = 9, E3Result = 10,
-        E4Years = 11, E4Rate = 12, E4Amount = 13, E4FuturePrice = 14, E4RemainingPercent = 15,
-        E5Amount = 16, E5Years = 17, E5Rate = 18, E5Result = 19,
-        E6Amount = 20, E6Years = 21, E6Rate = 22, E6Result = 23,
-        E7Amount = 24, E7Years = 25, E7Rate = 26, E7Result = 27,
-        E8Amount = 28, E8Years = 29, E8Rate = 30, E8Result = 31,
-        E9Amount = 32, E9Years = 33, E9Rate = 34, E9Result = 35,
+        E1Amount = 0,
+        E1Rate = 1,
+        E1Years = 2,
+        E1Result = 3,
+        E2Rate = 4,
+        E2Years = 5,
+        E2PriceFactor = 6,
+        E3Years = 7,
+        E3Amount = 8,
+        E3Rate = 9,
+        E3Result = 10,
+        E4Years = 11,
+        E4Rate = 12,
+        E4Amount = 13,
+        E4FuturePrice = 14,
+        E4RemainingPercent = 15,
+        E5Amount = 16,
+        E5Years = 17,
+        E5Rate = 18,
+        E5Result = 19,
+        E6Amount = 20,
+        E6Years = 21,
+        E6Rate = 22,
+        E6Result = 23,
+        E7Amount = 24,
+        E7Years = 25,
+        E7Rate = 26,
+        E7Result = 27,
+        E8Amount = 28,
+        E8Years = 29,
+        E8Rate = 30,
+        E8Result = 31,
+        E9Amount = 32,
+        E9Years = 33,
+        E9Rate = 34,
+        E9Result = 35,
     };
     static constexpr int Count = 36;
     // Amount fields, each with its stored amount.
@@ -40,8 +67,8 @@ enum class FieldRole { Amount, Years, Rate, Result };
 enum class OnFailure { CountAsZero, Stop };
 
 struct ExampleFields {
-    std::vector<int> inputs;  // in the order Enter walks them
-    int amount = -1;          // -1: the example has no amount
+    std::vector<int> inputs; // in the order Enter walks them
+    int amount = -1;         // -1: the example has no amount
     int years = 0;
     int rate = 0;
     std::vector<int> results;
@@ -64,4 +91,4 @@ QString OpeningText(int index);
 QString Num1Name(int index);
 std::optional<int> Num1Index(const QString &name);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

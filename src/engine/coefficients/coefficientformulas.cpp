@@ -36,7 +36,7 @@ Value times(Value factor, double amount)
     return finite(*factor * amount);
 }
 
-}  // namespace
+} // namespace
 
 // The factors are computed in the order the calculator always has, so the
 // yen figures match to the last rounding.  At 0 % the textbook formulas
@@ -129,4 +129,4 @@ std::optional<double> AnnuityPresentValue(double yearlyPension, double ratePerce
     return times(finite(*perRate / 100.0 * 10000.0), yearlyPension);
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

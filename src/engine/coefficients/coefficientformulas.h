@@ -30,8 +30,8 @@ std::optional<double> PresentValue(double amount, double ratePercent, int years)
 // n years being division by (1 + r/100)^n: a 2 % fall over 10 years leaves
 // 82 %.  The future price is cut to the whole yen below.
 struct PriceDecline {
-    double futurePrice = 0;       // Int((1 + i)^(−n) × price)
-    double remainingPercent = 0;  // (1 + i)^(−n) × 100
+    double futurePrice = 0;      // Int((1 + i)^(−n) × price)
+    double remainingPercent = 0; // (1 + i)^(−n) × 100
 };
 std::optional<PriceDecline> PriceAfterDecline(double price, double declinePercent, int years);
 
@@ -51,4 +51,4 @@ std::optional<double> CapitalRecoveryPayment(double principal, double ratePercen
 // years, (1 − (1 + i)^(−n)) ÷ rate ÷ 100 × 10000 × pension.
 std::optional<double> AnnuityPresentValue(double yearlyPension, double ratePercent, int years);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -23,7 +23,7 @@ NumberFormat formatOf(int index)
     }
 }
 
-}  // namespace
+} // namespace
 
 CoefficientsForm::CoefficientsForm()
 {
@@ -162,4 +162,4 @@ void CoefficientsForm::write(int index, double value)
     Num1[index] = FormatNumber(value, formatOf(index));
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

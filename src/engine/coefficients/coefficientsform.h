@@ -17,7 +17,7 @@ namespace izoku::engine {
 // calculations take the money from the stored amount, never from the text,
 // and read the years and the rate from the text when the button is pressed.
 class CoefficientsForm {
-public:
+  public:
     // Who moved the focus into a field.
     enum class Entry {
         ByUser,
@@ -26,7 +26,7 @@ public:
         ReturnAfterCalculation,
     };
 
-    CoefficientsForm();  // the texts of a freshly opened calculator
+    CoefficientsForm(); // the texts of a freshly opened calculator
 
     std::array<QString, KeisuNum1::Count> Num1;
 
@@ -59,11 +59,11 @@ public:
     // (E1, E2 and E3); the other buttons keep it.
     static std::optional<int> FocusAfterEnter(CoefficientExample example);
 
-private:
+  private:
     void resetResults(CoefficientExample example);
     void write(int index, double value);
 
     std::array<std::int32_t, KeisuNum1::AmountCount> m_amounts{};
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -42,15 +42,24 @@ int MonthCount(const QDate &from, const QDate &to)
     return (to.year() - from.year()) * 12 + (to.month() - from.month());
 }
 
-qint64 DayCount(const QDate &from, const QDate &to) { return from.daysTo(to); }
+qint64 DayCount(const QDate &from, const QDate &to)
+{
+    return from.daysTo(to);
+}
 
-qint64 DaysFrom1900(const QDate &date) { return DayCount(QDate(1900, 1, 1), date); }
+qint64 DaysFrom1900(const QDate &date)
+{
+    return DayCount(QDate(1900, 1, 1), date);
+}
 
 bool InBirthBand(const QDate &birth, int startYear)
 {
     return birth >= QDate(startYear, 4, 2) && birth <= QDate(startYear + 1, 4, 1);
 }
 
-bool BornBeforeEarliestBand(const QDate &birth) { return birth < QDate(kEarliestBandYear, 4, 2); }
+bool BornBeforeEarliestBand(const QDate &birth)
+{
+    return birth < QDate(kEarliestBandYear, 4, 2);
+}
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

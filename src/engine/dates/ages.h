@@ -44,4 +44,4 @@ bool InBirthBand(const QDate &birth, int startYear);
 inline constexpr int kEarliestBandYear = 1943;
 bool BornBeforeEarliestBand(const QDate &birth);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

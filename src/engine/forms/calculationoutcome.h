@@ -11,4 +11,4 @@ struct CalculationOutcome {
     bool stopped = false;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -91,7 +91,10 @@ void Household::ClearColumn(HouseholdColumn column, const QDate &today)
     }
 }
 
-double Household::WifeAge() const { return LeadingNumber(members[HouseholdIndex::Wife].age); }
+double Household::WifeAge() const
+{
+    return LeadingNumber(members[HouseholdIndex::Wife].age);
+}
 
 bool Household::AnyChildPresent() const
 {
@@ -113,6 +116,9 @@ std::vector<HouseholdChild> Household::PresentChildren() const
     return children;
 }
 
-QString AgeText(std::optional<int> age) { return age ? QString::number(*age) : QString(); }
+QString AgeText(std::optional<int> age)
+{
+    return age ? QString::number(*age) : QString();
+}
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

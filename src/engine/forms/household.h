@@ -15,13 +15,13 @@ namespace izoku::engine {
 // The index of a person on the household lines.
 struct HouseholdIndex {
     enum : int {
-        Husband = 0,  // 夫
-        Wife = 1,     // 妻
-        Child1 = 2,   // 子1
+        Husband = 0, // 夫
+        Wife = 1,    // 妻
+        Child1 = 2,  // 子1
         Child2,
         Child3,
         Child4,
-        Child5,  // 子5
+        Child5, // 子5
         Count = 7,
     };
 };
@@ -29,12 +29,12 @@ struct HouseholdIndex {
 // One line of the block.  A date picker always holds a date; the age is the
 // text of its field, which the agent may overtype.
 struct HouseholdMember {
-    QString role;   // role label, editable ("夫", "妻", "子1" …)
+    QString role; // role label, editable ("夫", "妻", "子1" …)
     QString name;
     QDate birth;
     QString age;
-    bool present = false;   // 対象: the child counts in the household
-    bool disabled = false;  // 障害: grade 1 or 2 disability
+    bool present = false;  // 対象: the child counts in the household
+    bool disabled = false; // 障害: grade 1 or 2 disability
 
     bool operator==(const HouseholdMember &) const = default;
 };
@@ -43,7 +43,7 @@ struct HouseholdMember {
 struct HouseholdChild {
     int index = 0;
     QDate birth;
-    double age = 0.0;  // the age field, read as a number
+    double age = 0.0; // the age field, read as a number
     bool disabled = false;
 };
 
@@ -89,4 +89,4 @@ struct Household {
 // The text an age field shows for an age that may be missing.
 QString AgeText(std::optional<int> age);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -15,4 +15,4 @@ QString IconName(MessageIcon icon)
     return QStringLiteral("none");
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

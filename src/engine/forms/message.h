@@ -40,4 +40,4 @@ inline Message Question(QString text, QString title)
 // The text the command-line tool uses for an icon.
 QString IconName(MessageIcon icon);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/basedata/basedata.h"
-#include "engine/forms/message.h"
 #include "engine/forms/calculationoutcome.h"
+#include "engine/forms/message.h"
 
 #include <QDate>
 

@@ -11,7 +11,7 @@ namespace {
 // Older generations accrued at higher rates, stepped down by birth year
 // until the standard rates apply from those born on 1946-04-02.
 struct RateBand {
-    int startYear;  // the band runs from 2 April of this year to 1 April of the next
+    int startYear; // the band runs from 2 April of this year to 1 April of the next
     LongRequirementRates rates;
 };
 
@@ -21,7 +21,7 @@ constexpr std::array<RateBand, 3> kRateBands{{
     {1945, {{7.23, 5.562}, {7.61, 5.854}}},
 }};
 
-}  // namespace
+} // namespace
 
 std::optional<LongRequirementRates> AccrualRatesFor(const QDate &husbandBirth)
 {
@@ -34,4 +34,4 @@ std::optional<LongRequirementRates> AccrualRatesFor(const QDate &husbandBirth)
     return LongRequirementRates{kShortRequirementNewRates, kShortRequirementOldRates};
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

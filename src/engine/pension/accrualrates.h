@@ -35,4 +35,4 @@ inline constexpr AccrualRates kShortRequirementOldRates{7.5, 5.769};
 // value.
 std::optional<LongRequirementRates> AccrualRatesFor(const QDate &husbandBirth);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

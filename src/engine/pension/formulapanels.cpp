@@ -26,16 +26,22 @@ std::optional<double> part(double remuneration, double rate, double months)
     return finite(RoundHalfUp(remuneration * rate / 1000 * months * 3 / 4));
 }
 
-std::optional<double> toHundredYen(double value) { return finite(IntFloor(value / 100 + 0.5) * 100); }
+std::optional<double> toHundredYen(double value)
+{
+    return finite(IntFloor(value / 100 + 0.5) * 100);
+}
 
-}  // namespace
+} // namespace
 
 bool IsShortRequirement(FormulaPanel panel)
 {
     return panel == FormulaPanel::ShortNew || panel == FormulaPanel::ShortOld;
 }
 
-int CappedMonths(int employeesMonths) { return employeesMonths < kDeemedMonths ? employeesMonths : kDeemedMonths; }
+int CappedMonths(int employeesMonths)
+{
+    return employeesMonths < kDeemedMonths ? employeesMonths : kDeemedMonths;
+}
 
 FormulaPanelResult ComputeFormulaPanel(FormulaPanel panel, const FormulaPanelInputs &in)
 {
@@ -101,8 +107,9 @@ std::array<FormulaPanelResult, 4> ComputeFormulaPanels(const EmployeesPensionRec
 {
     std::array<FormulaPanelResult, 4> results;
     for (FormulaPanel panel : kFormulaPanels)
-        results[static_cast<int>(panel)] = ComputeFormulaPanel(panel, PanelInputs(panel, record, longRates, cappedMonths));
+        results[static_cast<int>(panel)] =
+            ComputeFormulaPanel(panel, PanelInputs(panel, record, longRates, cappedMonths));
     return results;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -13,14 +13,14 @@ namespace izoku::engine {
 
 // In the order of the screen's panel buttons.
 enum class FormulaPanel {
-    ShortNew = 0,  // 短期要件　改正後
-    ShortOld = 1,  // 短期要件　改正前
-    LongNew = 2,   // 長期要件　改正後
-    LongOld = 3,   // 長期要件　改正前
+    ShortNew = 0, // 短期要件　改正後
+    ShortOld = 1, // 短期要件　改正前
+    LongNew = 2,  // 長期要件　改正後
+    LongOld = 3,  // 長期要件　改正前
 };
 
 inline constexpr std::array<FormulaPanel, 4> kFormulaPanels{FormulaPanel::ShortNew, FormulaPanel::ShortOld,
-                                                           FormulaPanel::LongNew, FormulaPanel::LongOld};
+                                                            FormulaPanel::LongNew, FormulaPanel::LongOld};
 
 bool IsShortRequirement(FormulaPanel panel);
 
@@ -28,9 +28,9 @@ bool IsShortRequirement(FormulaPanel panel);
 // from monthly to total remuneration.
 struct EmployeesPensionRecord {
     double monthsTo2003 = 0.0;
-    double monthlyRemunerationTo2003 = 0.0;  // 平均標準報酬月額
+    double monthlyRemunerationTo2003 = 0.0; // 平均標準報酬月額
     double monthsFrom2003 = 0.0;
-    double remunerationFrom2003 = 0.0;  // 平均標準報酬額
+    double remunerationFrom2003 = 0.0; // 平均標準報酬額
     double slideRate = 0.0;
 
     double EmployeesMonths() const { return monthsTo2003 + monthsFrom2003; }
@@ -45,7 +45,7 @@ struct FormulaPanelInputs {
     double rate2 = 0.0;
     double monthsFrom2003 = 0.0;
     double slideRate = 0.0;
-    double cappedMonths = 0.0;  // short requirement only
+    double cappedMonths = 0.0; // short requirement only
 };
 
 // Parts A and B to the yen, the amount to 100 yen.  A step whose arithmetic
@@ -74,4 +74,4 @@ FormulaPanelInputs PanelInputs(FormulaPanel panel, const EmployeesPensionRecord 
 std::array<FormulaPanelResult, 4> ComputeFormulaPanels(const EmployeesPensionRecord &record,
                                                        const LongRequirementRates &longRates, int cappedMonths);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

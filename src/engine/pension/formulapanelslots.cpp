@@ -65,7 +65,7 @@ void writeIfComputed(std::span<QString> num3, int slot, const std::optional<doub
         num3[slot] = PlainNumber(*value);
 }
 
-}  // namespace
+} // namespace
 
 const FormulaPanelSlots &PanelSlots(FormulaPanel panel)
 {
@@ -114,10 +114,10 @@ void ComputePanelSlots(std::span<QString> num3)
     for (FormulaPanel panel : kFormulaPanels) {
         const FormulaPanelSlots &layout = PanelSlots(panel);
         const auto read = [&](int slot) { return slot < 0 ? 0.0 : LeadingNumber(num3[slot]); };
-        const FormulaPanelInputs inputs{read(layout.monthlyRemuneration), read(layout.rate1),
-                                        read(layout.monthsTo2003),        read(layout.remuneration),
-                                        read(layout.rate2),               read(layout.monthsFrom2003),
-                                        read(layout.slideRate),           read(layout.cappedMonths)};
+        const FormulaPanelInputs inputs{
+            read(layout.monthlyRemuneration), read(layout.rate1),       read(layout.monthsTo2003),
+            read(layout.remuneration),        read(layout.rate2),       read(layout.monthsFrom2003),
+            read(layout.slideRate),           read(layout.cappedMonths)};
         const FormulaPanelResult result = ComputeFormulaPanel(panel, inputs);
         writeIfComputed(num3, layout.partA, result.partA);
         writeIfComputed(num3, layout.partB, result.partB);
@@ -125,4 +125,4 @@ void ComputePanelSlots(std::span<QString> num3)
     }
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -42,4 +42,4 @@ bool SetPanelInputs(std::span<QString> num3, std::span<const QString> text6, con
 // that fails keeps its label and the rest go on.
 void ComputePanelSlots(std::span<QString> num3);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -11,9 +11,12 @@ namespace {
 
 const QString kZero = QStringLiteral("0");
 
-}  // namespace
+} // namespace
 
-QString Text6FieldName(int index) { return QStringLiteral("Text6(%1)").arg(index); }
+QString Text6FieldName(int index)
+{
+    return QStringLiteral("Text6(%1)").arg(index);
+}
 
 FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
 {
@@ -34,9 +37,15 @@ FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
     return form;
 }
 
-void ClearHousehold(FrmRavoForm &form, const QDate &today) { form.household.Clear(today); }
+void ClearHousehold(FrmRavoForm &form, const QDate &today)
+{
+    form.household.Clear(today);
+}
 
-void ClearNationalMonths(FrmRavoForm &form) { form.text6[Text6::NationalPaidMonths] = kZero; }
+void ClearNationalMonths(FrmRavoForm &form)
+{
+    form.text6[Text6::NationalPaidMonths] = kZero;
+}
 
 void ClearEmployeesRecord(FrmRavoForm &form)
 {
@@ -74,8 +83,8 @@ void CalculateMonthsFrom2003(FrmRavoForm &form)
 
 void CalculateNationalMonths(FrmRavoForm &form)
 {
-    form.num3[Num3::NationalPensionMonths] =
-        QString::number(NationalPensionMonths(form.dates[PeriodDate::NationalTo], form.dates[PeriodDate::NationalFrom]));
+    form.num3[Num3::NationalPensionMonths] = QString::number(
+        NationalPensionMonths(form.dates[PeriodDate::NationalTo], form.dates[PeriodDate::NationalFrom]));
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

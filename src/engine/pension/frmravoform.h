@@ -21,12 +21,12 @@ namespace izoku::engine {
 // The six pension fields.
 struct Text6 {
     enum : int {
-        NationalPaidMonths = 0,         // 国民年金 (第1号) months with contributions paid
-        MonthsTo2003 = 1,               // 厚生年金 months up to March 2003
-        MonthlyRemunerationTo2003 = 2,  // 平均標準報酬月額
-        MonthsFrom2003 = 3,             // 厚生年金 months from April 2003
-        RemunerationFrom2003 = 4,       // 平均標準報酬額
-        SlideRate = 5,                  // 物価スライド率
+        NationalPaidMonths = 0,        // 国民年金 (第1号) months with contributions paid
+        MonthsTo2003 = 1,              // 厚生年金 months up to March 2003
+        MonthlyRemunerationTo2003 = 2, // 平均標準報酬月額
+        MonthsFrom2003 = 3,            // 厚生年金 months from April 2003
+        RemunerationFrom2003 = 4,      // 平均標準報酬額
+        SlideRate = 5,                 // 物価スライド率
         Count = 6,
     };
 };
@@ -34,10 +34,10 @@ struct Text6 {
 // The date pickers beside the pension fields.
 struct PeriodDate {
     enum : int {
-        Reference = 0,       // the reference date of the automatic age entry
-        EmployeesEntry = 1,  // joined the employees' pension
-        EmployeesEnd = 2,    // end of the employees' period after April 2003
-        NationalFrom = 3,    // the two ends of a national pension period
+        Reference = 0,      // the reference date of the automatic age entry
+        EmployeesEntry = 1, // joined the employees' pension
+        EmployeesEnd = 2,   // end of the employees' period after April 2003
+        NationalFrom = 3,   // the two ends of a national pension period
         NationalTo = 4,
         Count = 5,
     };
@@ -47,8 +47,8 @@ struct PeriodDate {
 struct BenefitSlots {
     enum : int {
         EmployeesPensionFirstAge = 0,
-        EmployeesPensionLastAge = 1,  // "0": paid for life
-        BasicPensionFirstAge = 2,     // phase p: first age 2 + 2p, last age 3 + 2p
+        EmployeesPensionLastAge = 1, // "0": paid for life
+        BasicPensionFirstAge = 2,    // phase p: first age 2 + 2p, last age 3 + 2p
         BasicPensionLastAge = 3,
         MiddleAgedFirstAge = 12,
         MiddleAgedLastAge = 13,
@@ -57,7 +57,7 @@ struct BenefitSlots {
         WidowsPensionLastAge = 17,
         LumpSumAge = 18,
         EmployeesPensionAmount = 20,
-        BasicPensionAmount = 21,  // phase p: 21 + p
+        BasicPensionAmount = 21, // phase p: 21 + p
         MiddleAgedAmount = 26,
         TransitionalAmount = 27,
         WidowsPensionAmount = 28,
@@ -123,9 +123,9 @@ struct Num3 {
 struct FrmRavoForm {
     Household household;
     Membership membership = Membership::Employee;             // Option1
-    SurvivorChoice choice = SurvivorChoice::EmployeesPension;  // Option2 / Option3
+    SurvivorChoice choice = SurvivorChoice::EmployeesPension; // Option2 / Option3
     std::array<QString, Text6::Count> text6;
-    std::array<QDate, PeriodDate::Count> dates;  // DTPicker2
+    std::array<QDate, PeriodDate::Count> dates; // DTPicker2
     std::array<QString, BenefitSlots::Count> num4;
     std::array<QString, Num3::Count> num3;
     PensionSchedule schedule;
@@ -160,4 +160,4 @@ void CalculateMonthsFrom2003(FrmRavoForm &form);
 // The second "計 算": the national pension period, for display only.
 void CalculateNationalMonths(FrmRavoForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -13,7 +13,7 @@ namespace {
 const QDate kLastMonthOfMonthlyRemuneration(2003, 3, 31);
 const QDate kFirstMonthOfTotalRemuneration(2003, 4, 1);
 
-}  // namespace
+} // namespace
 
 std::optional<int> MonthsTo2003(const QDate &entry)
 {
@@ -23,9 +23,15 @@ std::optional<int> MonthsTo2003(const QDate &entry)
     return months;
 }
 
-int MonthsFrom2003(const QDate &end) { return std::abs(MonthCount(kFirstMonthOfTotalRemuneration, end)); }
+int MonthsFrom2003(const QDate &end)
+{
+    return std::abs(MonthCount(kFirstMonthOfTotalRemuneration, end));
+}
 
-int NationalPensionMonths(const QDate &from, const QDate &to) { return std::abs(MonthCount(from, to)); }
+int NationalPensionMonths(const QDate &from, const QDate &to)
+{
+    return std::abs(MonthCount(from, to));
+}
 
 std::optional<int> FirstNonNumericField(std::span<const QString> texts)
 {
@@ -45,4 +51,4 @@ bool AllFieldsZero(std::span<const QString> texts)
     return true;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -26,4 +26,4 @@ std::optional<int> FirstNonNumericField(std::span<const QString> texts);
 // Whether every field reads as 0.
 bool AllFieldsZero(std::span<const QString> texts);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -6,13 +6,13 @@
 namespace izoku::engine {
 
 enum class Membership {
-    National = 0,  // 国民年金（第1号被保険者）: self-employed or without work
-    Employee = 1,  // 厚生年金（第2号被保険者）: salaried
+    National = 0, // 国民年金（第1号被保険者）: self-employed or without work
+    Employee = 1, // 厚生年金（第2号被保険者）: salaried
 };
 
 enum class SurvivorChoice {
-    EmployeesPension,  // 遺族厚生年金選択
-    WidowsPension,     // 寡婦年金選択
+    EmployeesPension, // 遺族厚生年金選択
+    WidowsPension,    // 寡婦年金選択
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

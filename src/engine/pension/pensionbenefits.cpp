@@ -20,7 +20,10 @@ const QString kZero = QStringLiteral("0");
 // old-age pension, the long requirement of the survivors' employees' pension.
 constexpr double kLongRequirementMonths = 300;
 
-double field(const FrmRavoForm &form, int index) { return LeadingNumber(form.text6[index]); }
+double field(const FrmRavoForm &form, int index)
+{
+    return LeadingNumber(form.text6[index]);
+}
 
 double employeesMonths(const FrmRavoForm &form)
 {
@@ -70,12 +73,12 @@ bool computePanels(FrmRavoForm &form, Messages &messages)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const BaseData &base)
 {
     return form.schedule.FillHouseholdRows(form.household.WifeAge(), form.household.PresentChildren(),
-                                    {base.BasicPensionAmount, base.ChildAddition1, base.ChildAddition2});
+                                           {base.BasicPensionAmount, base.ChildAddition1, base.ChildAddition2});
 }
 
 void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear> years)
@@ -174,4 +177,4 @@ bool PlaceLumpSumOfEmployee(FrmRavoForm &form)
     return true;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

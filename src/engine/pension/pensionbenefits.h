@@ -41,4 +41,4 @@ bool PlaceEmployeesPensionOfNationalMember(FrmRavoForm &form, Messages &messages
 // The salaried husband's death lump sum, for a household without children.
 bool PlaceLumpSumOfEmployee(FrmRavoForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -40,8 +40,7 @@ bool runNationalMemberPath(FrmRavoForm &form, std::span<const BasicPensionYear> 
     return PlaceWidowsPensionOrLumpSum(form, widowsPension) && PlaceEmployeesPensionOfNationalMember(form, messages);
 }
 
-bool runEmployeePath(FrmRavoForm &form, std::span<const BasicPensionYear> years, const QDate &today,
-                     Messages &messages)
+bool runEmployeePath(FrmRavoForm &form, std::span<const BasicPensionYear> years, const QDate &today, Messages &messages)
 {
     PlaceMiddleAgedAddition(form, today);
     PlaceBasicPensionPhases(form, years);
@@ -60,7 +59,7 @@ std::vector<QString> yearTexts(const PensionSchedule &schedule, int row, int yea
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base, const QDate &today)
 {
@@ -112,4 +111,4 @@ ChartFeed PensionChartFeed(const FrmRavoForm &form)
     return feed;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -10,7 +10,6 @@
 
 namespace izoku::engine {
 
-
 // "年金計算": checks the pension fields and the wife's age, then rebuilds the
 // result slots, the formula panels and the schedule from scratch for the
 // husband's membership.  A figure beyond any whole number ends it silently
@@ -21,4 +20,4 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
 // result slots and the insured periods beside it.
 ChartFeed PensionChartFeed(const FrmRavoForm &form);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -56,7 +56,7 @@ QString ageText(double age)
     return whole && *whole == age ? QString::number(*whole) : PlainNumber(age);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<int> ScheduleYears(double wifeAge)
 {
@@ -90,7 +90,10 @@ void PensionSchedule::setCell(int row, int column, const QString &text)
     m_cells[static_cast<std::size_t>(row) * m_columns + column] = text;
 }
 
-double PensionSchedule::number(int row, int column) const { return LeadingNumber(cell(row, column)); }
+double PensionSchedule::number(int row, int column) const
+{
+    return LeadingNumber(cell(row, column));
+}
 
 std::vector<QString> PensionSchedule::rowTexts(int row) const
 {
@@ -101,8 +104,8 @@ std::vector<QString> PensionSchedule::rowTexts(int row) const
 }
 
 std::vector<BasicPensionYear> PensionSchedule::FillHouseholdRows(double wifeAge,
-                                                                std::span<const HouseholdChild> children,
-                                                                const BasicPensionFigures &figures)
+                                                                 std::span<const HouseholdChild> children,
+                                                                 const BasicPensionFigures &figures)
 {
     std::vector<CountedChild> counted;
     for (const HouseholdChild &child : children)
@@ -119,8 +122,8 @@ std::vector<BasicPensionYear> PensionSchedule::FillHouseholdRows(double wifeAge,
             setCell(row, column, kZero);
         const int count = EntitledChildCount(counted, offset);
         setCell(ScheduleRow::Children, column, QString::number(count));
-        const std::int64_t amount = SurvivorsBasicPensionAmount(count, figures.basicAmount, figures.childAddition1,
-                                                                figures.childAddition2);
+        const std::int64_t amount =
+            SurvivorsBasicPensionAmount(count, figures.basicAmount, figures.childAddition1, figures.childAddition2);
         setCell(ScheduleRow::BasicPension, column, QString::number(amount));
         // The benefits' ages are written as the schedule writes them, so a
         // year is matched against them by the age it shows.
@@ -146,7 +149,8 @@ bool PensionSchedule::FillBenefitRows(std::span<const QString> results, std::spa
     };
     std::array<Benefit, 5> benefits{{
         {ScheduleRow::EmployeesPension, S::EmployeesPensionAmount,
-         forLife ? -kAnyAge : value(S::EmployeesPensionFirstAge), forLife ? kAnyAge : value(S::EmployeesPensionLastAge)},
+         forLife ? -kAnyAge : value(S::EmployeesPensionFirstAge),
+         forLife ? kAnyAge : value(S::EmployeesPensionLastAge)},
         {ScheduleRow::MiddleAged, S::MiddleAgedAmount, value(S::MiddleAgedFirstAge), value(S::MiddleAgedLastAge)},
         {ScheduleRow::Transitional, S::TransitionalAmount, kTransitionalAdditionFirstAge, kAnyAge},
         {ScheduleRow::WidowsPension, S::WidowsPensionAmount, value(S::WidowsPensionFirstAge),
@@ -190,4 +194,4 @@ bool PensionSchedule::FillBenefitRows(std::span<const QString> results, std::spa
     return true;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

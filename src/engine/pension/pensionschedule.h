@@ -19,16 +19,16 @@ namespace izoku::engine {
 
 struct ScheduleRow {
     enum : int {
-        WifeAge = 1,           // 妻年齢
-        Child1Age = 2,         // 子1年齢, then 子2 … 子5 in rows 3 to 6
-        Children = 7,          // 子人数: children that count that year
-        BasicPension = 8,      // 遺族基礎
-        EmployeesPension = 9,  // 遺族厚生
-        MiddleAged = 10,       // 中高齢
-        Transitional = 11,     // 経過的
-        WidowsPension = 12,    // 寡婦年金
-        LumpSum = 13,          // 一時金
-        Total = 14,            // 合計
+        WifeAge = 1,          // 妻年齢
+        Child1Age = 2,        // 子1年齢, then 子2 … 子5 in rows 3 to 6
+        Children = 7,         // 子人数: children that count that year
+        BasicPension = 8,     // 遺族基礎
+        EmployeesPension = 9, // 遺族厚生
+        MiddleAged = 10,      // 中高齢
+        Transitional = 11,    // 経過的
+        WidowsPension = 12,   // 寡婦年金
+        LumpSum = 13,         // 一時金
+        Total = 14,           // 合計
         Last = 15,
         Count = 16,
     };
@@ -47,7 +47,7 @@ struct BasicPensionFigures {
 };
 
 class PensionSchedule {
-public:
+  public:
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
     // Year columns run from 1 to S + 1; three more stay empty after them.
@@ -75,10 +75,10 @@ public:
 
     bool operator==(const PensionSchedule &) const = default;
 
-private:
+  private:
     int m_rows = 0;
     int m_columns = 0;
     std::vector<QString> m_cells;
 };
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -9,7 +9,7 @@ namespace {
 constexpr double kChildAgeLimit = 18;
 constexpr double kDisabledChildAgeLimit = 20;
 
-}  // namespace
+} // namespace
 
 bool ChildCountsAtAge(double age, bool disabled)
 {
@@ -56,4 +56,4 @@ std::vector<BasicPensionPhase> BasicPensionPhases(std::span<const BasicPensionYe
     return phases;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -50,4 +50,4 @@ inline constexpr int kMaxBasicPensionPhases = 5;
 // year.  No pension in the first year, no phases.
 std::vector<BasicPensionPhase> BasicPensionPhases(std::span<const BasicPensionYear> years);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -18,7 +18,7 @@ constexpr double kOldAgePensionAge = 65;
 constexpr double kDisabledChildEndAge = 20;
 
 struct TransitionalBand {
-    int startYear;  // from 2 April of this year to 1 April of the next
+    int startYear; // from 2 April of this year to 1 April of the next
     std::int32_t amount;
 };
 
@@ -53,7 +53,7 @@ constexpr std::array<LumpSumBand, 6> kLumpSumBands{{
     {36, 120000},
 }};
 
-}  // namespace
+} // namespace
 
 std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household, const QDate &today)
 {
@@ -118,4 +118,4 @@ std::int32_t DeathLumpSum(int paidMonths)
     return 0;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -55,4 +55,4 @@ inline constexpr double kWidowsPensionLastAge = 64;
 // 死亡一時金 by the husband's paid national pension months.
 std::int32_t DeathLumpSum(int paidMonths);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -4,10 +4,10 @@ namespace izoku::engine {
 
 namespace {
 
-constexpr int kShowaOffset = 1925;   // Shōwa n is the Western year n + 1925
-constexpr int kHeiseiOffset = 1988;  // Heisei n is n + 1988
+constexpr int kShowaOffset = 1925;  // Shōwa n is the Western year n + 1925
+constexpr int kHeiseiOffset = 1988; // Heisei n is n + 1988
 
-}  // namespace
+} // namespace
 
 QStringList EraList()
 {
@@ -19,4 +19,4 @@ QStringList EraList()
     return lines;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -9,4 +9,4 @@ namespace izoku::engine {
 // lasted a week and has no line of its own.
 QStringList EraList();
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -2,8 +2,8 @@
 
 #include <QLocale>
 
-#include <charconv>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -12,25 +12,30 @@ namespace izoku::engine {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x3000); }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x3000);
+}
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
-template <typename Int>
-std::optional<Int> toInteger(double value)
+template <typename Int> std::optional<Int> toInteger(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
     // nearbyint follows the current rounding mode, which is to-nearest-even
     // unless someone changed it; the program never does.
     const double rounded = std::nearbyint(value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min())
-        || rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
         return std::nullopt;
     return static_cast<Int>(rounded);
 }
 
-}  // namespace
+} // namespace
 
 double LeadingNumber(QStringView text)
 {
@@ -106,17 +111,35 @@ bool IsNumeric(QStringView text)
     return i == n;
 }
 
-std::optional<std::int16_t> ToInt16(double value) { return toInteger<std::int16_t>(value); }
+std::optional<std::int16_t> ToInt16(double value)
+{
+    return toInteger<std::int16_t>(value);
+}
 
-std::optional<std::int32_t> ToInt32(double value) { return toInteger<std::int32_t>(value); }
+std::optional<std::int32_t> ToInt32(double value)
+{
+    return toInteger<std::int32_t>(value);
+}
 
-std::optional<std::int16_t> TextToInt16(QStringView text) { return ToInt16(LeadingNumber(text)); }
+std::optional<std::int16_t> TextToInt16(QStringView text)
+{
+    return ToInt16(LeadingNumber(text));
+}
 
-std::optional<std::int32_t> TextToInt32(QStringView text) { return ToInt32(LeadingNumber(text)); }
+std::optional<std::int32_t> TextToInt32(QStringView text)
+{
+    return ToInt32(LeadingNumber(text));
+}
 
-double IntFloor(double value) { return std::floor(value); }
+double IntFloor(double value)
+{
+    return std::floor(value);
+}
 
-double RoundHalfUp(double value) { return std::floor(value + 0.5); }
+double RoundHalfUp(double value)
+{
+    return std::floor(value + 0.5);
+}
 
 QString PlainNumber(double value)
 {
@@ -161,4 +184,4 @@ std::optional<std::int32_t> AddInt32(std::int32_t a, std::int32_t b)
     return sum;
 }
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -44,9 +44,9 @@ QString PlainNumber(double value);
 
 // Display formats of the screens.
 enum class NumberFormat {
-    Grouped,         // "###,##0" and "#,##0": whole, grouped, "0" for zero
-    GroupedOrEmpty,  // "###,###": whole, grouped, empty for zero
-    TwoDecimals,     // "##0.00"
+    Grouped,        // "###,##0" and "#,##0": whole, grouped, "0" for zero
+    GroupedOrEmpty, // "###,###": whole, grouped, empty for zero
+    TwoDecimals,    // "##0.00"
 };
 
 // Rounds half away from zero, as the screens' formats always have.
@@ -56,4 +56,4 @@ QString FormatNumber(double value, NumberFormat format);
 // that range gives no value.
 std::optional<std::int32_t> AddInt32(std::int32_t a, std::int32_t b);
 
-}  // namespace izoku::engine
+} // namespace izoku::engine

@@ -16,17 +16,17 @@ QPixmap drawPrinter()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(9, 3, 14, 10));  // paper going in
+    p.drawRect(QRectF(9, 3, 14, 10)); // paper going in
     p.setBrush(QColor(160, 160, 160));
-    p.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);  // body
+    p.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2); // body
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(8, 19, 16, 10));  // printed page
+    p.drawRect(QRectF(8, 19, 16, 10)); // printed page
     p.drawLine(QPointF(11, 23), QPointF(21, 23));
     p.drawLine(QPointF(11, 26), QPointF(19, 26));
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
@@ -60,4 +60,4 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

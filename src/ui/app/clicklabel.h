@@ -9,22 +9,22 @@ namespace izoku::ui {
 // the screen's own handler puts it.
 class ClickLabel final : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(const QString &text = {}, QWidget *parent = nullptr);
 
     // The printer picture of a screen: a small drawn printer, clicked to
     // print the window.
     static ClickLabel *printerPicture(QWidget *parent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+  private:
     bool m_pressed = false;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

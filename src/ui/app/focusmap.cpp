@@ -32,7 +32,7 @@ std::optional<FocusKey> keyOf(const QKeyEvent *event)
     }
 }
 
-}  // namespace
+} // namespace
 
 bool MoveFocusTo(QWidget *target)
 {
@@ -104,4 +104,4 @@ bool FocusMap::eventFilter(QObject *watched, QEvent *event)
     return moved && qobject_cast<QAbstractSpinBox *>(field) != nullptr;
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -19,7 +19,7 @@ enum class FocusKey { Enter, Up, Down, Left, Right, Ctrl };
 // and a target that is hidden or disabled leaves the focus where it is.
 class FocusMap final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FocusMap(QObject *parent = nullptr);
 
     FocusMap &add(QWidget *field, FocusKey key, QWidget *target);
@@ -28,10 +28,10 @@ public:
 
     QWidget *target(QWidget *field, FocusKey key) const;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void watch(QWidget *field);
 
     QHash<QPair<QWidget *, int>, QPointer<QWidget>> m_targets;
@@ -43,4 +43,4 @@ private:
 // disabled target keeps the focus where it was.  Returns whether it moved.
 bool MoveFocusTo(QWidget *target);
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -17,7 +17,10 @@ namespace izoku::ui {
 namespace {
 
 // The layout is kept in twips, as the menu was drawn; 15 twips make a pixel.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 
 constexpr int kButtonLeft = 135;
 constexpr int kButtonWidth = 1455;
@@ -33,11 +36,17 @@ QFrame *separator(QWidget *parent, int topTwips, const QString &name)
     return line;
 }
 
-}  // namespace
+} // namespace
 
-QDateTime SystemClock() { return QDateTime::currentDateTime(); }
+QDateTime SystemClock()
+{
+    return QDateTime::currentDateTime();
+}
 
-QString Formmenu::ClockText(const QTime &time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+QString Formmenu::ClockText(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
 
 Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     : QWidget(parent)
@@ -101,8 +110,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     loadBaseData();
 }
 
-QPushButton *Formmenu::addScreenButton(const QString &name, const QString &caption, int topTwips,
-                                       const QString &key)
+QPushButton *Formmenu::addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
@@ -115,11 +123,14 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
-    m_baseDataLoaded = store::OpenAndLoadBaseData(m_options.dataFolder, store::ProcessBaseData())
-                       == store::LoadResult::Loaded;
+    m_baseDataLoaded =
+        store::OpenAndLoadBaseData(m_options.dataFolder, store::ProcessBaseData()) == store::LoadResult::Loaded;
 }
 
-void Formmenu::tick() { m_clock->setText(ClockText(m_options.clock().time())); }
+void Formmenu::tick()
+{
+    m_clock->setText(ClockText(m_options.clock().time()));
+}
 
 void Formmenu::showEvent(QShowEvent *event)
 {
@@ -144,4 +155,4 @@ void Formmenu::closeEvent(QCloseEvent *event)
         m_options.endProgram();
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -29,18 +29,18 @@ inline const QString BaseFigures = QStringLiteral("FormLogin");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString EraTable = QStringLiteral("FormGengou");
 inline const QString PensionChart = QStringLiteral("FormChart");
-}  // namespace screen
+} // namespace screen
 
 // The main menu: a narrow column of buttons that open the screens, the date
 // of start-up, a running clock and 終了.  Loading it is the program's whole
 // start-up.
 class Formmenu final : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Options {
-        QString dataFolder;                // where ndata.mdb is looked for
+        QString dataFolder; // where ndata.mdb is looked for
         Clock clock = SystemClock;
-        std::function<void()> endProgram;  // 終了 and the close box
+        std::function<void()> endProgram; // 終了 and the close box
     };
 
     Formmenu(WindowRegistry &registry, Options options, QWidget *parent = nullptr);
@@ -48,11 +48,11 @@ public:
     // The text the clock shows for a moment: 24-hour "hh:mm:ss".
     static QString ClockText(const QTime &time);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     QPushButton *addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key);
     void loadBaseData();
     void tick();
@@ -66,4 +66,4 @@ private:
     bool m_warned = false;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -12,7 +12,10 @@ NumericKeyFilter::NumericKeyFilter(QObject *parent)
 {
 }
 
-void NumericKeyFilter::attach(QWidget *field) { field->installEventFilter(this); }
+void NumericKeyFilter::attach(QWidget *field)
+{
+    field->installEventFilter(this);
+}
 
 bool NumericKeyFilter::keeps(QChar c)
 {
@@ -41,7 +44,10 @@ SelectAllOnFocus::SelectAllOnFocus(QObject *parent)
 {
 }
 
-void SelectAllOnFocus::attach(QWidget *field) { field->installEventFilter(this); }
+void SelectAllOnFocus::attach(QWidget *field)
+{
+    field->installEventFilter(this);
+}
 
 void SelectAllOnFocus::selectAll(QWidget *field)
 {
@@ -66,4 +72,4 @@ bool SelectAllOnFocus::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -10,13 +10,13 @@ namespace izoku::ui {
 // Backspace.  It looks at single keys only; pasted text is not filtered.
 class NumericKeyFilter final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit NumericKeyFilter(QObject *parent = nullptr);
     void attach(QWidget *field);
 
     static bool keeps(QChar c);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
@@ -25,14 +25,14 @@ protected:
 // entered (Tab, Enter, an arrow or the mouse).
 class SelectAllOnFocus final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SelectAllOnFocus(QObject *parent = nullptr);
     void attach(QWidget *field);
 
     static void selectAll(QWidget *field);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

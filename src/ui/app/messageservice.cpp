@@ -22,7 +22,7 @@ QMessageBox::Icon boxIcon(engine::MessageIcon icon)
 }
 
 class BoxMessageService final : public MessageService {
-public:
+  public:
     void show(QWidget *parent, const engine::Message &message) override
     {
         QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::Ok, parent);
@@ -44,9 +44,12 @@ std::unique_ptr<MessageService> &current()
     return service;
 }
 
-}  // namespace
+} // namespace
 
-MessageService &Messages() { return *current(); }
+MessageService &Messages()
+{
+    return *current();
+}
 
 std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service)
 {
@@ -72,4 +75,4 @@ void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus
         spin->selectAll();
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -15,7 +15,7 @@ enum class Answer { Yes, No };
 // Every message box of the program goes through here, so that a test can
 // read each message and answer each question.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // A modal box with an OK button.
     virtual void show(QWidget *parent, const engine::Message &message) = 0;
@@ -32,4 +32,4 @@ std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService
 // whole text selected when the message asks for it.
 void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus = nullptr);
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -17,7 +17,7 @@ QRect screenArea(const QWidget *window)
 
 // Waits for the first show of its window, places it and goes away.
 class FirstShowPlacer final : public QObject {
-public:
+  public:
     FirstShowPlacer(QWidget *window, std::function<void(QWidget *)> place)
         : QObject(window)
         , m_place(std::move(place))
@@ -25,7 +25,7 @@ public:
         window->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
@@ -36,11 +36,11 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::function<void(QWidget *)> m_place;
 };
 
-}  // namespace
+} // namespace
 
 void PlaceWhenFirstShown(QWidget *window, std::function<void(QWidget *)> place)
 {
@@ -70,4 +70,4 @@ void PlaceCentredAt(QWidget *window, int top)
     window->move(area.left() + (area.width() - size.width()) / 2, area.top() + top);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

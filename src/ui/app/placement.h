@@ -21,4 +21,4 @@ void PlaceCentredAt(QWidget *window, int top);
 // later showings keep wherever the agent moved it.
 void PlaceWhenFirstShown(QWidget *window, std::function<void(QWidget *)> place);
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

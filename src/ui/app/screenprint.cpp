@@ -34,7 +34,7 @@ bool render(QWidget *window, QPrinter &printer)
 }
 
 class SystemPrintService final : public PrintService {
-public:
+  public:
     PrintOutcome printWindow(QWidget *window, PageOrientation orientation) override
     {
         const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
@@ -47,8 +47,8 @@ public:
             QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"), QStringLiteral("印刷"));
         if (Messages().ask(window, offer) != Answer::Yes)
             return PrintOutcome::Cancelled;
-        const QString path = QFileDialog::getSaveFileName(window, QStringLiteral("PDF ファイルとして保存"),
-                                                          QString(), QStringLiteral("PDF (*.pdf)"));
+        const QString path = QFileDialog::getSaveFileName(window, QStringLiteral("PDF ファイルとして保存"), QString(),
+                                                          QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return PrintOutcome::Cancelled;
         return PrintWindowToPdf(window, orientation, path) ? PrintOutcome::SavedAsPdf : PrintOutcome::Failed;
@@ -61,9 +61,12 @@ std::unique_ptr<PrintService> &current()
     return service;
 }
 
-}  // namespace
+} // namespace
 
-PrintService &Printing() { return *current(); }
+PrintService &Printing()
+{
+    return *current();
+}
 
 std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> service)
 {
@@ -95,9 +98,10 @@ PrintOutcome ScreenPrint(QWidget *window, PageOrientation orientation, QWidget *
     if (iconWasVisible)
         icon->show();
     if (outcome == PrintOutcome::Failed)
-        Messages().show(window, engine::Warning(QStringLiteral("印刷できませんでした。プリンターの状態を確認してください。"),
-                                                QStringLiteral("印刷")));
+        Messages().show(window,
+                        engine::Warning(QStringLiteral("印刷できませんでした。プリンターの状態を確認してください。"),
+                                        QStringLiteral("印刷")));
     return outcome;
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -16,7 +16,7 @@ enum class PrintOutcome { Printed, SavedAsPdf, Cancelled, Failed };
 // system's default printer (or, with none installed, offers a PDF file);
 // tests replace it.
 class PrintService {
-public:
+  public:
     virtual ~PrintService() = default;
     virtual PrintOutcome printWindow(QWidget *window, PageOrientation orientation) = 0;
 };
@@ -33,4 +33,4 @@ bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QStrin
 // the page is drawn.  A print that fails says so.
 PrintOutcome ScreenPrint(QWidget *window, PageOrientation orientation, QWidget *icon = nullptr);
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -3,9 +3,9 @@
 #include "formmenu.h"
 #include "windowregistry.h"
 
+#include "ui/coefficients/formkeisu.h"
 #include "ui/pension/frmravo.h"
 #include "ui/reference/formgengou.h"
-#include "ui/coefficients/formkeisu.h"
 #include "ui/reference/frmabout.h"
 
 #include <QApplication>
@@ -17,10 +17,14 @@ void RegisterScreens(WindowRegistry &registry)
 {
     // The two calculation screens hide when closed, so the household and the
     // results are still there when the agent comes back to them.
-    registry.add(screen::Pension, [&registry] { return new FrmRavo(registry, SystemClock); }, OnClose::Hide);
-    registry.add(screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
-    registry.add(screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
-    registry.add(screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
+    registry.add(
+        screen::Pension, [&registry] { return new FrmRavo(registry, SystemClock); }, OnClose::Hide);
+    registry.add(
+        screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+    registry.add(
+        screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
+    registry.add(
+        screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
 }
 
 void ApplyApplicationFont()
@@ -30,4 +34,4 @@ void ApplyApplicationFont()
     QApplication::setFont(font);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

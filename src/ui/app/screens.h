@@ -11,4 +11,4 @@ void RegisterScreens(WindowRegistry &registry);
 // The application font: Japanese glyphs, never Chinese variants.
 void ApplyApplicationFont();
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -2,7 +2,10 @@
 
 namespace izoku::ui {
 
-WindowRegistry::~WindowRegistry() { destroyAll(); }
+WindowRegistry::~WindowRegistry()
+{
+    destroyAll();
+}
 
 void WindowRegistry::add(const QString &key, Factory factory, OnClose onClose)
 {
@@ -11,7 +14,10 @@ void WindowRegistry::add(const QString &key, Factory factory, OnClose onClose)
     entry.onClose = onClose;
 }
 
-bool WindowRegistry::has(const QString &key) const { return m_entries.contains(key); }
+bool WindowRegistry::has(const QString &key) const
+{
+    return m_entries.contains(key);
+}
 
 QWidget *WindowRegistry::show(const QString &key)
 {
@@ -52,4 +58,4 @@ void WindowRegistry::destroyAll()
     }
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

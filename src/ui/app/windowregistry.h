@@ -17,7 +17,7 @@ enum class OnClose { Hide, Destroy };
 // Every window of the program opens modeless and exists at most once: it is
 // created on first use and the same window is shown again later.
 class WindowRegistry {
-public:
+  public:
     using Factory = std::function<QWidget *()>;
 
     WindowRegistry() = default;
@@ -39,7 +39,7 @@ public:
     // Destroys every window it created (the end of the program).
     void destroyAll();
 
-private:
+  private:
     struct Entry {
         Factory factory;
         OnClose onClose = OnClose::Destroy;
@@ -48,4 +48,4 @@ private:
     QHash<QString, Entry> m_entries;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

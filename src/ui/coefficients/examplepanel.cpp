@@ -16,14 +16,15 @@ namespace {
 using engine::CoefficientExample;
 
 struct ExampleTexts {
-    QString question;  // two lines where the question is long
-    QString button;    // the 計算 button's control name
+    QString question; // two lines where the question is long
+    QString button;   // the 計算 button's control name
 };
 
 const ExampleTexts &textsOf(CoefficientExample example)
 {
     static const std::array<ExampleTexts, engine::kCoefficientExampleCount> texts = {{
-        {QStringLiteral("例 ：　100万円を年利率4％で10年間複利で運用したときの元利合計は？"), QStringLiteral("Command1")},
+        {QStringLiteral("例 ：　100万円を年利率4％で10年間複利で運用したときの元利合計は？"),
+         QStringLiteral("Command1")},
         {QStringLiteral("例 ：　物価上昇率を年1.6％とすると、10年後の物価は現在の何倍になりますか？"),
          QStringLiteral("Command2")},
         {QStringLiteral("例 ：　10年後に500万円が必要になります。年利3％で複利運用できた場合、今いくら預ければ\n"
@@ -56,16 +57,15 @@ struct FieldTexts {
 
 // Caption left of each Num1 field and unit right of it, by index.
 constexpr std::array<FieldTexts, engine::KeisuNum1::Count> kFieldTexts = {{
-    {u"運用金額", u"円"}, {u"年利率", u"％"}, {u"年　数", u"年"}, {u"元利合計", u"円"},
-    {u"物価上昇率", u"％"}, {u"年　数", u"年"}, {u"現時の物価", u"倍"},
-    {u"年　数", u"年"}, {u"必要額", u"円"}, {u"年利率", u"％"}, {u"預ける金額", u"円"},
-    {u"年　数", u"年"}, {u"年利率", u"％"}, {u"現在価格", u"円"}, {u"将来価格", u"円"},
-    {u"現在の", u"％まで下落しています。"},
-    {u"将来目標金額", u"円"}, {u"目標年数", u"年"}, {u"年利率", u"％"}, {u"毎年の積立額", u"円"},
-    {u"毎年の積立額", u"円"}, {u"積立期間", u"年"}, {u"年利率", u"％"}, {u"元利合計額", u"円"},
-    {u"預入金", u"円"}, {u"受取り年数", u"年"}, {u"年利率", u"％"}, {u"毎年受取れる額", u"円"},
-    {u"借入額", u"円"}, {u"返済年数", u"年"}, {u"年利率", u"％"}, {u"毎年の返済額", u"円"},
-    {u"毎年の目標金額", u"円"}, {u"受給年数", u"年"}, {u"年利率", u"％"}, {u"必要資金（原資）", u"円"},
+    {u"運用金額", u"円"},       {u"年利率", u"％"},     {u"年　数", u"年"},     {u"元利合計", u"円"},
+    {u"物価上昇率", u"％"},     {u"年　数", u"年"},     {u"現時の物価", u"倍"}, {u"年　数", u"年"},
+    {u"必要額", u"円"},         {u"年利率", u"％"},     {u"預ける金額", u"円"}, {u"年　数", u"年"},
+    {u"年利率", u"％"},         {u"現在価格", u"円"},   {u"将来価格", u"円"},   {u"現在の", u"％まで下落しています。"},
+    {u"将来目標金額", u"円"},   {u"目標年数", u"年"},   {u"年利率", u"％"},     {u"毎年の積立額", u"円"},
+    {u"毎年の積立額", u"円"},   {u"積立期間", u"年"},   {u"年利率", u"％"},     {u"元利合計額", u"円"},
+    {u"預入金", u"円"},         {u"受取り年数", u"年"}, {u"年利率", u"％"},     {u"毎年受取れる額", u"円"},
+    {u"借入額", u"円"},         {u"返済年数", u"年"},   {u"年利率", u"％"},     {u"毎年の返済額", u"円"},
+    {u"毎年の目標金額", u"円"}, {u"受給年数", u"年"},   {u"年利率", u"％"},     {u"必要資金（原資）", u"円"},
 }};
 
 const QColor kResultBackground(255, 255, 192);
@@ -77,7 +77,7 @@ QLabel *newLabel(const QString &text, const QString &name, QWidget *parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
     : QFrame(parent)
@@ -97,12 +97,12 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
     // Tab key should visit them.
     int row = 1;
     for (int index : fields.inputs) {
-        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].caption),
-                                 QStringLiteral("Caption(%1)").arg(index), this), row, 0);
+        grid->addWidget(
+            newLabel(QString::fromUtf16(kFieldTexts[index].caption), QStringLiteral("Caption(%1)").arg(index), this),
+            row, 0);
         grid->addWidget(newField(index), row, 1);
-        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index),
-                                 this),
-                        row, 2);
+        grid->addWidget(
+            newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index), this), row, 2);
         ++row;
     }
     m_calculate = new QPushButton(QStringLiteral("計　算"), this);
@@ -121,13 +121,12 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
         QPalette palette = result->palette();
         palette.setColor(QPalette::Base, kResultBackground);
         result->setPalette(palette);
-        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].caption),
-                                 QStringLiteral("Caption(%1)").arg(index), this),
-                        row, 3, Qt::AlignRight);
+        grid->addWidget(
+            newLabel(QString::fromUtf16(kFieldTexts[index].caption), QStringLiteral("Caption(%1)").arg(index), this),
+            row, 3, Qt::AlignRight);
         grid->addWidget(result, row, 4);
-        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index),
-                                 this),
-                        row, 5);
+        grid->addWidget(
+            newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index), this), row, 5);
         ++row;
     }
     grid->setColumnMinimumWidth(3, 60);
@@ -146,4 +145,4 @@ QLineEdit *ExamplePanel::newField(int index)
     return field;
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

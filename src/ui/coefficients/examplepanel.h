@@ -18,7 +18,7 @@ class ClickLabel;
 // results, the 計算 button and the "CE" label.
 class ExamplePanel final : public QFrame {
     Q_OBJECT
-public:
+  public:
     ExamplePanel(engine::CoefficientExample example, QWidget *parent = nullptr);
 
     engine::CoefficientExample example() const { return m_example; }
@@ -27,7 +27,7 @@ public:
     QPushButton *calculateButton() const { return m_calculate; }
     ClickLabel *clearLabel() const { return m_clear; }
 
-private:
+  private:
     QLineEdit *newField(int index);
 
     engine::CoefficientExample m_example;
@@ -36,4 +36,4 @@ private:
     ClickLabel *m_clear = nullptr;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

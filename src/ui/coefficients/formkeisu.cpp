@@ -32,7 +32,7 @@ using engine::CoefficientsForm;
 struct TabTexts {
     QString caption;
     std::vector<CoefficientExample> examples;
-    QStringList headings;  // one above each example, "" for none
+    QStringList headings; // one above each example, "" for none
     QString closeButton;
 };
 
@@ -40,25 +40,31 @@ const std::array<TabTexts, 6> &tabTexts()
 {
     using E = CoefficientExample;
     static const std::array<TabTexts, 6> tabs = {{
-        {QStringLiteral("終価係数"), {E::E1, E::E2},
+        {QStringLiteral("終価係数"),
+         {E::E1, E::E2},
          {QStringLiteral("※ 【 終 価 係 数 】　現在の額から将来の額を求めるときに使用します。"), QString()},
          QStringLiteral("Command3")},
-        {QStringLiteral("現価係数"), {E::E3, E::E4},
+        {QStringLiteral("現価係数"),
+         {E::E3, E::E4},
          {QStringLiteral("※ 【 現 価 係 数 】  将来の額から運用率を考慮して、現在必要な額を求めるときに使います。"),
           QString()},
          QStringLiteral("Command6")},
-        {QStringLiteral("減債基金"), {E::E5},
+        {QStringLiteral("減債基金"),
+         {E::E5},
          {QStringLiteral(
              "※ 【 減債基金係数 】  将来目標とする額を貯めるために必要な毎年の積立額を求めるときに使います。")},
          QStringLiteral("Command15")},
-        {QStringLiteral("年金終価"), {E::E6},
+        {QStringLiteral("年金終価"),
+         {E::E6},
          {QStringLiteral("※ 【 年金終価係数 】  毎年の積立額から将来の元利合計を求めます。")},
          QStringLiteral("Command9")},
-        {QStringLiteral("資本回収"), {E::E7, E::E8},
+        {QStringLiteral("資本回収"),
+         {E::E7, E::E8},
          {QStringLiteral("※ ① 【 資本回収係数 】  現在の額を運用しながら受け取れる額"),
           QStringLiteral("② 【 資本回収係数 】  借り入れ額に対する利息を含めた毎年の返済額を求めるときに使用する。")},
          QStringLiteral("Command12")},
-        {QStringLiteral("年金現価"), {E::E9},
+        {QStringLiteral("年金現価"),
+         {E::E9},
          {QStringLiteral(
              "※ 【 年金現価係数 】  希望する年金額を受け取りために必要な、年金原資を求めるときに使用します。")},
          QStringLiteral("Command14")},
@@ -66,7 +72,10 @@ const std::array<TabTexts, 6> &tabTexts()
     return tabs;
 }
 
-bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
 
 // A key that types a character (a digit, a letter, Space, Backspace, Esc),
 // not Tab, which moves on, nor a shortcut.
@@ -94,7 +103,7 @@ bool switchesTab(const QKeyEvent *event)
     }
 }
 
-}  // namespace
+} // namespace
 
 Formkeisu::Formkeisu(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -178,8 +187,8 @@ void Formkeisu::wireKeys()
             arrowChains.push_back(inputs);
         for (size_t i = 0; i < inputs.size(); ++i) {
             QLineEdit *field = m_fields[inputs[i]];
-            QWidget *next = i + 1 < inputs.size() ? static_cast<QWidget *>(m_fields[inputs[i + 1]])
-                                                  : panel->calculateButton();
+            QWidget *next =
+                i + 1 < inputs.size() ? static_cast<QWidget *>(m_fields[inputs[i + 1]]) : panel->calculateButton();
             focusMap->add(field, FocusKey::Enter, next);
             numeric->attach(field);
             selectAll->attach(field);
@@ -240,8 +249,8 @@ void Formkeisu::fieldFocus(int index, bool entering)
 {
     pullTexts();
     if (entering) {
-        const auto entry = index == m_returningTo ? CoefficientsForm::Entry::ReturnAfterCalculation
-                                                  : CoefficientsForm::Entry::ByUser;
+        const auto entry =
+            index == m_returningTo ? CoefficientsForm::Entry::ReturnAfterCalculation : CoefficientsForm::Entry::ByUser;
         m_form.EnterField(index, entry);
     } else {
         m_form.LeaveField(index);
@@ -307,4 +316,4 @@ void Formkeisu::pushTexts()
     }
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

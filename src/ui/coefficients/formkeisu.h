@@ -20,13 +20,13 @@ class ExamplePanel;
 // texts between its fields and the form and shows the form's messages.
 class Formkeisu final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Formkeisu(QWidget *parent = nullptr);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     QWidget *newTab(int tab);
     void wireKeys();
     void fieldFocus(int index, bool entering);
@@ -45,4 +45,4 @@ private:
     int m_returningTo = -1;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -12,9 +12,12 @@ namespace izoku::ui {
 
 namespace {
 
-QString indexed(const QString &array, int i) { return QStringLiteral("%1(%2)").arg(array).arg(i); }
+QString indexed(const QString &array, int i)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(i);
+}
 
-}  // namespace
+} // namespace
 
 HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
     : QWidget(parent)
@@ -24,8 +27,12 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    const QStringList headings = {QString(), QStringLiteral("名　前"), QStringLiteral("生年月日"),
-                                  QStringLiteral("年齢"), QStringLiteral("障害"), QStringLiteral("対象")};
+    const QStringList headings = {QString(),
+                                  QStringLiteral("名　前"),
+                                  QStringLiteral("生年月日"),
+                                  QStringLiteral("年齢"),
+                                  QStringLiteral("障害"),
+                                  QStringLiteral("対象")};
     for (int c = 0; c < headings.size(); ++c)
         grid->addWidget(new QLabel(headings[c], this), 0, c, Qt::AlignCenter);
 
@@ -111,8 +118,7 @@ void HouseholdPanel::write(const engine::Household &household)
 bool HouseholdPanel::eventFilter(QObject *watched, QEvent *event)
 {
     // The calendar pop-up takes the focus for a moment; that is not leaving.
-    if (event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         for (int i = 0; i < kCount; ++i) {
             if (watched == births[i])
                 emit birthDateLeft(i);
@@ -121,4 +127,4 @@ bool HouseholdPanel::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

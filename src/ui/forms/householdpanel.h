@@ -18,7 +18,7 @@ namespace izoku::ui {
 // children, the 対象 and 障害 boxes; a CE button under each column.
 class HouseholdPanel final : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The names of the screen's control arrays, e.g. {"Text3", "Text4",
     // "DTPicker1", "Text5", "Check2", "Check1"}; a widget is named "Text4(1)".
     struct ArrayNames {
@@ -35,18 +35,18 @@ public:
     std::array<QLineEdit *, kCount> names{};
     std::array<QDateEdit *, kCount> births{};
     std::array<QLineEdit *, kCount> ages{};
-    std::array<QCheckBox *, kCount> present{};   // null for husband and wife
-    std::array<QCheckBox *, kCount> disabled{};  // null for husband and wife
+    std::array<QCheckBox *, kCount> present{};  // null for husband and wife
+    std::array<QCheckBox *, kCount> disabled{}; // null for husband and wife
     // The CE buttons of the names, birth dates, ages, 障害 and 対象 columns.
     std::array<QPushButton *, 5> clearButtons{};
 
-signals:
+  signals:
     // The focus left birth date `index` (the automatic age entry).
     void birthDateLeft(int index);
     void clearColumnClicked(engine::HouseholdColumn column);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

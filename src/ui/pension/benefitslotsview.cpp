@@ -48,8 +48,8 @@ BenefitSlotsView::BenefitSlotsView(QWidget *parent)
     for (int p = 0; p < 5; ++p)
         benefit(p == 0 ? QStringLiteral("② 遺族基礎年金") : QString(), BenefitSlots::PhaseFirstAge(p),
                 fields[BenefitSlots::PhaseLastAge(p)], BenefitSlots::PhaseAmount(p));
-    benefit(QStringLiteral("③ 中高齢寡婦加算"), BenefitSlots::MiddleAgedFirstAge, fields[BenefitSlots::MiddleAgedLastAge],
-            BenefitSlots::MiddleAgedAmount);
+    benefit(QStringLiteral("③ 中高齢寡婦加算"), BenefitSlots::MiddleAgedFirstAge,
+            fields[BenefitSlots::MiddleAgedLastAge], BenefitSlots::MiddleAgedAmount);
     benefit(QStringLiteral("④ 経過的寡婦加算"), BenefitSlots::TransitionalFirstAge, fields[15],
             BenefitSlots::TransitionalAmount);
     benefit(QStringLiteral("⑤ 寡婦年金"), BenefitSlots::WidowsPensionFirstAge,
@@ -58,4 +58,4 @@ BenefitSlotsView::BenefitSlotsView(QWidget *parent)
             BenefitSlots::LumpSumAmount);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

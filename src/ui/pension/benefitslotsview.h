@@ -12,10 +12,10 @@ namespace izoku::ui {
 // with the wife's first and last age and its yearly amount.
 class BenefitSlotsView final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BenefitSlotsView(QWidget *parent = nullptr);
 
-    std::array<QLabel *, 30> fields{};  // Num4(0..29)
+    std::array<QLabel *, 30> fields{}; // Num4(0..29)
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

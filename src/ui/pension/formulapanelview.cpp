@@ -18,7 +18,7 @@ QLabel *valueLabel(QWidget *parent, int slot)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 FormulaPanelView::FormulaPanelView(const QString &title, const Slots &numbers, bool oldFormula, QWidget *parent)
     : QGroupBox(title, parent)
@@ -29,8 +29,14 @@ FormulaPanelView::FormulaPanelView(const QString &title, const Slots &numbers, b
 
     auto *grid = new QGridLayout(this);
     auto text = [this](const QString &t) { return new QLabel(t, this); };
-    const QStringList heads = {QStringLiteral("平均標準報酬(月)額"), QString(), QStringLiteral("乗率(‰)"), QString(),
-                               QStringLiteral("月数"), QString(), QString(), QString()};
+    const QStringList heads = {QStringLiteral("平均標準報酬(月)額"),
+                               QString(),
+                               QStringLiteral("乗率(‰)"),
+                               QString(),
+                               QStringLiteral("月数"),
+                               QString(),
+                               QString(),
+                               QString()};
     for (int c = 0; c < heads.size(); ++c)
         grid->addWidget(text(heads[c]), 0, c);
 
@@ -69,4 +75,4 @@ QLabel *FormulaPanelView::label(int slot) const
     return nullptr;
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -13,7 +13,7 @@ namespace izoku::ui {
 // the customer through the formula.
 class FormulaPanelView final : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     // The Num3 slots of one panel, in the order avg. monthly remuneration,
     // rate 1, months to 2003-03, avg. remuneration, rate 2, months from
     // 2003-04, slide rate, capped months (-1 where the panel has none),
@@ -26,9 +26,9 @@ public:
     QLabel *label(int slot) const;
     const Slots &slotNumbers() const { return m_slots; }
 
-private:
+  private:
     Slots m_slots;
     std::array<QLabel *, 11> m_labels{};
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -45,32 +45,52 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 }
 
 // The Num3 slots of each formula panel, in the order FormulaPanelView takes.
-const FormulaPanelView::Slots kShortNew = {Num3::ShortNewMonthlyRemuneration, Num3::ShortNewRate1,
-                                           Num3::ShortNewMonthsTo2003,        Num3::ShortNewRemuneration,
-                                           Num3::ShortNewRate2,               Num3::ShortNewMonthsFrom2003,
-                                           Num3::ShortNewSlideRate,           Num3::ShortNewCappedMonths,
-                                           Num3::ShortNewPartA,               Num3::ShortNewPartB,
+const FormulaPanelView::Slots kShortNew = {Num3::ShortNewMonthlyRemuneration,
+                                           Num3::ShortNewRate1,
+                                           Num3::ShortNewMonthsTo2003,
+                                           Num3::ShortNewRemuneration,
+                                           Num3::ShortNewRate2,
+                                           Num3::ShortNewMonthsFrom2003,
+                                           Num3::ShortNewSlideRate,
+                                           Num3::ShortNewCappedMonths,
+                                           Num3::ShortNewPartA,
+                                           Num3::ShortNewPartB,
                                            Num3::ShortNewAmount};
-const FormulaPanelView::Slots kShortOld = {Num3::ShortOldMonthlyRemuneration, Num3::ShortOldRate1,
-                                           Num3::ShortOldMonthsTo2003,        Num3::ShortOldRemuneration,
-                                           Num3::ShortOldRate2,               Num3::ShortOldMonthsFrom2003,
-                                           Num3::ShortOldSlideRate,           Num3::ShortOldCappedMonths,
-                                           Num3::ShortOldPartA,               Num3::ShortOldPartB,
+const FormulaPanelView::Slots kShortOld = {Num3::ShortOldMonthlyRemuneration,
+                                           Num3::ShortOldRate1,
+                                           Num3::ShortOldMonthsTo2003,
+                                           Num3::ShortOldRemuneration,
+                                           Num3::ShortOldRate2,
+                                           Num3::ShortOldMonthsFrom2003,
+                                           Num3::ShortOldSlideRate,
+                                           Num3::ShortOldCappedMonths,
+                                           Num3::ShortOldPartA,
+                                           Num3::ShortOldPartB,
                                            Num3::ShortOldAmount};
-const FormulaPanelView::Slots kLongNew = {Num3::LongNewMonthlyRemuneration, Num3::LongNewRate1,
-                                          Num3::LongNewMonthsTo2003,        Num3::LongNewRemuneration,
-                                          Num3::LongNewRate2,               Num3::LongNewMonthsFrom2003,
-                                          Num3::LongNewSlideRate,           -1,
-                                          Num3::LongNewPartA,               Num3::LongNewPartB,
+const FormulaPanelView::Slots kLongNew = {Num3::LongNewMonthlyRemuneration,
+                                          Num3::LongNewRate1,
+                                          Num3::LongNewMonthsTo2003,
+                                          Num3::LongNewRemuneration,
+                                          Num3::LongNewRate2,
+                                          Num3::LongNewMonthsFrom2003,
+                                          Num3::LongNewSlideRate,
+                                          -1,
+                                          Num3::LongNewPartA,
+                                          Num3::LongNewPartB,
                                           Num3::LongNewAmount};
-const FormulaPanelView::Slots kLongOld = {Num3::LongOldMonthlyRemuneration, Num3::LongOldRate1,
-                                          Num3::LongOldMonthsTo2003,        Num3::LongOldRemuneration,
-                                          Num3::LongOldRate2,               Num3::LongOldMonthsFrom2003,
-                                          Num3::LongOldSlideRate,           -1,
-                                          Num3::LongOldPartA,               Num3::LongOldPartB,
+const FormulaPanelView::Slots kLongOld = {Num3::LongOldMonthlyRemuneration,
+                                          Num3::LongOldRate1,
+                                          Num3::LongOldMonthsTo2003,
+                                          Num3::LongOldRemuneration,
+                                          Num3::LongOldRate2,
+                                          Num3::LongOldMonthsFrom2003,
+                                          Num3::LongOldSlideRate,
+                                          -1,
+                                          Num3::LongOldPartA,
+                                          Num3::LongOldPartB,
                                           Num3::LongOldAmount};
 
-}  // namespace
+} // namespace
 
 FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -113,7 +133,10 @@ FrmRavo::~FrmRavo()
     disconnect(m_household, nullptr, this, nullptr);
 }
 
-QDate FrmRavo::today() const { return m_clock().date(); }
+QDate FrmRavo::today() const
+{
+    return m_clock().date();
+}
 
 void FrmRavo::buildCalculationTab(QWidget *tab)
 {
@@ -145,9 +168,11 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
     m_formulaStack = new QStackedWidget(tab);
     m_formulaStack->setObjectName(QStringLiteral("FormulaPanels"));
     m_formulaPanels = {
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"), kShortNew, false, m_formulaStack),
+        new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"), kShortNew, false,
+                             m_formulaStack),
         new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　旧計算式"), kShortOld, true, m_formulaStack),
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後"), kLongNew, false, m_formulaStack),
+        new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後"), kLongNew, false,
+                             m_formulaStack),
         new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　旧計算式"), kLongOld, true, m_formulaStack)};
     for (int i = 0; i < 4; ++i) {
         m_formulaPanels[i]->setObjectName(QStringLiteral("FormulaPanel(%1)").arg(i));
@@ -233,12 +258,17 @@ void FrmRavo::connectButtons()
     auto clicked = [this](const QString &name, auto &&handler) {
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
     };
-    clicked(QStringLiteral("cmdAges"), [this] { run([this](engine::FrmRavoForm &f) { f.household.ComputeAges(today()); }); });
-    clicked(QStringLiteral("cmdAC"), [this] { run([this](engine::FrmRavoForm &f) { engine::ClearHousehold(f, today()); }); });
+    clicked(QStringLiteral("cmdAges"),
+            [this] { run([this](engine::FrmRavoForm &f) { f.household.ComputeAges(today()); }); });
+    clicked(QStringLiteral("cmdAC"),
+            [this] { run([this](engine::FrmRavoForm &f) { engine::ClearHousehold(f, today()); }); });
     clicked(QStringLiteral("cmdCalculate"), [this] {
-        run([this](engine::FrmRavoForm &f) { return engine::RunPensionCalculation(f, store::ProcessBaseData(), today()); });
+        run([this](engine::FrmRavoForm &f) {
+            return engine::RunPensionCalculation(f, store::ProcessBaseData(), today());
+        });
     });
-    clicked(QStringLiteral("cmdClearResults"), [this] { run([](engine::FrmRavoForm &f) { engine::ClearResults(f); }); });
+    clicked(QStringLiteral("cmdClearResults"),
+            [this] { run([](engine::FrmRavoForm &f) { engine::ClearResults(f); }); });
     clicked(QStringLiteral("cmdShowSheet"), [this] { m_scheduleGrid->show(); });
     clicked(QStringLiteral("cmdHideSheet"), [this] { m_scheduleGrid->hide(); });
     clicked(QStringLiteral("cmdEra"), [this] { m_registry.show(screen::EraTable); });
@@ -248,7 +278,8 @@ void FrmRavo::connectButtons()
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
 
     PensionInputPanel &p = *m_pension;
-    connect(p.now, &QPushButton::clicked, this, [this] { m_pension->dates[engine::PeriodDate::Reference]->setDate(today()); });
+    connect(p.now, &QPushButton::clicked, this,
+            [this] { m_pension->dates[engine::PeriodDate::Reference]->setDate(today()); });
     connect(p.calculateTo2003, &QPushButton::clicked, this,
             [this] { run([](engine::FrmRavoForm &f) { return engine::CalculateMonthsTo2003(f); }); });
     connect(p.calculateFrom2003, &QPushButton::clicked, this,
@@ -274,8 +305,7 @@ void FrmRavo::connectButtons()
     });
 }
 
-template <typename Operation>
-void FrmRavo::run(Operation &&operation)
+template <typename Operation> void FrmRavo::run(Operation &&operation)
 {
     readForm();
     using Result = std::invoke_result_t<Operation, engine::FrmRavoForm &>;
@@ -356,6 +386,9 @@ void FrmRavo::writeSchedule()
     }
 }
 
-int FrmRavo::visibleFormulaPanel() const { return m_formulaStack->currentIndex(); }
+int FrmRavo::visibleFormulaPanel() const
+{
+    return m_formulaStack->currentIndex();
+}
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

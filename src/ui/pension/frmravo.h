@@ -28,7 +28,7 @@ class WindowRegistry;
 // the engine's form; the window only copies texts in and out.
 class FrmRavo final : public QWidget {
     Q_OBJECT
-public:
+  public:
     FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent = nullptr);
     ~FrmRavo() override;
 
@@ -38,7 +38,7 @@ public:
     // 2 "長期要件　改正後", 3 "長期要件　改正前".
     int visibleFormulaPanel() const;
 
-private:
+  private:
     void buildCalculationTab(QWidget *tab);
     void buildFocusMap();
     void connectButtons();
@@ -50,8 +50,7 @@ private:
 
     // Runs an operation on the form with the widgets' texts and shows the
     // result (and its message, if any).
-    template <typename Operation>
-    void run(Operation &&operation);
+    template <typename Operation> void run(Operation &&operation);
     void showMessage(const engine::Message &message);
 
     QDate today() const;
@@ -73,4 +72,4 @@ private:
     ClickLabel *m_printer = nullptr;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -32,7 +32,7 @@ QDateEdit *datePicker(QWidget *parent, int index)
     return d;
 }
 
-}  // namespace
+} // namespace
 
 PensionInputPanel::PensionInputPanel(QWidget *parent)
     : QWidget(parent)
@@ -42,7 +42,8 @@ PensionInputPanel::PensionInputPanel(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto *memberships = new QButtonGroup(this);
-    const QString captions[] = {QStringLiteral(" 国民年金（第1号被保険者）"), QStringLiteral(" 厚生年金（第2号被保険者）")};
+    const QString captions[] = {QStringLiteral(" 国民年金（第1号被保険者）"),
+                                QStringLiteral(" 厚生年金（第2号被保険者）")};
     auto *membershipRow = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         membership[i] = new QRadioButton(captions[i], this);
@@ -136,4 +137,4 @@ PensionInputPanel::PensionInputPanel(QWidget *parent)
     layout->addLayout(bottom);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -39,8 +39,14 @@ ReferencePanels::ReferencePanels(Subject subject, QWidget *parent)
     }
 }
 
-void ReferencePanels::showPanel(int index) { m_stack->setCurrentIndex(index); }
+void ReferencePanels::showPanel(int index)
+{
+    m_stack->setCurrentIndex(index);
+}
 
-int ReferencePanels::currentPanel() const { return m_stack->currentIndex(); }
+int ReferencePanels::currentPanel() const
+{
+    return m_stack->currentIndex();
+}
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -10,7 +10,7 @@ namespace izoku::ui {
 // the top, each bringing its panel of the fiscal-2008 law into view.
 class ReferencePanels final : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Subject { BasicPension, EmployeesPension };
 
     ReferencePanels(Subject subject, QWidget *parent = nullptr);
@@ -18,8 +18,8 @@ public:
     void showPanel(int index);
     int currentPanel() const;
 
-private:
+  private:
     QStackedWidget *m_stack = nullptr;
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

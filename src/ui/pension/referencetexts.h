@@ -17,4 +17,4 @@ struct ReferenceText {
 QList<ReferenceText> BasicPensionReferenceTexts();
 QList<ReferenceText> EmployeesPensionReferenceTexts();
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -25,4 +25,4 @@ FormGengou::FormGengou(QWidget *parent)
     resize(180, 420);
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -8,8 +8,8 @@ namespace izoku::ui {
 // "西暦/和暦" while the agent enters birth dates.
 class FormGengou final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FormGengou(QWidget *parent = nullptr);
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

@@ -32,7 +32,8 @@ FrmAbout::FrmAbout(QWidget *parent)
     addLine(QStringLiteral("lblVersion"), QStringLiteral("Ver 1.0.0.0"));
     addLine(QStringLiteral("lblCredit"),
             QStringLiteral("監修：遺族保障プランナー開発チーム（ファイナンシャル・プランニング監修）"));
-    addLine(QStringLiteral("lblRights"), QStringLiteral("Copyright (C) Izoku Planner 開発チーム　All rights reserved."));
+    addLine(QStringLiteral("lblRights"),
+            QStringLiteral("Copyright (C) Izoku Planner 開発チーム　All rights reserved."));
     addLine(QStringLiteral("lblWarning"),
             QStringLiteral("警告：このプログラムは著作権法および国際条約により保護されています。"
                            "無断で複製・配布・改変すると、法律により罰せられることがあります。"));
@@ -47,4 +48,4 @@ FrmAbout::FrmAbout(QWidget *parent)
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 3.0); });
 }
 
-}  // namespace izoku::ui
+} // namespace izoku::ui

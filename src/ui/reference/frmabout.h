@@ -7,8 +7,8 @@ namespace izoku::ui {
 // The version box: the program's title, version, credit and rights.
 class FrmAbout final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FrmAbout(QWidget *parent = nullptr);
 };
 
-}  // namespace izoku::ui
+} // namespace izoku::ui
