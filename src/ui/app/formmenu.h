@@ -29,6 +29,20 @@ inline const QString BaseFigures = QStringLiteral("FormLogin");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString EraTable = QStringLiteral("FormGengou");
 inline const QString PensionChart = QStringLiteral("FormChart");
+inline const QString NeedsPensionChart = QStringLiteral("FormChart4"); // 遺族年金グラフ
+inline const QString CoverageChart = QStringLiteral("FormChart2");     // 生命保険と必要補償額
+inline const QString CashFlowChart = QStringLiteral("FormChart3");     // 今後の収入と支出のグラフ
+inline const QString Help = QStringLiteral("FormHelp");
+inline const QString History = QStringLiteral("FrmRekisi");
+inline const QString InsuredKinds = QStringLiteral("FrmSyubetu");
+inline const QString PartialPension = QStringLiteral("FrmBubunnkn");
+inline const QString TransferAddition = QStringLiteral("FrmKakyu");
+inline const QString EmployeesPensionCalc = QStringLiteral("Frmkkfskk");
+inline const QString PensionLevel = QStringLiteral("FormHThsyo");
+inline const QString PensionAmounts = QStringLiteral("FormNen_1");
+inline const QString Requirements = QStringLiteral("FormYouken");
+inline const QString EducationCosts = QStringLiteral("FormKyouikuhi");
+inline const QString Salaries = QStringLiteral("FormKyuyo");
 } // namespace screen
 
 // The main menu: a narrow column of buttons that open the screens, the date
