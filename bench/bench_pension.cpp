@@ -10,7 +10,8 @@ using namespace izoku::engine;
 
 FrmRavoForm fiveChildHousehold(const QDate &today)
 {
-    FrmRavoForm form = OpenFrmRavo(kBaseData2009, today);
+    FrmRavoForm form;
+    OpenFrmRavo(form, kBaseData2009, today);
     form.household.members[HouseholdIndex::Husband].birth = QDate(1978, 5, 1);
     form.household.members[HouseholdIndex::Wife].birth = QDate(1982, 9, 1);
     form.household.members[HouseholdIndex::Wife].age = QStringLiteral("44");

@@ -40,27 +40,27 @@ QJsonObject run(const QJsonObject &input)
     // The inputs are typed in the order Enter walks them; the amount is
     // stored when its field is left, as when the agent tabs on.
     CoefficientsForm form;
+    engine::OpenFormkeisu(form);
     for (int index : fields.inputs) {
         const QString &key = index == fields.amount ? kAmount : index == fields.years ? kYears : kRate;
         if (input.contains(key))
-            form.TypeInto(index, RequireString(input[key], key));
+            engine::TypeInto(form, index, RequireString(input[key], key));
     }
 
     // The 計算 button clicked with the mouse; a message's field then takes
     // the focus, with its enter behaviour.
-    engine::Messages messages;
-    if (const std::optional<engine::Message> message = form.Calculate(example)) {
-        messages.push_back(*message);
-        if (const std::optional<int> focus = engine::Num1Index(message->focus))
-            form.EnterField(*focus);
+    const engine::CalculationOutcome outcome = engine::CalculateExample(form, example);
+    for (const engine::Message &message : outcome.messages) {
+        if (const std::optional<int> focus = engine::Num1Index(message.focus))
+            engine::EnterField(form, *focus);
     }
 
     QJsonObject texts;
     for (const std::vector<int> &group : {fields.inputs, fields.results}) {
         for (int index : group)
-            texts.insert(QString::number(index), form.Num1[index]);
+            texts.insert(QString::number(index), form.num1[index]);
     }
-    return QJsonObject{{QStringLiteral("messages"), MessagesJson(messages)}, {QStringLiteral("fields"), texts}};
+    return QJsonObject{{QStringLiteral("messages"), MessagesJson(outcome.messages)}, {QStringLiteral("fields"), texts}};
 }
 
 } // namespace

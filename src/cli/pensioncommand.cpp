@@ -57,7 +57,8 @@ QJsonObject run(const QJsonObject &input)
               QString());
     const QDate today = ReadToday(input);
     const engine::BaseData base = ReadBaseDataOrStore(input);
-    engine::FrmRavoForm form = engine::OpenFrmRavo(base, today);
+    engine::FrmRavoForm form;
+    engine::OpenFrmRavo(form, base, today);
     ReadMembers(input, form.household);
     ReadMembership(input, form.membership);
     ReadChoice(input, form.choice);

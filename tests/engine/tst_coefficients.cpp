@@ -11,23 +11,30 @@ Q_DECLARE_METATYPE(CoefficientExample)
 
 namespace {
 
+CoefficientsForm opened()
+{
+    CoefficientsForm form;
+    OpenFormkeisu(form);
+    return form;
+}
+
 // Types the example's inputs the way an agent does, then presses 計算.
-std::optional<Message> run(CoefficientsForm &form, Ex example, const QString &amount, const QString &years,
-                           const QString &rate)
+CalculationOutcome run(CoefficientsForm &form, Ex example, const QString &amount, const QString &years,
+                       const QString &rate)
 {
     const ExampleFields &fields = FieldsOf(example);
     for (int index : fields.inputs) {
         const QString text = index == fields.amount ? amount : index == fields.years ? years : rate;
-        form.TypeInto(index, text);
+        TypeInto(form, index, text);
     }
-    return form.Calculate(example);
+    return CalculateExample(form, example);
 }
 
 QString resultsOf(const CoefficientsForm &form, Ex example)
 {
     QStringList texts;
     for (int index : FieldsOf(example).results)
-        texts << form.Num1[index];
+        texts << form.num1[index];
     return texts.join(u'|');
 }
 
@@ -162,8 +169,8 @@ class TestCoefficients : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, results);
-        CoefficientsForm form;
-        QCOMPARE(run(form, example, amount, years, rate), std::nullopt);
+        CoefficientsForm form = opened();
+        QVERIFY(run(form, example, amount, years, rate).messages.empty());
         QCOMPARE(resultsOf(form, example), results);
     }
 
@@ -212,15 +219,15 @@ class TestCoefficients : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, results);
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         const ExampleFields &fields = FieldsOf(example);
         if (fields.amount >= 0)
-            form.TypeInto(fields.amount, QStringLiteral("1000000"));
-        form.Num1[fields.years] = years;
-        form.Num1[fields.rate] = rate;
+            TypeInto(form, fields.amount, QStringLiteral("1000000"));
+        form.num1[fields.years] = years;
+        form.num1[fields.rate] = rate;
         for (int index : fields.results)
-            form.Num1[index] = QStringLiteral("stale");
-        QCOMPARE(form.Calculate(example), std::nullopt);
+            form.num1[index] = QStringLiteral("stale");
+        QVERIFY(CalculateExample(form, example).messages.empty());
         QCOMPARE(resultsOf(form, example), results);
     }
 
@@ -258,19 +265,21 @@ class TestCoefficients : public QObject {
         QFETCH(QString, years);
         QFETCH(QString, rate);
         QFETCH(QString, focus);
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         const ExampleFields &fields = FieldsOf(example);
-        form.Num1[fields.years] = years;
-        form.Num1[fields.rate] = rate;
-        form.Num1[fields.results.front()] = QStringLiteral("stale");
-        const std::optional<Message> message = form.Calculate(example);
-        QVERIFY(message);
-        QCOMPARE(message->text, QStringLiteral("数値を入力してください"));
-        QCOMPARE(message->title, QStringLiteral("エラー"));
-        QCOMPARE(message->icon, MessageIcon::Warning);
-        QCOMPARE(message->focus, focus);
-        QVERIFY(message->selectAll);
-        QCOMPARE(form.Num1[fields.results.front()], QStringLiteral("stale"));
+        form.num1[fields.years] = years;
+        form.num1[fields.rate] = rate;
+        form.num1[fields.results.front()] = QStringLiteral("stale");
+        const CalculationOutcome outcome = CalculateExample(form, example);
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.messages.size(), std::size_t(1));
+        const Message &message = outcome.messages[0];
+        QCOMPARE(message.text, QStringLiteral("数値を入力してください"));
+        QCOMPARE(message.title, QStringLiteral("エラー"));
+        QCOMPARE(message.icon, MessageIcon::Warning);
+        QCOMPARE(message.focus, focus);
+        QVERIFY(message.selectAll);
+        QCOMPARE(form.num1[fields.results.front()], QStringLiteral("stale"));
     }
 
     void amountLeave_data()
@@ -292,85 +301,83 @@ class TestCoefficients : public QObject {
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QFETCH(QString, shown);
-        CoefficientsForm form;
-        form.TypeInto(N::E7Amount, QStringLiteral("5"));
-        form.TypeInto(N::E7Amount, typed);
-        QCOMPARE(form.StoredAmount(N::E7Amount), stored);
-        QCOMPARE(form.Num1[N::E7Amount], shown);
-        form.EnterField(N::E7Amount);
-        QCOMPARE(form.Num1[N::E7Amount], QString::number(stored));
+        CoefficientsForm form = opened();
+        TypeInto(form, N::E7Amount, QStringLiteral("5"));
+        TypeInto(form, N::E7Amount, typed);
+        QCOMPARE(form.storedAmount(N::E7Amount), stored);
+        QCOMPARE(form.num1[N::E7Amount], shown);
+        EnterField(form, N::E7Amount);
+        QCOMPARE(form.num1[N::E7Amount], QString::number(stored));
     }
 
-    void calculationTakesTheStoredAmount()
+    void calculationTakesThestoredAmount()
     {
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         run(form, Ex::E1, QStringLiteral("1000000"), QStringLiteral("10"), QStringLiteral("4"));
         // Typed but never left: the stored amount still counts.
-        form.Num1[N::E1Amount] = QStringLiteral("5");
-        form.Calculate(Ex::E1);
-        QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
+        form.num1[N::E1Amount] = QStringLiteral("5");
+        CalculateExample(form, Ex::E1);
+        QCOMPARE(form.num1[N::E1Result], QStringLiteral("1,480,244"));
     }
 
     void enteringAnInputResetsItsExample()
     {
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         run(form, Ex::E4, QStringLiteral("10000000"), QStringLiteral("10"), QStringLiteral("2"));
         run(form, Ex::E1, QStringLiteral("1000000"), QStringLiteral("10"), QStringLiteral("4"));
-        form.EnterField(N::E4Rate);
+        EnterField(form, N::E4Rate);
         QCOMPARE(resultsOf(form, Ex::E4), QStringLiteral("0|0"));
-        QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
-        form.EnterField(N::E1Result); // results have no enter behaviour
-        QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
-        form.EnterField(N::E1Years);
-        QCOMPARE(form.Num1[N::E1Result], QStringLiteral("0"));
+        QCOMPARE(form.num1[N::E1Result], QStringLiteral("1,480,244"));
+        EnterField(form, N::E1Result); // results have no enter behaviour
+        QCOMPARE(form.num1[N::E1Result], QStringLiteral("1,480,244"));
+        EnterField(form, N::E1Years);
+        QCOMPARE(form.num1[N::E1Result], QStringLiteral("0"));
     }
 
     void focusReturnedAfterCalculationKeepsTheResult()
     {
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         run(form, Ex::E1, QStringLiteral("1000000"), QStringLiteral("10"), QStringLiteral("4"));
-        const std::optional<int> back = CoefficientsForm::FocusAfterEnter(Ex::E1);
+        const std::optional<int> back = FocusAfterEnter(Ex::E1);
         QCOMPARE(back, std::optional<int>(N::E1Amount));
-        form.EnterField(*back, CoefficientsForm::Entry::ReturnAfterCalculation);
-        QCOMPARE(form.Num1[N::E1Result], QStringLiteral("1,480,244"));
-        QCOMPARE(form.Num1[N::E1Amount], QStringLiteral("1000000"));
-        QCOMPARE(CoefficientsForm::FocusAfterEnter(Ex::E2), std::optional<int>(N::E2Rate));
-        QCOMPARE(CoefficientsForm::FocusAfterEnter(Ex::E3), std::optional<int>(N::E3Years));
-        QCOMPARE(CoefficientsForm::FocusAfterEnter(Ex::E4), std::nullopt);
+        EnterField(form, *back, FieldEntry::ReturnAfterCalculation);
+        QCOMPARE(form.num1[N::E1Result], QStringLiteral("1,480,244"));
+        QCOMPARE(form.num1[N::E1Amount], QStringLiteral("1000000"));
+        QCOMPARE(FocusAfterEnter(Ex::E2), std::optional<int>(N::E2Rate));
+        QCOMPARE(FocusAfterEnter(Ex::E3), std::optional<int>(N::E3Years));
+        QCOMPARE(FocusAfterEnter(Ex::E4), std::nullopt);
     }
 
     void clearEntry_data()
     {
         QTest::addColumn<Ex>("example");
         QTest::addColumn<QString>("texts");
-        QTest::addColumn<int>("focus");
-        QTest::newRow("E1") << Ex::E1 << "0|0.00|0|0" << 0;
-        QTest::newRow("E2") << Ex::E2 << "0.00|0|0.00" << 4;
-        QTest::newRow("E3") << Ex::E3 << "0|0|0.00|0" << 7;
-        QTest::newRow("E4") << Ex::E4 << "0|0.00|0|0|0" << 11;
-        QTest::newRow("E5 rate written as 0") << Ex::E5 << "0|0|0|0" << 16;
-        QTest::newRow("E9") << Ex::E9 << "0|0|0.00|0" << 32;
+        QTest::newRow("E1") << Ex::E1 << "0|0.00|0|0";
+        QTest::newRow("E2") << Ex::E2 << "0.00|0|0.00";
+        QTest::newRow("E3") << Ex::E3 << "0|0|0.00|0";
+        QTest::newRow("E4") << Ex::E4 << "0|0.00|0|0|0";
+        QTest::newRow("E5 rate written as 0") << Ex::E5 << "0|0|0|0";
+        QTest::newRow("E9") << Ex::E9 << "0|0|0.00|0";
     }
     void clearEntry()
     {
         QFETCH(Ex, example);
         QFETCH(QString, texts);
-        QFETCH(int, focus);
-        CoefficientsForm form;
+        CoefficientsForm form = opened();
         run(form, example, QStringLiteral("1000000"), QStringLiteral("10"), QStringLiteral("4"));
         run(form, example == Ex::E1 ? Ex::E9 : Ex::E1, QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("1"));
         const CoefficientsForm before = form;
-        QCOMPARE(form.ClearEntry(example), focus);
+        QVERIFY(ClearEntry(form, example).messages.empty());
         const ExampleFields &fields = FieldsOf(example);
         QStringList shown;
         for (int index = fields.inputs.front(); index <= fields.results.back(); ++index)
-            shown << form.Num1[index];
+            shown << form.num1[index];
         QCOMPARE(shown.join(u'|'), texts);
-        QCOMPARE(form.StoredAmount(fields.amount), 0);
+        QCOMPARE(form.storedAmount(fields.amount), 0);
         for (int index = 0; index < N::Count; ++index) {
             if (ExampleOf(index) != example) {
-                QCOMPARE(form.Num1[index], before.Num1[index]);
-                QCOMPARE(form.StoredAmount(index), before.StoredAmount(index));
+                QCOMPARE(form.num1[index], before.num1[index]);
+                QCOMPARE(form.storedAmount(index), before.storedAmount(index));
             }
         }
     }

@@ -14,7 +14,8 @@ constexpr BaseData kBase = kBaseData2009;
 // given age (born 1 June), children by age (born 1 June as well).
 FrmRavoForm household(int wifeAge, const QList<int> &childAges = {}, Membership membership = Membership::Employee)
 {
-    FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+    FrmRavoForm form;
+    OpenFrmRavo(form, kBase, kToday);
     form.membership = membership;
     form.household.members[0].birth = QDate(1960, 5, 1);
     form.household.members[0].age = QStringLiteral("66");

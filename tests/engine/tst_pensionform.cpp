@@ -11,7 +11,8 @@ constexpr BaseData kBase = kBaseData2009;
 
 FrmRavoForm calculable(const QString &wifeAge)
 {
-    FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+    FrmRavoForm form;
+    OpenFrmRavo(form, kBase, kToday);
     form.household.members[0].birth = QDate(1960, 5, 1);
     form.household.members[1].age = wifeAge;
     form.text6 = {QString(),
@@ -30,7 +31,8 @@ class TestPensionForm : public QObject {
   private slots:
     void opening()
     {
-        const FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+        FrmRavoForm form;
+        OpenFrmRavo(form, kBase, kToday);
         QCOMPARE(form.membership, Membership::Employee);
         QCOMPARE(form.choice, SurvivorChoice::EmployeesPension);
         QCOMPARE(form.text6[Text6::SlideRate], QStringLiteral("0.985"));
@@ -41,10 +43,18 @@ class TestPensionForm : public QObject {
         QCOMPARE(form.num3[Num3::ShortOldRate2], QStringLiteral("5.769"));
         QCOMPARE(form.num3[Num3::LongOldSlideRate], QStringLiteral("0.985"));
         QCOMPARE(form.schedule.rows(), 0);
-        // Another year's slide rate shows as the base figures hold it.
+        // Another year's slide rate shows as the base figures hold it, and
+        // opening again leaves nothing of the last household behind.
         BaseData other = kBase;
         other.SlideRate = 0.978;
-        QCOMPARE(OpenFrmRavo(other, kToday).text6[Text6::SlideRate], QStringLiteral("0.978"));
+        form.household.members[0].name = QStringLiteral("山田太郎");
+        form.num4[BenefitSlots::LumpSumAmount] = QStringLiteral("120000");
+        form.schedule.Reset(12);
+        OpenFrmRavo(form, other, kToday);
+        QCOMPARE(form.text6[Text6::SlideRate], QStringLiteral("0.978"));
+        QVERIFY(form.household.members[0].name.isEmpty());
+        QCOMPARE(form.num4[BenefitSlots::LumpSumAmount], QStringLiteral("0"));
+        QCOMPARE(form.schedule.rows(), 0);
     }
 
     void stoppingChecks_data()
@@ -214,16 +224,18 @@ class TestPensionForm : public QObject {
 
     void monthCalculators()
     {
-        FrmRavoForm form = OpenFrmRavo(kBase, kToday);
+        FrmRavoForm form;
+        OpenFrmRavo(form, kBase, kToday);
         form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
-        QCOMPARE(CalculateMonthsTo2003(form), std::nullopt);
+        QVERIFY(CalculateMonthsTo2003(form).messages.empty());
         QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
 
         form.dates[PeriodDate::EmployeesEntry] = QDate(2003, 4, 1);
-        const auto refused = CalculateMonthsTo2003(form);
-        QVERIFY(refused);
-        QCOMPARE(refused->text, QStringLiteral("入力した日付が誤りです。"));
-        QCOMPARE(refused->title, QStringLiteral("エラー"));
+        const CalculationOutcome refused = CalculateMonthsTo2003(form);
+        QVERIFY(refused.stopped);
+        QCOMPARE(refused.messages.size(), std::size_t(1));
+        QCOMPARE(refused.messages[0].text, QStringLiteral("入力した日付が誤りです。"));
+        QCOMPARE(refused.messages[0].title, QStringLiteral("エラー"));
         QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
 
         form.dates[PeriodDate::EmployeesEnd] = QDate(2008, 4, 1);

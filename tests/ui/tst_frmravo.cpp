@@ -223,6 +223,9 @@ class TestFrmRavo : public QObject {
         engine::RunPensionCalculation(form, store::ProcessBaseData(), kToday);
         for (int i = 0; i < engine::BenefitSlots::Count; ++i)
             QCOMPARE(slot(i), form.num4[i]);
+        // Every formula-panel label sits where the engine's panel table puts it.
+        for (int i = 0; i < engine::Num3::Count; ++i)
+            QCOMPARE(child<QLabel>(QStringLiteral("Num3(%1)").arg(i))->text(), form.num3[i]);
         auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
         QCOMPARE(grid->rowCount(), 16);
         QCOMPARE(grid->columnCount(), form.schedule.columns());

@@ -23,72 +23,37 @@ NumberFormat formatOf(int index)
     }
 }
 
-} // namespace
-
-CoefficientsForm::CoefficientsForm()
+void resetResults(CoefficientsForm &form, CoefficientExample example)
 {
-    for (int index = 0; index < N::Count; ++index)
-        Num1[index] = OpeningText(index);
+    for (int index : FieldsOf(example).results)
+        form.num1[index] = QStringLiteral("0");
 }
 
-std::int32_t CoefficientsForm::StoredAmount(int index) const
+void write(CoefficientsForm &form, int index, double value)
 {
-    const std::optional<int> slot = AmountSlot(index);
-    return slot ? m_amounts[*slot] : 0;
+    form.num1[index] = FormatNumber(value, formatOf(index));
 }
 
-void CoefficientsForm::EnterField(int index, Entry entry)
-{
-    if (index < 0 || index >= N::Count || !IsInput(index))
-        return;
-    if (const std::optional<int> slot = AmountSlot(index))
-        Num1[index] = QString::number(m_amounts[*slot]);
-    if (entry == Entry::ByUser)
-        resetResults(ExampleOf(index));
-}
-
-void CoefficientsForm::LeaveField(int index)
-{
-    const std::optional<int> slot = AmountSlot(index);
-    if (!slot)
-        return;
-    std::int32_t &stored = m_amounts[*slot];
-    QString &text = Num1[index];
-    // Amounts are never refused: whatever does not read as a 32-bit figure
-    // is stored as 0.
-    stored = TextToInt32(text).value_or(0);
-    text = FormatNumber(stored, NumberFormat::Grouped);
-}
-
-void CoefficientsForm::TypeInto(int index, const QString &text)
-{
-    EnterField(index);
-    Num1[index] = text;
-    LeaveField(index);
-}
-
-std::optional<Message> CoefficientsForm::Calculate(CoefficientExample example)
+// The figures of one example from its stored amount, years and rate; a
+// failing step either counts as 0 or leaves the results as they were.
+void computeExample(CoefficientsForm &form, CoefficientExample example)
 {
     const ExampleFields &fields = FieldsOf(example);
-    for (int index : fields.validated()) {
-        if (!IsNumeric(Num1[index]))
-            return Warning(QStringLiteral("数値を入力してください"), QStringLiteral("エラー"), Num1Name(index), true);
-    }
-    const double rate = LeadingNumber(Num1[fields.rate]);
-    const std::optional<std::int16_t> years = TextToInt16(Num1[fields.years]);
+    const double rate = LeadingNumber(form.num1[fields.rate]);
+    const std::optional<std::int16_t> years = TextToInt16(form.num1[fields.years]);
     const bool stopOnFailure = fields.onFailure == OnFailure::Stop;
     if (!years && stopOnFailure)
-        return std::nullopt;
+        return;
     const int n = years.value_or(0);
-    const double amount = StoredAmount(fields.amount);
+    const double amount = form.storedAmount(fields.amount);
 
     if (example == CoefficientExample::E4) {
         const std::optional<PriceDecline> decline = PriceAfterDecline(amount, rate, n);
         if (!decline)
-            return std::nullopt;
-        write(N::E4FuturePrice, decline->futurePrice);
-        write(N::E4RemainingPercent, decline->remainingPercent);
-        return std::nullopt;
+            return;
+        write(form, N::E4FuturePrice, decline->futurePrice);
+        write(form, N::E4RemainingPercent, decline->remainingPercent);
+        return;
     }
 
     std::optional<double> result;
@@ -119,27 +84,85 @@ std::optional<Message> CoefficientsForm::Calculate(CoefficientExample example)
         break;
     }
     if (!result && stopOnFailure)
-        return std::nullopt;
-    write(fields.results.front(), result.value_or(0.0));
-    return std::nullopt;
+        return;
+    write(form, fields.results.front(), result.value_or(0.0));
 }
 
-int CoefficientsForm::ClearEntry(CoefficientExample example)
+} // namespace
+
+std::int32_t CoefficientsForm::storedAmount(int index) const
+{
+    const std::optional<int> slot = AmountSlot(index);
+    return slot ? amounts[*slot] : 0;
+}
+
+void OpenFormkeisu(CoefficientsForm &form)
+{
+    form = CoefficientsForm{};
+    for (int index = 0; index < N::Count; ++index)
+        form.num1[index] = OpeningText(index);
+}
+
+CalculationOutcome EnterField(CoefficientsForm &form, int index, FieldEntry entry)
+{
+    if (index < 0 || index >= N::Count || !IsInput(index))
+        return {};
+    if (const std::optional<int> slot = AmountSlot(index))
+        form.num1[index] = QString::number(form.amounts[*slot]);
+    if (entry == FieldEntry::ByUser)
+        resetResults(form, ExampleOf(index));
+    return {};
+}
+
+CalculationOutcome LeaveField(CoefficientsForm &form, int index)
+{
+    const std::optional<int> slot = AmountSlot(index);
+    if (!slot)
+        return {};
+    std::int32_t &stored = form.amounts[*slot];
+    QString &text = form.num1[index];
+    // Amounts are never refused: whatever does not read as a 32-bit figure
+    // is stored as 0.
+    stored = TextToInt32(text).value_or(0);
+    text = FormatNumber(stored, NumberFormat::Grouped);
+    return {};
+}
+
+CalculationOutcome TypeInto(CoefficientsForm &form, int index, const QString &text)
+{
+    EnterField(form, index);
+    form.num1[index] = text;
+    return LeaveField(form, index);
+}
+
+CalculationOutcome CalculateExample(CoefficientsForm &form, CoefficientExample example)
+{
+    for (int index : FieldsOf(example).validated()) {
+        if (!IsNumeric(form.num1[index]))
+            return {
+                {Warning(QStringLiteral("数値を入力してください"), QStringLiteral("エラー"), Num1Name(index), true)},
+                true};
+    }
+    computeExample(form, example);
+    return {};
+}
+
+CalculationOutcome ClearEntry(CoefficientsForm &form, CoefficientExample example)
 {
     const ExampleFields &fields = FieldsOf(example);
     for (int index : fields.inputs)
-        Num1[index] = OpeningText(index);
+        form.num1[index] = OpeningText(index);
     for (int index : fields.results)
-        Num1[index] = OpeningText(index);
+        form.num1[index] = OpeningText(index);
     // The sinking-fund example's CE has always written its rate as "0".
     if (example == CoefficientExample::E5)
-        Num1[N::E5Rate] = QStringLiteral("0");
+        form.num1[N::E5Rate] = QStringLiteral("0");
     if (const std::optional<int> slot = AmountSlot(fields.amount))
-        m_amounts[*slot] = 0;
-    return fields.inputs.front();
+        form.amounts[*slot] = 0;
+    return {};
 }
 
-std::optional<int> CoefficientsForm::FocusAfterEnter(CoefficientExample example)
+std::optional<int> FocusAfterEnter(CoefficientExample example)
 {
     switch (example) {
     case CoefficientExample::E1:
@@ -149,17 +172,6 @@ std::optional<int> CoefficientsForm::FocusAfterEnter(CoefficientExample example)
     default:
         return std::nullopt;
     }
-}
-
-void CoefficientsForm::resetResults(CoefficientExample example)
-{
-    for (int index : FieldsOf(example).results)
-        Num1[index] = QStringLiteral("0");
-}
-
-void CoefficientsForm::write(int index, double value)
-{
-    Num1[index] = FormatNumber(value, formatOf(index));
 }
 
 } // namespace izoku::engine

@@ -18,11 +18,11 @@ QString Text6FieldName(int index)
     return QStringLiteral("Text6(%1)").arg(index);
 }
 
-FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
+void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today)
 {
-    FrmRavoForm form;
+    form = FrmRavoForm{};
     form.household = Household::Opening(today);
-    form.text6[Text6::SlideRate] = PlainNumber(base.SlideRate);
+    form.text6[Text6::SlideRate] = PlainNumber(baseData.SlideRate);
     form.dates.fill(today);
     form.num4.fill(kZero);
     form.num3.fill(kZero);
@@ -34,57 +34,87 @@ FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
     form.num3[Num3::ShortNewRate2] = PlainNumber(kShortRequirementNewRates.rate2);
     for (int slot : {Num3::ShortOldSlideRate, Num3::ShortNewSlideRate, Num3::LongOldSlideRate, Num3::LongNewSlideRate})
         form.num3[slot] = QStringLiteral("0.985");
-    return form;
 }
 
-void ClearHousehold(FrmRavoForm &form, const QDate &today)
+CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today)
+{
+    form.dates[PeriodDate::Reference] = today;
+    return {};
+}
+
+CalculationOutcome ComputeAges(FrmRavoForm &form, const QDate &today)
+{
+    form.household.ComputeAges(today);
+    return {};
+}
+
+CalculationOutcome LeaveBirthDate(FrmRavoForm &form, int index, const QDate &today)
+{
+    form.household.EnterAgeFromBirthDate(index, form.dates[PeriodDate::Reference], today);
+    return {};
+}
+
+CalculationOutcome ClearHouseholdColumn(FrmRavoForm &form, HouseholdColumn column, const QDate &today)
+{
+    form.household.ClearColumn(column, today);
+    return {};
+}
+
+CalculationOutcome ClearHousehold(FrmRavoForm &form, const QDate &today)
 {
     form.household.Clear(today);
+    return {};
 }
 
-void ClearNationalMonths(FrmRavoForm &form)
+CalculationOutcome ClearNationalMonths(FrmRavoForm &form)
 {
     form.text6[Text6::NationalPaidMonths] = kZero;
+    return {};
 }
 
-void ClearEmployeesRecord(FrmRavoForm &form)
+CalculationOutcome ClearEmployeesRecord(FrmRavoForm &form)
 {
     for (int field = Text6::MonthsTo2003; field <= Text6::RemunerationFrom2003; ++field)
         form.text6[field] = kZero;
+    return {};
 }
 
-void ClearPeriodDates(FrmRavoForm &form, const QDate &today)
+CalculationOutcome ClearPeriodDates(FrmRavoForm &form, const QDate &today)
 {
     for (int date = PeriodDate::EmployeesEntry; date <= PeriodDate::NationalTo; ++date)
         form.dates[date] = today;
     form.num3[Num3::NationalPensionMonths] = kZero;
+    return {};
 }
 
-void ClearResults(FrmRavoForm &form)
+CalculationOutcome ClearResults(FrmRavoForm &form)
 {
     form.num4.fill(kZero);
     if (const auto years = ScheduleYears(form.household.WifeAge()))
         form.schedule.Reset(*years);
+    return {};
 }
 
-std::optional<Message> CalculateMonthsTo2003(FrmRavoForm &form)
+CalculationOutcome CalculateMonthsTo2003(FrmRavoForm &form)
 {
     const auto months = MonthsTo2003(form.dates[PeriodDate::EmployeesEntry]);
     if (!months)
-        return Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"));
+        return {{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))}, true};
     form.text6[Text6::MonthsTo2003] = QString::number(*months);
-    return std::nullopt;
+    return {};
 }
 
-void CalculateMonthsFrom2003(FrmRavoForm &form)
+CalculationOutcome CalculateMonthsFrom2003(FrmRavoForm &form)
 {
     form.text6[Text6::MonthsFrom2003] = QString::number(MonthsFrom2003(form.dates[PeriodDate::EmployeesEnd]));
+    return {};
 }
 
-void CalculateNationalMonths(FrmRavoForm &form)
+CalculationOutcome CalculateNationalMonths(FrmRavoForm &form)
 {
     form.num3[Num3::NationalPensionMonths] = QString::number(
         NationalPensionMonths(form.dates[PeriodDate::NationalTo], form.dates[PeriodDate::NationalFrom]));
+    return {};
 }
 
 } // namespace izoku::engine

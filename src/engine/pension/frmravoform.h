@@ -4,14 +4,13 @@
 #include "pensionschedule.h"
 
 #include "engine/basedata/basedata.h"
+#include "engine/forms/calculationoutcome.h"
 #include "engine/forms/household.h"
-#include "engine/forms/message.h"
 
 #include <QDate>
 #include <QString>
 
 #include <array>
-#include <optional>
 
 // What the survivors' pension screen FrmRavo holds, field by field, as the
 // agent sees it: the window copies its widgets into this form, runs one of
@@ -138,26 +137,40 @@ QString Text6FieldName(int index);
 
 // The screen as it opens: household block fresh, every date today,
 // employees' pension membership, the slide rate from the base figures.
-FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today);
+void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today);
+
+// Every operation below is a button or a focus change of the screen; none
+// stops but "計 算" on an entry date after March 2003.  "年金計算" is
+// RunPensionCalculation (pensioncalculation.h).
+
+// "Now": the reference date of the automatic age entry back to today.
+CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today);
+// "年齢計算".
+CalculationOutcome ComputeAges(FrmRavoForm &form, const QDate &today);
+// The focus leaves birth date `index` (0 夫, 1 妻, 2..6 子1..子5): the
+// age against the reference date.
+CalculationOutcome LeaveBirthDate(FrmRavoForm &form, int index, const QDate &today);
+// The CE under one column of the household block.
+CalculationOutcome ClearHouseholdColumn(FrmRavoForm &form, HouseholdColumn column, const QDate &today);
 
 // "AC": the household block only; the pension record and results stay.
-void ClearHousehold(FrmRavoForm &form, const QDate &today);
+CalculationOutcome ClearHousehold(FrmRavoForm &form, const QDate &today);
 // "①CE": the national pension months.
-void ClearNationalMonths(FrmRavoForm &form);
+CalculationOutcome ClearNationalMonths(FrmRavoForm &form);
 // "②CE": the employees' pension record (not the slide rate).
-void ClearEmployeesRecord(FrmRavoForm &form);
+CalculationOutcome ClearEmployeesRecord(FrmRavoForm &form);
 // "他CE": the period pickers and the national month display.
-void ClearPeriodDates(FrmRavoForm &form, const QDate &today);
+CalculationOutcome ClearPeriodDates(FrmRavoForm &form, const QDate &today);
 // "表示 CE": every result slot "0" and an empty schedule sized for the
 // wife's age as it stands.
-void ClearResults(FrmRavoForm &form);
+CalculationOutcome ClearResults(FrmRavoForm &form);
 
 // The first "計 算": employees' months up to March 2003 from the entry
-// date; a later entry date is refused with a message.
-std::optional<Message> CalculateMonthsTo2003(FrmRavoForm &form);
+// date; a later entry date is refused with a message and stops.
+CalculationOutcome CalculateMonthsTo2003(FrmRavoForm &form);
 // "計　算": employees' months from April 2003 to the end date.
-void CalculateMonthsFrom2003(FrmRavoForm &form);
+CalculationOutcome CalculateMonthsFrom2003(FrmRavoForm &form);
 // The second "計 算": the national pension period, for display only.
-void CalculateNationalMonths(FrmRavoForm &form);
+CalculationOutcome CalculateNationalMonths(FrmRavoForm &form);
 
 } // namespace izoku::engine

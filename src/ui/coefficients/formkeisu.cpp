@@ -5,7 +5,6 @@
 #include "ui/app/clicklabel.h"
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
-#include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
@@ -107,6 +106,8 @@ bool switchesTab(const QKeyEvent *event)
 
 Formkeisu::Formkeisu(QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_session(
+          *this, m_form, [this](CoefficientsForm &) { pullTexts(); }, [this](const CoefficientsForm &) { pushTexts(); })
 {
     setObjectName(QStringLiteral("Formkeisu"));
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 4.0); });
@@ -124,8 +125,8 @@ Formkeisu::Formkeisu(QWidget *parent)
         m_tabs->addTab(newTab(tab), tabTexts()[tab].caption);
     m_tabs->setCurrentIndex(0);
 
-    for (int index = 0; index < engine::KeisuNum1::Count; ++index)
-        m_fields[index]->setText(m_form.Num1[index]);
+    engine::OpenFormkeisu(m_form);
+    pushTexts();
     wireKeys();
     m_fields[engine::KeisuNum1::E1Amount]->setFocus();
 }
@@ -247,21 +248,19 @@ bool Formkeisu::eventFilter(QObject *watched, QEvent *event)
 
 void Formkeisu::fieldFocus(int index, bool entering)
 {
-    pullTexts();
     if (entering) {
         const auto entry =
-            index == m_returningTo ? CoefficientsForm::Entry::ReturnAfterCalculation : CoefficientsForm::Entry::ByUser;
-        m_form.EnterField(index, entry);
+            index == m_returningTo ? engine::FieldEntry::ReturnAfterCalculation : engine::FieldEntry::ByUser;
+        m_session.run([index, entry](CoefficientsForm &form) { return engine::EnterField(form, index, entry); });
     } else {
-        m_form.LeaveField(index);
+        m_session.run([index](CoefficientsForm &form) { return engine::LeaveField(form, index); });
     }
-    pushTexts();
 }
 
 bool Formkeisu::buttonKey(ExamplePanel *panel, const QKeyEvent *event)
 {
     const CoefficientExample example = panel->example();
-    const std::optional<int> back = CoefficientsForm::FocusAfterEnter(example);
+    const std::optional<int> back = engine::FocusAfterEnter(example);
     if (isEnter(event)) {
         // After a message its field keeps the focus; otherwise E1 to E3 go
         // back to their first input, ready for the next figure.
@@ -281,22 +280,14 @@ bool Formkeisu::buttonKey(ExamplePanel *panel, const QKeyEvent *event)
 
 bool Formkeisu::calculate(CoefficientExample example)
 {
-    pullTexts();
-    const std::optional<engine::Message> message = m_form.Calculate(example);
-    pushTexts();
-    if (!message)
-        return true;
-    const std::optional<int> focus = engine::Num1Index(message->focus);
-    ShowMessage(this, *message, focus ? m_fields[*focus] : nullptr);
-    return false;
+    return !m_session.run([example](CoefficientsForm &form) { return engine::CalculateExample(form, example); })
+                .stopped;
 }
 
 void Formkeisu::clearEntry(CoefficientExample example)
 {
-    pullTexts();
-    const int first = m_form.ClearEntry(example);
-    pushTexts();
-    QLineEdit *field = m_fields[first];
+    m_session.run([example](CoefficientsForm &form) { return engine::ClearEntry(form, example); });
+    QLineEdit *field = m_fields[engine::FieldsOf(example).inputs.front()];
     MoveFocusTo(field);
     if (field->hasFocus())
         SelectAllOnFocus::selectAll(field);
@@ -305,14 +296,14 @@ void Formkeisu::clearEntry(CoefficientExample example)
 void Formkeisu::pullTexts()
 {
     for (int index = 0; index < engine::KeisuNum1::Count; ++index)
-        m_form.Num1[index] = m_fields[index]->text();
+        m_form.num1[index] = m_fields[index]->text();
 }
 
 void Formkeisu::pushTexts()
 {
     for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
-        if (m_fields[index]->text() != m_form.Num1[index])
-            m_fields[index]->setText(m_form.Num1[index]);
+        if (m_fields[index]->text() != m_form.num1[index])
+            m_fields[index]->setText(m_form.num1[index]);
     }
 }
 

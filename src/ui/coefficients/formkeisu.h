@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/coefficients/coefficientsform.h"
+#include "ui/app/formsession.h"
 
 #include <QWidget>
 
@@ -34,10 +35,12 @@ class Formkeisu final : public QWidget {
     bool calculate(engine::CoefficientExample example);
     void clearEntry(engine::CoefficientExample example);
 
+    // Copies between the fields and the form; the session runs on m_form.
     void pullTexts();
     void pushTexts();
 
     engine::CoefficientsForm m_form;
+    FormSession<engine::CoefficientsForm> m_session;
     QTabWidget *m_tabs = nullptr;
     std::array<ExamplePanel *, engine::kCoefficientExampleCount> m_panels{};
     std::array<QLineEdit *, engine::KeisuNum1::Count> m_fields{};

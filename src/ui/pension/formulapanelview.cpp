@@ -1,5 +1,7 @@
 #include "formulapanelview.h"
 
+#include "engine/pension/formulapanelslots.h"
+
 #include <QGridLayout>
 #include <QLabel>
 
@@ -18,14 +20,23 @@ QLabel *valueLabel(QWidget *parent, int slot)
     return label;
 }
 
+FormulaPanelView::Slots slotsOf(engine::FormulaPanel panel)
+{
+    const engine::FormulaPanelSlots &s = engine::PanelSlots(panel);
+    return {s.monthlyRemuneration, s.rate1,        s.monthsTo2003, s.remuneration, s.rate2, s.monthsFrom2003,
+            s.slideRate,           s.cappedMonths, s.partA,        s.partB,        s.amount};
+}
+
 } // namespace
 
-FormulaPanelView::FormulaPanelView(const QString &title, const Slots &numbers, bool oldFormula, QWidget *parent)
+FormulaPanelView::FormulaPanelView(const QString &title, engine::FormulaPanel panel, QWidget *parent)
     : QGroupBox(title, parent)
-    , m_slots(numbers)
+    , m_slots(slotsOf(panel))
 {
     for (int i = 0; i < 11; ++i)
-        m_labels[i] = numbers[i] >= 0 ? valueLabel(this, numbers[i]) : nullptr;
+        m_labels[i] = m_slots[i] >= 0 ? valueLabel(this, m_slots[i]) : nullptr;
+    // The formula before the 2004 reform revalues the sum by 1.031.
+    const bool oldFormula = panel == engine::FormulaPanel::ShortOld || panel == engine::FormulaPanel::LongOld;
 
     auto *grid = new QGridLayout(this);
     auto text = [this](const QString &t) { return new QLabel(t, this); };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/pension/formulapanels.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -14,13 +16,13 @@ namespace izoku::ui {
 class FormulaPanelView final : public QGroupBox {
     Q_OBJECT
   public:
-    // The Num3 slots of one panel, in the order avg. monthly remuneration,
-    // rate 1, months to 2003-03, avg. remuneration, rate 2, months from
-    // 2003-04, slide rate, capped months (-1 where the panel has none),
-    // part A, part B, amount.
+    // The Num3 slots of one panel (the engine's PanelSlots), in the order
+    // avg. monthly remuneration, rate 1, months to 2003-03, avg.
+    // remuneration, rate 2, months from 2003-04, slide rate, capped months
+    // (-1 where the panel has none), part A, part B, amount.
     using Slots = std::array<int, 11>;
 
-    FormulaPanelView(const QString &title, const Slots &numbers, bool oldFormula, QWidget *parent = nullptr);
+    FormulaPanelView(const QString &title, engine::FormulaPanel panel, QWidget *parent = nullptr);
 
     // The labels by their Num3 slot number.
     QLabel *label(int slot) const;

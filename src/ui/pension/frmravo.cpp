@@ -10,7 +10,6 @@
 #include "ui/app/clicklabel.h"
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
-#include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
@@ -44,58 +43,15 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return b;
 }
 
-// The Num3 slots of each formula panel, in the order FormulaPanelView takes.
-const FormulaPanelView::Slots kShortNew = {Num3::ShortNewMonthlyRemuneration,
-                                           Num3::ShortNewRate1,
-                                           Num3::ShortNewMonthsTo2003,
-                                           Num3::ShortNewRemuneration,
-                                           Num3::ShortNewRate2,
-                                           Num3::ShortNewMonthsFrom2003,
-                                           Num3::ShortNewSlideRate,
-                                           Num3::ShortNewCappedMonths,
-                                           Num3::ShortNewPartA,
-                                           Num3::ShortNewPartB,
-                                           Num3::ShortNewAmount};
-const FormulaPanelView::Slots kShortOld = {Num3::ShortOldMonthlyRemuneration,
-                                           Num3::ShortOldRate1,
-                                           Num3::ShortOldMonthsTo2003,
-                                           Num3::ShortOldRemuneration,
-                                           Num3::ShortOldRate2,
-                                           Num3::ShortOldMonthsFrom2003,
-                                           Num3::ShortOldSlideRate,
-                                           Num3::ShortOldCappedMonths,
-                                           Num3::ShortOldPartA,
-                                           Num3::ShortOldPartB,
-                                           Num3::ShortOldAmount};
-const FormulaPanelView::Slots kLongNew = {Num3::LongNewMonthlyRemuneration,
-                                          Num3::LongNewRate1,
-                                          Num3::LongNewMonthsTo2003,
-                                          Num3::LongNewRemuneration,
-                                          Num3::LongNewRate2,
-                                          Num3::LongNewMonthsFrom2003,
-                                          Num3::LongNewSlideRate,
-                                          -1,
-                                          Num3::LongNewPartA,
-                                          Num3::LongNewPartB,
-                                          Num3::LongNewAmount};
-const FormulaPanelView::Slots kLongOld = {Num3::LongOldMonthlyRemuneration,
-                                          Num3::LongOldRate1,
-                                          Num3::LongOldMonthsTo2003,
-                                          Num3::LongOldRemuneration,
-                                          Num3::LongOldRate2,
-                                          Num3::LongOldMonthsFrom2003,
-                                          Num3::LongOldSlideRate,
-                                          -1,
-                                          Num3::LongOldPartA,
-                                          Num3::LongOldPartB,
-                                          Num3::LongOldAmount};
-
 } // namespace
 
 FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_registry(registry)
     , m_clock(std::move(clock))
+    , m_session(
+          *this, m_form, [this](engine::FrmRavoForm &) { readForm(); },
+          [this](const engine::FrmRavoForm &) { writeForm(); })
 {
     setObjectName(QStringLiteral("FrmRavo"));
     setWindowTitle(QStringLiteral("遺族年金"));
@@ -121,7 +77,7 @@ FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
     buildFocusMap();
     connectButtons();
 
-    m_form = engine::OpenFrmRavo(store::ProcessBaseData(), today());
+    engine::OpenFrmRavo(m_form, store::ProcessBaseData(), today());
     writeForm();
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 2.0); });
 }
@@ -150,9 +106,12 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
                                      tab);
     left->addWidget(m_household);
     auto *householdButtons = new QHBoxLayout;
-    householdButtons->addWidget(makeButton(tab, QStringLiteral("cmdAges"), QStringLiteral("年齢計算")));
-    householdButtons->addWidget(makeButton(tab, QStringLiteral("cmdAC"), QStringLiteral("AC")));
-    householdButtons->addWidget(makeButton(tab, QStringLiteral("cmdEra"), QStringLiteral("西暦/和暦")));
+    m_buttons.ages = makeButton(tab, QStringLiteral("cmdAges"), QStringLiteral("年齢計算"));
+    m_buttons.clearHousehold = makeButton(tab, QStringLiteral("cmdAC"), QStringLiteral("AC"));
+    m_buttons.eraTable = makeButton(tab, QStringLiteral("cmdEra"), QStringLiteral("西暦/和暦"));
+    householdButtons->addWidget(m_buttons.ages);
+    householdButtons->addWidget(m_buttons.clearHousehold);
+    householdButtons->addWidget(m_buttons.eraTable);
     householdButtons->addStretch();
     left->addLayout(householdButtons);
     m_pension = new PensionInputPanel(tab);
@@ -167,13 +126,14 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
                                      QStringLiteral("長期要件　改正後"), QStringLiteral("長期要件　改正前")};
     m_formulaStack = new QStackedWidget(tab);
     m_formulaStack->setObjectName(QStringLiteral("FormulaPanels"));
-    m_formulaPanels = {
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"), kShortNew, false,
-                             m_formulaStack),
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　旧計算式"), kShortOld, true, m_formulaStack),
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後"), kLongNew, false,
-                             m_formulaStack),
-        new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　旧計算式"), kLongOld, true, m_formulaStack)};
+    m_formulaPanels = {new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"),
+                                            engine::FormulaPanel::ShortNew, m_formulaStack),
+                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　旧計算式"),
+                                            engine::FormulaPanel::ShortOld, m_formulaStack),
+                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後"),
+                                            engine::FormulaPanel::LongNew, m_formulaStack),
+                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　旧計算式"),
+                                            engine::FormulaPanel::LongOld, m_formulaStack)};
     for (int i = 0; i < 4; ++i) {
         m_formulaPanels[i]->setObjectName(QStringLiteral("FormulaPanel(%1)").arg(i));
         m_formulaStack->addWidget(m_formulaPanels[i]);
@@ -187,18 +147,23 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
     right->addWidget(m_slots);
 
     auto *actions = new QGridLayout;
-    actions->addWidget(makeButton(tab, QStringLiteral("cmdCalculate"), QStringLiteral("年金計算")), 0, 0);
-    actions->addWidget(makeButton(tab, QStringLiteral("cmdShowSheet"), QStringLiteral("計算ｼｰﾄ表示")), 0, 1);
-    actions->addWidget(makeButton(tab, QStringLiteral("cmdHideSheet"), QStringLiteral("ｼｰﾄ閉じる")), 0, 2);
-    actions->addWidget(makeButton(tab, QStringLiteral("cmdClearResults"), QStringLiteral("表示 CE")), 0, 3);
+    m_buttons.calculate = makeButton(tab, QStringLiteral("cmdCalculate"), QStringLiteral("年金計算"));
+    m_buttons.showSheet = makeButton(tab, QStringLiteral("cmdShowSheet"), QStringLiteral("計算ｼｰﾄ表示"));
+    m_buttons.hideSheet = makeButton(tab, QStringLiteral("cmdHideSheet"), QStringLiteral("ｼｰﾄ閉じる"));
+    m_buttons.clearResults = makeButton(tab, QStringLiteral("cmdClearResults"), QStringLiteral("表示 CE"));
+    actions->addWidget(m_buttons.calculate, 0, 0);
+    actions->addWidget(m_buttons.showSheet, 0, 1);
+    actions->addWidget(m_buttons.hideSheet, 0, 2);
+    actions->addWidget(m_buttons.clearResults, 0, 3);
     auto *chart = makeButton(tab, QStringLiteral("cmdChart"), QStringLiteral("グラフの表示"));
-    auto *needs = makeButton(tab, QStringLiteral("cmdNeeds"), QStringLiteral("必要補償額算出"));
+    m_buttons.needs = makeButton(tab, QStringLiteral("cmdNeeds"), QStringLiteral("必要補償額算出"));
     // The chart and the needs analysis are opened from here once they exist.
     chart->setEnabled(m_registry.has(screen::PensionChart));
-    needs->setEnabled(m_registry.has(screen::Needs));
+    m_buttons.needs->setEnabled(m_registry.has(screen::Needs));
     actions->addWidget(chart, 1, 0);
-    actions->addWidget(needs, 1, 1);
-    actions->addWidget(makeButton(tab, QStringLiteral("cmdClose"), QStringLiteral("閉じる")), 1, 3);
+    actions->addWidget(m_buttons.needs, 1, 1);
+    m_buttons.close = makeButton(tab, QStringLiteral("cmdClose"), QStringLiteral("閉じる"));
+    actions->addWidget(m_buttons.close, 1, 3);
     m_printer = ClickLabel::printerPicture(tab);
     m_printer->setObjectName(QStringLiteral("Picture1"));
     actions->addWidget(m_printer, 1, 2, Qt::AlignCenter);
@@ -255,80 +220,41 @@ void FrmRavo::buildFocusMap()
 
 void FrmRavo::connectButtons()
 {
-    auto clicked = [this](const QString &name, auto &&handler) {
-        connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
+    using Form = engine::FrmRavoForm;
+    // A click runs one operation of the form on the texts the window shows.
+    const auto runOnClick = [this](QPushButton *button, auto operation) {
+        connect(button, &QPushButton::clicked, this, [this, operation] { m_session.run(operation); });
     };
-    clicked(QStringLiteral("cmdAges"),
-            [this] { run([this](engine::FrmRavoForm &f) { f.household.ComputeAges(today()); }); });
-    clicked(QStringLiteral("cmdAC"),
-            [this] { run([this](engine::FrmRavoForm &f) { engine::ClearHousehold(f, today()); }); });
-    clicked(QStringLiteral("cmdCalculate"), [this] {
-        run([this](engine::FrmRavoForm &f) {
-            return engine::RunPensionCalculation(f, store::ProcessBaseData(), today());
-        });
-    });
-    clicked(QStringLiteral("cmdClearResults"),
-            [this] { run([](engine::FrmRavoForm &f) { engine::ClearResults(f); }); });
-    clicked(QStringLiteral("cmdShowSheet"), [this] { m_scheduleGrid->show(); });
-    clicked(QStringLiteral("cmdHideSheet"), [this] { m_scheduleGrid->hide(); });
-    clicked(QStringLiteral("cmdEra"), [this] { m_registry.show(screen::EraTable); });
-    clicked(QStringLiteral("cmdNeeds"), [this] { m_registry.show(screen::Needs); });
-    clicked(QStringLiteral("cmdClose"), [this] { close(); });
+    runOnClick(m_buttons.ages, [this](Form &f) { return engine::ComputeAges(f, today()); });
+    runOnClick(m_buttons.clearHousehold, [this](Form &f) { return engine::ClearHousehold(f, today()); });
+    runOnClick(m_buttons.calculate,
+               [this](Form &f) { return engine::RunPensionCalculation(f, store::ProcessBaseData(), today()); });
+    runOnClick(m_buttons.clearResults, [](Form &f) { return engine::ClearResults(f); });
+    connect(m_buttons.showSheet, &QPushButton::clicked, this, [this] { m_scheduleGrid->show(); });
+    connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { m_scheduleGrid->hide(); });
+    connect(m_buttons.eraTable, &QPushButton::clicked, this, [this] { m_registry.show(screen::EraTable); });
+    connect(m_buttons.needs, &QPushButton::clicked, this, [this] { m_registry.show(screen::Needs); });
+    connect(m_buttons.close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
 
     PensionInputPanel &p = *m_pension;
-    connect(p.now, &QPushButton::clicked, this,
-            [this] { m_pension->dates[engine::PeriodDate::Reference]->setDate(today()); });
-    connect(p.calculateTo2003, &QPushButton::clicked, this,
-            [this] { run([](engine::FrmRavoForm &f) { return engine::CalculateMonthsTo2003(f); }); });
-    connect(p.calculateFrom2003, &QPushButton::clicked, this,
-            [this] { run([](engine::FrmRavoForm &f) { engine::CalculateMonthsFrom2003(f); }); });
-    connect(p.calculateNational, &QPushButton::clicked, this,
-            [this] { run([](engine::FrmRavoForm &f) { engine::CalculateNationalMonths(f); }); });
-    connect(p.clearNational, &QPushButton::clicked, this,
-            [this] { run([](engine::FrmRavoForm &f) { engine::ClearNationalMonths(f); }); });
-    connect(p.clearEmployees, &QPushButton::clicked, this,
-            [this] { run([](engine::FrmRavoForm &f) { engine::ClearEmployeesRecord(f); }); });
-    connect(p.clearPeriods, &QPushButton::clicked, this,
-            [this] { run([this](engine::FrmRavoForm &f) { engine::ClearPeriodDates(f, today()); }); });
+    runOnClick(p.now, [this](Form &f) { return engine::SetBaseDateToday(f, today()); });
+    runOnClick(p.calculateTo2003, [](Form &f) { return engine::CalculateMonthsTo2003(f); });
+    runOnClick(p.calculateFrom2003, [](Form &f) { return engine::CalculateMonthsFrom2003(f); });
+    runOnClick(p.calculateNational, [](Form &f) { return engine::CalculateNationalMonths(f); });
+    runOnClick(p.clearNational, [](Form &f) { return engine::ClearNationalMonths(f); });
+    runOnClick(p.clearEmployees, [](Form &f) { return engine::ClearEmployeesRecord(f); });
+    runOnClick(p.clearPeriods, [this](Form &f) { return engine::ClearPeriodDates(f, today()); });
     // The widow's choice matters only for a national pension member.
     connect(p.membership[0], &QRadioButton::toggled, p.choicePanel, &QWidget::setVisible);
 
     connect(m_household, &HouseholdPanel::birthDateLeft, this, [this](int index) {
-        run([this, index](engine::FrmRavoForm &f) {
-            f.household.EnterAgeFromBirthDate(index, f.dates[engine::PeriodDate::Reference], today());
-        });
+        m_session.run([this, index](Form &f) { return engine::LeaveBirthDate(f, index, today()); });
     });
     connect(m_household, &HouseholdPanel::clearColumnClicked, this, [this](engine::HouseholdColumn column) {
-        run([this, column](engine::FrmRavoForm &f) { f.household.ClearColumn(column, today()); });
+        m_session.run([this, column](Form &f) { return engine::ClearHouseholdColumn(f, column, today()); });
     });
-}
-
-template <typename Operation> void FrmRavo::run(Operation &&operation)
-{
-    readForm();
-    using Result = std::invoke_result_t<Operation, engine::FrmRavoForm &>;
-    if constexpr (std::is_void_v<Result>) {
-        operation(m_form);
-        writeForm();
-    } else if constexpr (std::is_same_v<Result, engine::CalculationOutcome>) {
-        const engine::CalculationOutcome outcome = operation(m_form);
-        writeForm();
-        for (const engine::Message &message : outcome.messages)
-            showMessage(message);
-    } else {
-        const auto message = operation(m_form);
-        writeForm();
-        if (message)
-            showMessage(*message);
-    }
-}
-
-void FrmRavo::showMessage(const engine::Message &message)
-{
-    QWidget *focus = message.focus.isEmpty() ? nullptr : findChild<QWidget *>(message.focus);
-    ShowMessage(this, message, focus);
 }
 
 void FrmRavo::readForm()

@@ -2,6 +2,7 @@
 
 #include "engine/pension/frmravoform.h"
 #include "ui/app/formmenu.h"
+#include "ui/app/formsession.h"
 
 #include <QWidget>
 
@@ -43,21 +44,31 @@ class FrmRavo final : public QWidget {
     void buildFocusMap();
     void connectButtons();
 
-    // Copies between the widgets and the form.
+    // Copies between the widgets and the form; the session runs on m_form.
     void readForm();
     void writeForm();
     void writeSchedule();
 
-    // Runs an operation on the form with the widgets' texts and shows the
-    // result (and its message, if any).
-    template <typename Operation> void run(Operation &&operation);
-    void showMessage(const engine::Message &message);
-
     QDate today() const;
+
+    // The window's own buttons; the pension record's are on PensionInputPanel.
+    struct Buttons {
+        QPushButton *ages = nullptr;           // 年齢計算
+        QPushButton *clearHousehold = nullptr; // AC
+        QPushButton *eraTable = nullptr;       // 西暦/和暦
+        QPushButton *calculate = nullptr;      // 年金計算
+        QPushButton *showSheet = nullptr;      // 計算ｼｰﾄ表示
+        QPushButton *hideSheet = nullptr;      // ｼｰﾄ閉じる
+        QPushButton *clearResults = nullptr;   // 表示 CE
+        QPushButton *needs = nullptr;          // 必要補償額算出
+        QPushButton *close = nullptr;          // 閉じる
+    };
 
     WindowRegistry &m_registry;
     Clock m_clock;
     engine::FrmRavoForm m_form;
+    FormSession<engine::FrmRavoForm> m_session;
+    Buttons m_buttons;
 
     QTabWidget *m_tabs = nullptr;
     HouseholdPanel *m_household = nullptr;
