@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Fails when a C++ source or header differs from what clang-format writes with
+# the root .clang-format, naming each place.  Fix with `clang-format -i FILE`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files '*.cpp' '*.h')
+else
+  mapfile -t files < <(find src tests bench -name '*.cpp' -o -name '*.h' | sort)
+fi
+if ((${#files[@]} == 0)); then
+  echo "checkformat: no C++ files found" >&2
+  exit 1
+fi
+clang-format --dry-run -Werror "${files[@]}"
+echo "checkformat: ${#files[@]} files as clang-format writes them"
