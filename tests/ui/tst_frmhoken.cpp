@@ -491,6 +491,8 @@ class TestFrmhoken : public QObject {
         click(QStringLiteral("cmdProcess"));
         QVERIFY(child<QWidget>(QStringLiteral("Picture4"))->isVisible());
         QVERIFY(!child<QWidget>(QStringLiteral("Picture8"))->isVisible());
+        // The wider panel still leaves the whole window on the screen.
+        QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry()));
         click(QStringLiteral("Command34"));
         QVERIFY(!child<QWidget>(QStringLiteral("Picture4"))->isVisible());
         QVERIFY(child<QWidget>(QStringLiteral("Picture8"))->isVisible());
@@ -528,6 +530,19 @@ class TestFrmhoken : public QObject {
         QCOMPARE(text(num4(2)), QStringLiteral("2000"));
         QCOMPARE(text(num1(HokenNum1::EmployeesPensionAmount)), amount);
         QVERIFY(m_window->form().sheet.exists());
+    }
+
+    void saveHandsTheScreensHouseholdOver()
+    {
+        QString saved;
+        m_window->setSaveHandler(
+            [&saved](const engine::FrmhokenForm &form) { saved = form.household.members[0].name; });
+        QVERIFY(button(QStringLiteral("cmdSave"))->isEnabled());
+        edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));
+        click(QStringLiteral("cmdSave"));
+        QCOMPARE(saved, QStringLiteral("山田太郎"));
+        m_window->setSaveHandler({});
+        QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
     }
 
     void printsInLandscape()

@@ -39,6 +39,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace izoku::ui {
 
 namespace {
@@ -69,7 +71,7 @@ constexpr int kSheetRowHeight = 20;
 constexpr int kSheetVisibleRows = 12;
 
 // The window as large as its content wants, but never larger than the
-// screen's free area: what does not fit scrolls.
+// screen's free area (what does not fit scrolls), and wholly on it.
 void fitToScreen(QWidget *window, QScrollArea *scroll)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -83,6 +85,10 @@ void fitToScreen(QWidget *window, QScrollArea *scroll)
         wanted.rwidth() =
             std::min(wanted.width() + scroll->verticalScrollBar()->sizeHint().width(), area.width() - frame.width());
     window->resize(wanted);
+    // Grown where it stood, it may reach past the screen's edge: keep it in.
+    const QRect placed(window->pos(), wanted + frame);
+    window->move(std::clamp(placed.left(), area.left(), area.right() + 1 - placed.width()),
+                 std::clamp(placed.top(), area.top(), area.bottom() + 1 - placed.height()));
 }
 
 } // namespace
