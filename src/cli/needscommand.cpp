@@ -150,8 +150,7 @@ QJsonObject run(const QJsonObject &input)
         if (action == u"base") {
             show(engine::RunBaseCalculation(form, base, today).messages);
         } else if (action == u"register") {
-            if (const auto message = engine::RegisterInsurance(form))
-                show({*message});
+            show(engine::RegisterInsurance(form).messages);
         } else if (action == u"compare") {
             const engine::ChartOpening opening = engine::CompareInsuranceWithCoverage(form, base, today);
             show(opening.messages);

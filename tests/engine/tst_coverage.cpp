@@ -54,7 +54,7 @@ class TestCoverage : public QObject {
         for (int i = 0; i < num4.size(); ++i)
             h.policy(i, num4[i]);
         h.calculate();
-        QCOMPARE(RegisterInsurance(h.form()), std::nullopt);
+        QVERIFY(RegisterInsurance(h.form()).messages.empty());
         const ProjectionSheet &sheet = h.form().sheet;
         for (int column = 1; column <= sheet.yearColumns(); ++column) {
             const double age = sheet.value(Row::HusbandAge, column);
@@ -82,23 +82,23 @@ class TestCoverage : public QObject {
         NeedsHousehold h = WorkedHousehold();
         h.policy(HokenNum4::Term1From, "30").policy(HokenNum4::Term1To, "35").policy(HokenNum4::Term1Amount, "100");
         h.calculate();
-        QCOMPARE(RegisterInsurance(h.form()), std::nullopt);
+        QVERIFY(RegisterInsurance(h.form()).messages.empty());
         const QStringList before = h.form().sheet.rowTexts(Row::InsuranceTotal);
         for (int i = 0; i < fields.size(); ++i)
             h.policy(firstSlot + i, fields[i]);
-        const auto message = RegisterInsurance(h.form());
-        QCOMPARE(message, std::optional<Message>(Warning(QStringLiteral("該当の項目はすべて入力してください"),
-                                                         QStringLiteral("入力エラー"),
-                                                         QStringLiteral("Num4(%1)").arg(firstSlot), true)));
+        const CalculationOutcome outcome = RegisterInsurance(h.form());
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.messages,
+                 Messages{Warning(QStringLiteral("該当の項目はすべて入力してください"), QStringLiteral("入力エラー"),
+                                  QStringLiteral("Num4(%1)").arg(firstSlot), true)});
         QCOMPARE(h.form().sheet.rowTexts(Row::InsuranceTotal), before);
     }
 
     void registerBeforeAnyBaseCalculation()
     {
         NeedsHousehold h = WorkedHousehold();
-        QCOMPARE(RegisterInsurance(h.form()),
-                 std::optional<Message>(
-                     Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))));
+        QCOMPARE(RegisterInsurance(h.form()).messages,
+                 Messages{Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))});
     }
 
     // Narrowing a policy's ages leaves nothing in the years that fell out.
@@ -107,10 +107,10 @@ class TestCoverage : public QObject {
         NeedsHousehold h = WorkedHousehold();
         h.policy(HokenNum4::Term1From, "40").policy(HokenNum4::Term1To, "60").policy(HokenNum4::Term1Amount, "1000");
         h.calculate();
-        QCOMPARE(RegisterInsurance(h.form()), std::nullopt);
+        QVERIFY(RegisterInsurance(h.form()).messages.empty());
         QCOMPARE(h.form().sheet.value(Row::TermPolicy1, 1), 10000000.0);
         h.policy(HokenNum4::Term1From, "50");
-        QCOMPARE(RegisterInsurance(h.form()), std::nullopt);
+        QVERIFY(RegisterInsurance(h.form()).messages.empty());
         QCOMPARE(h.form().sheet.value(Row::TermPolicy1, 1), 0.0);
         QCOMPARE(h.form().sheet.value(Row::InsuranceTotal, 10), 0.0);
         QCOMPARE(h.form().sheet.value(Row::TermPolicy1, 11), 10000000.0);

@@ -72,12 +72,13 @@ class TestNeeds : public QObject {
     {
         FrmhokenForm form;
         form.date2[HokenDate2::CompanyEntry] = QDate(1990, 4, 1);
-        QCOMPARE(CalculateMonthsTo2003(form), std::nullopt);
+        QVERIFY(CalculateMonthsTo2003(form).messages.empty());
         QCOMPARE(form.num1(HokenNum1::EmployeeMonthsTo2003), QStringLiteral("155"));
         form.date2[HokenDate2::CompanyEntry] = QDate(2003, 4, 1);
-        const auto message = CalculateMonthsTo2003(form);
-        QVERIFY(message);
-        QCOMPARE(message->text, QStringLiteral("入力した日付が誤りです。"));
+        const CalculationOutcome refused = CalculateMonthsTo2003(form);
+        QVERIFY(refused.stopped);
+        QCOMPARE(refused.messages,
+                 Messages{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))});
         QCOMPARE(form.num1(HokenNum1::EmployeeMonthsTo2003), QStringLiteral("155"));
         form.date2[HokenDate2::EmployeeEnd] = QDate(2008, 4, 1);
         CalculateMonthsFrom2003(form);

@@ -72,8 +72,8 @@ ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &ba
     // drawn from it would put those figures under the ages of the new ones.
     if (base.stopped)
         return opening;
-    if (auto message = RegisterInsurance(form))
-        opening.messages.push_back(*message);
+    const CalculationOutcome registered = RegisterInsurance(form);
+    opening.messages.insert(opening.messages.end(), registered.messages.begin(), registered.messages.end());
 
     double years = Horizon(form);
     if (form.reference == FrmhokenForm::Reference::ChosenAge) {

@@ -31,7 +31,7 @@ void setNum4Zero(FrmhokenForm &form, int from, int to)
 
 } // namespace
 
-void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
+CalculationOutcome OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
 {
     for (auto &member : form.household.members)
         member.birth = today;
@@ -39,87 +39,100 @@ void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &tod
     form.list7 = LifeExpectancyTable();
     form.num1(HokenNum1::SlideRate) = PlainNumber(baseData.SlideRate);
     form.num1(HokenNum1::WifeOldAgePension) = QString::number(baseData.BasicPensionAmount);
+    return {};
 }
 
-void SetBaseDateToday(FrmhokenForm &form, const QDate &today)
+CalculationOutcome SetBaseDateToday(FrmhokenForm &form, const QDate &today)
 {
     form.date2[HokenDate2::BaseDate] = today;
+    return {};
 }
 
-void ComputeAges(FrmhokenForm &form, const QDate &today)
+CalculationOutcome ComputeAges(FrmhokenForm &form, const QDate &today)
 {
     form.household.ComputeAges(today);
+    return {};
 }
 
-void LeaveBirthDate(FrmhokenForm &form, int index, const QDate &today)
+CalculationOutcome LeaveBirthDate(FrmhokenForm &form, int index, const QDate &today)
 {
     form.household.EnterAgeFromBirthDate(index, form.date2[HokenDate2::BaseDate], today);
+    return {};
 }
 
-std::optional<Message> CalculateMonthsTo2003(FrmhokenForm &form)
+CalculationOutcome CalculateMonthsTo2003(FrmhokenForm &form)
 {
     const auto months = MonthsTo2003(form.date2[HokenDate2::CompanyEntry]);
     if (!months)
-        return Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"));
+        return {{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))}, true};
     form.num1(HokenNum1::EmployeeMonthsTo2003) = QString::number(*months);
-    return std::nullopt;
+    return {};
 }
 
-void CalculateMonthsFrom2003(FrmhokenForm &form)
+CalculationOutcome CalculateMonthsFrom2003(FrmhokenForm &form)
 {
     form.num1(HokenNum1::EmployeeMonthsFrom2003) = QString::number(MonthsFrom2003(form.date2[HokenDate2::EmployeeEnd]));
+    return {};
 }
 
-void CalculateNationalMonths(FrmhokenForm &form)
+CalculationOutcome CalculateNationalMonths(FrmhokenForm &form)
 {
     form.num1(HokenNum1::PeriodMonths) = QString::number(
         NationalPensionMonths(form.date2[HokenDate2::NationalFrom], form.date2[HokenDate2::NationalTo]));
+    return {};
 }
 
-void ClearInputData(FrmhokenForm &form, const QDate &today)
+CalculationOutcome ClearInputData(FrmhokenForm &form, const QDate &today)
 {
     form.household.Clear(today);
     form.date2.fill(today);
     setZero(form, {HokenNum1::NationalMonths, HokenNum1::EmployeeMonthsTo2003, HokenNum1::AverageMonthlyRemuneration,
                    HokenNum1::EmployeeMonthsFrom2003, HokenNum1::AverageRemuneration, HokenNum1::PeriodMonths});
+    return {};
 }
 
-void ClearPeriods(FrmhokenForm &form)
+CalculationOutcome ClearPeriods(FrmhokenForm &form)
 {
     setZeroRange(form, HokenNum1::NationalMonths, HokenNum1::AverageRemuneration);
+    return {};
 }
 
-void ClearIncome(FrmhokenForm &form)
+CalculationOutcome ClearIncome(FrmhokenForm &form)
 {
     setZeroRange(form, HokenNum1::EmployeesPensionAmount, HokenNum1::WifeWorkIncome);
     setZero(form, {HokenNum1::WifeWorkFrom, HokenNum1::EmployeesPensionFrom, HokenNum1::EmployeesPensionTo,
                    HokenNum1::WidowsPensionFrom, HokenNum1::WidowsPensionTo, HokenNum1::TransitionalTo,
                    HokenNum1::TransitionalFrom, HokenNum1::MiddleAgedTo});
+    return {};
 }
 
-void ClearExpenses(FrmhokenForm &form)
+CalculationOutcome ClearExpenses(FrmhokenForm &form)
 {
     setZeroRange(form, HokenNum1::Support1Age, HokenNum1::Funeral);
     setZero(form, {HokenNum1::LivingCost, HokenNum1::LifeExpectancy});
+    return {};
 }
 
-void ClearCompany(FrmhokenForm &form)
+CalculationOutcome ClearCompany(FrmhokenForm &form)
 {
     for (QString &text : form.fmt3)
         text.clear();
+    return {};
 }
 
-void ClearTermInsurance(FrmhokenForm &form)
+CalculationOutcome ClearTermInsurance(FrmhokenForm &form)
 {
     setNum4Zero(form, HokenNum4::Term1From, HokenNum4::Term1From + 8);
+    return {};
 }
 
-void ClearWholeLife(FrmhokenForm &form)
+CalculationOutcome ClearWholeLife(FrmhokenForm &form)
 {
     setNum4Zero(form, HokenNum4::WholeLife1From, HokenNum4::WholeLife1From + 3);
+    return {};
 }
 
-void ClearAll(FrmhokenForm &form, const QDate &today)
+CalculationOutcome ClearAll(FrmhokenForm &form, const QDate &today)
 {
     ClearPeriods(form);
     ClearInputData(form, today);
@@ -128,6 +141,7 @@ void ClearAll(FrmhokenForm &form, const QDate &today)
     ClearCompany(form);
     ClearTermInsurance(form);
     ClearWholeLife(form);
+    return {};
 }
 
 } // namespace izoku::engine

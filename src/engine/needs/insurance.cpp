@@ -48,13 +48,13 @@ std::optional<Message> checkComplete(const FrmhokenForm &form)
 
 } // namespace
 
-std::optional<Message> RegisterInsurance(FrmhokenForm &form)
+CalculationOutcome RegisterInsurance(FrmhokenForm &form)
 {
     if (auto message = checkComplete(form))
-        return message;
+        return {{*message}, true};
     ProjectionSheet &sheet = form.sheet;
     if (sheet.isEmpty(Row::HusbandAge, 0))
-        return Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"));
+        return {{Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))}, true};
 
     for (int column = 1; column <= sheet.yearColumns(); ++column) {
         for (int row = Row::TermPolicy1; row <= Row::InsuranceTotal; ++row)
@@ -84,7 +84,7 @@ std::optional<Message> RegisterInsurance(FrmhokenForm &form)
         }
         sheet.setNumber(Row::InsuranceTotal, column, total);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace izoku::engine

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/forms/message.h"
-
-#include <optional>
+#include "engine/forms/calculationoutcome.h"
 
 namespace izoku::engine {
 
@@ -14,6 +12,6 @@ struct FrmhokenForm;
 // policy every year from its from-age on (rows 43..47), and their total
 // (row 48).  The policy rows are cleared first, so a policy whose ages were
 // narrowed leaves nothing behind in the years that fell out.
-std::optional<Message> RegisterInsurance(FrmhokenForm &form);
+CalculationOutcome RegisterInsurance(FrmhokenForm &form);
 
 } // namespace izoku::engine

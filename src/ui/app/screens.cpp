@@ -4,6 +4,7 @@
 #include "windowregistry.h"
 
 #include "ui/coefficients/formkeisu.h"
+#include "ui/needs/frmhoken.h"
 #include "ui/pension/frmravo.h"
 #include "ui/reference/formgengou.h"
 #include "ui/reference/frmabout.h"
@@ -19,6 +20,8 @@ void RegisterScreens(WindowRegistry &registry)
     // results are still there when the agent comes back to them.
     registry.add(
         screen::Pension, [&registry] { return new FrmRavo(registry, SystemClock); }, OnClose::Hide);
+    registry.add(
+        screen::Needs, [&registry] { return new Frmhoken(registry, SystemClock); }, OnClose::Hide);
     registry.add(
         screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
     registry.add(

@@ -20,6 +20,11 @@ QString indexed(const QString &array, int i)
 } // namespace
 
 HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
+    : HouseholdPanel(arrays, Columns(), parent)
+{
+}
+
+HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, const Columns &columns, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("HouseholdPanel"));
@@ -28,7 +33,7 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     const QStringList headings = {QString(),
-                                  QStringLiteral("名　前"),
+                                  columns.nameHeading,
                                   QStringLiteral("生年月日"),
                                   QStringLiteral("年齢"),
                                   QStringLiteral("障害"),
@@ -73,14 +78,16 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
         }
     }
 
-    const engine::HouseholdColumn columns[] = {engine::HouseholdColumn::Names, engine::HouseholdColumn::BirthDates,
+    if (!columns.clearButtons)
+        return;
+    const engine::HouseholdColumn cleared[] = {engine::HouseholdColumn::Names, engine::HouseholdColumn::BirthDates,
                                                engine::HouseholdColumn::Ages, engine::HouseholdColumn::Disabled,
                                                engine::HouseholdColumn::Present};
     for (int c = 0; c < 5; ++c) {
         auto *button = new QPushButton(QStringLiteral("CE"), this);
         button->setObjectName(QStringLiteral("HouseholdCE(%1)").arg(c));
         button->setFocusPolicy(Qt::TabFocus);
-        const engine::HouseholdColumn column = columns[c];
+        const engine::HouseholdColumn column = cleared[c];
         connect(button, &QPushButton::clicked, this, [this, column] { emit clearColumnClicked(column); });
         clearButtons[c] = button;
         grid->addWidget(button, kCount + 1, c + 1);

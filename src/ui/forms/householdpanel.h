@@ -24,9 +24,16 @@ class HouseholdPanel final : public QWidget {
     struct ArrayNames {
         QString role, name, birth, age, present, disabled;
     };
+    // What differs between the screens: the heading over the names and
+    // whether each column has its own CE button.
+    struct Columns {
+        QString nameHeading = QStringLiteral("名　前");
+        bool clearButtons = true;
+    };
     static constexpr int kCount = engine::HouseholdIndex::Count;
 
     HouseholdPanel(const ArrayNames &names, QWidget *parent = nullptr);
+    HouseholdPanel(const ArrayNames &names, const Columns &columns, QWidget *parent = nullptr);
 
     void read(engine::Household &household) const;
     void write(const engine::Household &household);
@@ -37,7 +44,8 @@ class HouseholdPanel final : public QWidget {
     std::array<QLineEdit *, kCount> ages{};
     std::array<QCheckBox *, kCount> present{};  // null for husband and wife
     std::array<QCheckBox *, kCount> disabled{}; // null for husband and wife
-    // The CE buttons of the names, birth dates, ages, 障害 and 対象 columns.
+    // The CE buttons of the names, birth dates, ages, 障害 and 対象 columns
+    // (null where the screen has none).
     std::array<QPushButton *, 5> clearButtons{};
 
   signals:

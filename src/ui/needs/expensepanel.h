@@ -1,0 +1,19 @@
+#pragma once
+
+#include "slotpanel.h"
+
+namespace izoku::ui {
+
+// ② 支出 (生活必要資金): the household's living cost, the children's school
+// costs by stage, the support given to every child at two ages, housing,
+// the funeral and the wife's life expectancy (the projection horizon), all
+// in 万円 except the years.
+class ExpensePanel final : public SlotPanel {
+    Q_OBJECT
+  public:
+    ExpensePanel(FrmhokenFields &fields, QWidget *parent = nullptr);
+
+    QPushButton *clear = nullptr; // Command12 "CE"
+};
+
+} // namespace izoku::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "slotpanel.h"
+
+class QDateEdit;
+
+namespace izoku::ui {
+
+class HouseholdPanel;
+
+// ご家族の基本情報の登録: the seven family rows (their ages are Num1 slots
+// 0..6), the base date Date2(0) with "Now", and the buttons that recompute
+// the ages and clear the family and the pension record.
+class FamilyPanel final : public QGroupBox {
+    Q_OBJECT
+  public:
+    FamilyPanel(FrmhokenFields &fields, QWidget *parent = nullptr);
+
+    void read(engine::FrmhokenForm &form) const;
+    void write(const engine::FrmhokenForm &form);
+
+    HouseholdPanel *household = nullptr;
+    QDateEdit *baseDate = nullptr;         // Date2(0)
+    QPushButton *now = nullptr;            // Command1 "Now"
+    QPushButton *computeAges = nullptr;    // Command5 "年齢計算"
+    QPushButton *clearInputData = nullptr; // Command4 "入力データ CE"
+};
+
+} // namespace izoku::ui
