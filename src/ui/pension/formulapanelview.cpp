@@ -27,10 +27,26 @@ FormulaPanelView::Slots slotsOf(engine::FormulaPanel panel)
             s.slideRate,           s.cappedMonths, s.partA,        s.partB,        s.amount};
 }
 
+// Both calculation screens head the four panels alike.
+QString titleOf(engine::FormulaPanel panel)
+{
+    switch (panel) {
+    case engine::FormulaPanel::ShortNew:
+        return QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後");
+    case engine::FormulaPanel::ShortOld:
+        return QStringLiteral("遺族厚生年金　（短期要件）　旧計算式");
+    case engine::FormulaPanel::LongNew:
+        return QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後");
+    case engine::FormulaPanel::LongOld:
+        break;
+    }
+    return QStringLiteral("遺族厚生年金　（長期要件）　旧計算式");
+}
+
 } // namespace
 
-FormulaPanelView::FormulaPanelView(const QString &title, engine::FormulaPanel panel, QWidget *parent)
-    : QGroupBox(title, parent)
+FormulaPanelView::FormulaPanelView(engine::FormulaPanel panel, QWidget *parent)
+    : QGroupBox(titleOf(panel), parent)
     , m_slots(slotsOf(panel))
 {
     for (int i = 0; i < 11; ++i)

@@ -22,7 +22,7 @@ class FormulaPanelView final : public QGroupBox {
     // (-1 where the panel has none), part A, part B, amount.
     using Slots = std::array<int, 11>;
 
-    FormulaPanelView(const QString &title, engine::FormulaPanel panel, QWidget *parent = nullptr);
+    FormulaPanelView(engine::FormulaPanel panel, QWidget *parent = nullptr);
 
     // The labels by their Num3 slot number.
     QLabel *label(int slot) const;

@@ -126,14 +126,10 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
                                      QStringLiteral("長期要件　改正後"), QStringLiteral("長期要件　改正前")};
     m_formulaStack = new QStackedWidget(tab);
     m_formulaStack->setObjectName(QStringLiteral("FormulaPanels"));
-    m_formulaPanels = {new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"),
-                                            engine::FormulaPanel::ShortNew, m_formulaStack),
-                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（短期要件）　旧計算式"),
-                                            engine::FormulaPanel::ShortOld, m_formulaStack),
-                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　平成16年度改正後"),
-                                            engine::FormulaPanel::LongNew, m_formulaStack),
-                       new FormulaPanelView(QStringLiteral("遺族厚生年金　（長期要件）　旧計算式"),
-                                            engine::FormulaPanel::LongOld, m_formulaStack)};
+    m_formulaPanels = {new FormulaPanelView(engine::FormulaPanel::ShortNew, m_formulaStack),
+                       new FormulaPanelView(engine::FormulaPanel::ShortOld, m_formulaStack),
+                       new FormulaPanelView(engine::FormulaPanel::LongNew, m_formulaStack),
+                       new FormulaPanelView(engine::FormulaPanel::LongOld, m_formulaStack)};
     for (int i = 0; i < 4; ++i) {
         m_formulaPanels[i]->setObjectName(QStringLiteral("FormulaPanel(%1)").arg(i));
         m_formulaStack->addWidget(m_formulaPanels[i]);
