@@ -1,4 +1,5 @@
 #include "ui/app/formmenu.h"
+#include "ui/app/qttranslations.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 
@@ -6,8 +7,11 @@
 #include "testkit.h"
 
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +48,7 @@ class TestFormmenu : public QObject {
   private slots:
     void initTestCase()
     {
+        QVERIFY(ui::InstallJapaneseQtTexts());
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), m_withData.filePath(QStringLiteral("ndata.mdb")));
     }
     void init()
@@ -52,6 +57,36 @@ class TestFormmenu : public QObject {
         store::ProcessBaseData() = {};
     }
     void cleanup() { m_seams.reset(); }
+
+    void standardButtonsSpeakJapanese_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << "はい(&Y)";
+        QTest::newRow("no") << int(QMessageBox::No) << "いいえ(&N)";
+        QTest::newRow("ok") << int(QMessageBox::Ok) << "OK";
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << "キャンセル";
+    }
+    void standardButtonsSpeakJapanese()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, text);
+        // The buttons the message service puts on its boxes.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"),
+                        QStringLiteral("画面印刷をします。よろしいですか？"), QMessageBox::StandardButton(button));
+        QCOMPARE(box.button(QMessageBox::StandardButton(button))->text(), text);
+    }
+
+    void pdfSaveDialogSpeaksJapanese()
+    {
+        QFileDialog dialog(nullptr, QStringLiteral("PDF ファイルとして保存"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QVERIFY(buttons);
+        QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(), QStringLiteral("保存(&S)"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    }
 
     void buttonsStandWhereTheMenuWasDrawn_data()
     {

@@ -161,6 +161,42 @@ class TestFrmRavo : public QObject {
         QCOMPARE(test::Focused()->objectName(), to);
     }
 
+    void ctrlShortcutsWorkInTheHouseholdFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("ctrlAlone");
+        QTest::newRow("wife's name") << "Text4(1)"
+                                     << "Text3(1)";
+        QTest::newRow("child's age") << "Text5(2)"
+                                     << "DTPicker1(2)";
+    }
+    void ctrlShortcutsWorkInTheHouseholdFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, ctrlAlone);
+        QLineEdit *from = edit(field);
+        QLineEdit *to = edit(QStringLiteral("Text4(3)"));
+        from->setText(QStringLiteral("花子"));
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(test::Focused(), from);
+        QTest::keyClick(from, Qt::Key_End);
+        QTest::keyClick(from, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(from->text(), QStringLiteral("花子花子"));
+        QTest::keyClick(from, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(from->text(), QStringLiteral("花子"));
+        QCOMPARE(test::Focused(), from);
+        QCOMPARE(edit(QStringLiteral("Text3(1)"))->text(), QStringLiteral("妻"));
+        to->setFocus();
+        QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(to->text(), QStringLiteral("花子"));
+        // Ctrl on its own still moves along the line.
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Control);
+        QCOMPARE(test::Focused()->objectName(), ctrlAlone);
+    }
+
     void birthDateArrowsKeepTheDate()
     {
         QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
@@ -168,6 +204,45 @@ class TestFrmRavo : public QObject {
         birth->setFocus();
         QTest::keyClick(birth, Qt::Key_Down);
         QCOMPARE(birth->date(), QDate(1996, 6, 1));
+    }
+
+    void wholeBirthDateTypedAfterAnyWayIn_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("click, digits only") << "click"
+                                            << "19830720";
+        QTest::newRow("click, with slashes") << "click"
+                                             << "1983/07/20";
+        QTest::newRow("click on the day, digits") << "click day"
+                                                  << "19830720";
+        QTest::newRow("enter from the name") << "enter"
+                                             << "19830720";
+        QTest::newRow("enter, with slashes") << "enter"
+                                             << "1983/07/20";
+        QTest::newRow("click, one-digit month") << "click"
+                                                << "1983/7/20";
+    }
+    void wholeBirthDateTypedAfterAnyWayIn()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, typed);
+        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        auto *text = birth->findChild<QLineEdit *>();
+        if (way == QStringLiteral("enter")) {
+            edit(QStringLiteral("Text4(1)"))->setFocus();
+            QTest::keyClick(test::Focused(), Qt::Key_Return);
+        } else {
+            edit(QStringLiteral("Text4(1)"))->setFocus();
+            const int x = way == QStringLiteral("click day") ? text->width() - 30 : 12;
+            QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(x, text->height() / 2));
+        }
+        QCOMPARE(test::Focused(), birth);
+        QTest::keyClicks(birth, typed);
+        QCOMPARE(birth->date(), QDate(1983, 7, 20));
+        // Leaving the picker enters the age from the date typed.
+        QTest::keyClick(birth, Qt::Key_Return);
+        QCOMPARE(edit(QStringLiteral("Text5(1)"))->text(), QStringLiteral("43"));
     }
 
     void onlyTheMonthFieldsAreFiltered()
@@ -415,6 +490,7 @@ class TestFrmRavo : public QObject {
         click(QStringLiteral("cmdEra"));
         QWidget *era = m_registry->existing(ui::screen::EraTable);
         QVERIFY(era && era->isVisible());
+        QCOMPARE(era->windowTitle(), QStringLiteral("西暦/和暦"));
         QCOMPARE(QApplication::topLevelWidgets().count(era), 1);
         m_registry->destroyAll();
     }

@@ -112,12 +112,49 @@ class TestInputConventions : public QObject {
         w.b->setFocus();
         QTest::keyClick(w.b, Qt::Key_Down);
         QCOMPARE(test::Focused(), w.c);
+        // Ctrl moves when it is let go, not on the way down.
         w.b->setFocus();
-        QTest::keyClick(w.b, Qt::Key_Control);
+        QTest::keyPress(w.b, Qt::Key_Control);
+        QCOMPARE(test::Focused(), w.b);
+        QTest::keyRelease(w.b, Qt::Key_Control);
         QCOMPARE(test::Focused(), w.date);
         // A pair not in the table does nothing.
         w.b->setFocus();
         QTest::keyClick(w.b, Qt::Key_Left);
+        QCOMPARE(test::Focused(), w.b);
+    }
+
+    void ctrlWithAnotherKeyStaysInTheField_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("select all") << int(Qt::Key_A) << "123"
+                                    << "123";
+        QTest::newRow("copy") << int(Qt::Key_C) << "123" << QString();
+        QTest::newRow("undo") << int(Qt::Key_Z) << QString() << QString();
+        QTest::newRow("home") << int(Qt::Key_Home) << "123" << QString();
+    }
+    void ctrlWithAnotherKeyStaysInTheField()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        Window w;
+        ui::FocusMap map;
+        map.add(w.b, ui::FocusKey::Ctrl, w.date);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.b->setFocus();
+        QTest::keyClicks(w.b, QStringLiteral("123"));
+        // Ctrl down, the key, the key up, Ctrl up: as the agent types it.
+        QTest::keyClick(w.b, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(test::Focused(), w.b);
+        QCOMPARE(w.b->text(), text);
+        QCOMPARE(w.b->selectedText(), selected);
+        // A click between Ctrl's press and release is not Ctrl on its own.
+        QTest::keyPress(w.b, Qt::Key_Control);
+        QTest::mouseClick(w.b, Qt::LeftButton, Qt::ControlModifier);
+        QTest::keyRelease(w.b, Qt::Key_Control);
         QCOMPARE(test::Focused(), w.b);
     }
 
