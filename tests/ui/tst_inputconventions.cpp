@@ -5,10 +5,13 @@
 #include "testkit.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -258,17 +261,104 @@ class TestInputConventions : public QObject {
         QCOMPARE(m_seams->messages->shown.last().message.title, QStringLiteral("印刷"));
     }
 
-    void windowRendersOntoAPdfPage()
+    void windowRendersAsVectorWithText_data()
     {
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("PDF file") << false;
+        QTest::newRow("printer") << true;
+    }
+    void windowRendersAsVectorWithText()
+    {
+        QFETCH(bool, printer);
         Window w;
+        w.a->setText(QStringLiteral("遺族年金 1,020,000"));
         w.window.resize(400, 300);
         w.window.show();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.pdf"));
-        QVERIFY(ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape, path));
-        QVERIFY(QFileInfo(path).size() > 1000);
+        if (printer) {
+            // A printer's page: Qt would put the window there as a bitmap.
+            QPrinter device(QPrinter::HighResolution);
+            device.setOutputFormat(QPrinter::PdfFormat);
+            device.setOutputFileName(path);
+            QVERIFY(ui::RenderWindow(&w.window, device));
+        } else {
+            QVERIFY(ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape, path));
+        }
+        QVERIFY(QFileInfo(path).size() < 100 * 1024);
+        const QString text = test::PdfText(path);
+        QVERIFY2(text.contains(QStringLiteral("遺族年金 1,020,000")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("印刷")), qPrintable(text));
+        for (const QSize &image : test::PdfImages(path))
+            QVERIFY(image.width() * image.height() < 100 * 100);
         QVERIFY(!ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape,
                                       dir.filePath(QStringLiteral("no/such/folder/page.pdf"))));
+    }
+
+    void pdfNameProposesWindowAndDay_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pension screen") << "遺族年金"
+                                        << "遺族年金_2026-12-08.pdf";
+        QTest::newRow("slash in the title") << "西暦/和暦"
+                                            << "西暦_和暦_2026-12-08.pdf";
+        QTest::newRow("no title") << ""
+                                  << "Window_2026-12-08.pdf";
+    }
+    void pdfNameProposesWindowAndDay()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        Window w;
+        w.window.setWindowTitle(title);
+        const QString path = ui::ProposedPdfPath(&w.window, QDate(2026, 12, 8));
+        QCOMPARE(QFileInfo(path).fileName(), name);
+        QCOMPARE(QFileInfo(path).absolutePath(),
+                 QFileInfo(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absoluteFilePath());
+    }
+
+    void pdfInsteadOfAPrinter_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("chosen"); // file name in a temporary folder; empty: the dialog cancelled
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("confirmation");
+        QTest::newRow("saved") << true << "遺族年金_2026-12-08.pdf" << int(ui::PrintOutcome::SavedAsPdf)
+                               << "PDF ファイルを保存しました。\n";
+        QTest::newRow("offer declined") << false << "x.pdf" << int(ui::PrintOutcome::Cancelled) << "";
+        QTest::newRow("dialog cancelled") << true << "" << int(ui::PrintOutcome::Cancelled) << "";
+        QTest::newRow("folder missing") << true << "no/such/x.pdf" << int(ui::PrintOutcome::Failed) << "";
+    }
+    void pdfInsteadOfAPrinter()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, chosen);
+        QFETCH(int, outcome);
+        QFETCH(QString, confirmation);
+        Window w;
+        w.window.show();
+        QTemporaryDir dir;
+        const QString path = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+        m_seams->messages->answers = {accept ? ui::Answer::Yes : ui::Answer::No};
+        QString proposed;
+        const auto choose = [&](QWidget *, const QString &proposal) {
+            proposed = proposal;
+            return path;
+        };
+        const QString proposal = dir.filePath(QStringLiteral("proposal.pdf"));
+        QCOMPARE(int(ui::SaveWindowAsPdf(&w.window, ui::PageOrientation::Landscape, proposal, choose)), outcome);
+        QCOMPARE(proposed, accept ? proposal : QString());
+        const auto &shown = m_seams->messages->shown;
+        QCOMPARE(shown.first().message.text,
+                 QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"));
+        QCOMPARE(QFileInfo::exists(path), !confirmation.isEmpty());
+        QCOMPARE(shown.size(), confirmation.isEmpty() ? 1 : 2);
+        if (!confirmation.isEmpty()) {
+            QCOMPARE(shown.last().message.text, confirmation + QDir::toNativeSeparators(path));
+            QCOMPARE(shown.last().message.title, QStringLiteral("印刷"));
+            QCOMPARE(shown.last().message.icon, engine::MessageIcon::Information);
+        }
     }
 };
 

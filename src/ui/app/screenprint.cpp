@@ -1,57 +1,51 @@
 #include "screenprint.h"
 
+#include "formmenu.h"
 #include "messageservice.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace izoku::ui {
 
 namespace {
 
-void setUp(QPrinter &printer, PageOrientation orientation)
+template <typename Device> void setUp(Device &device, PageOrientation orientation)
 {
     if (orientation == PageOrientation::Landscape)
-        printer.setPageOrientation(QPageLayout::Landscape);
+        device.setPageOrientation(QPageLayout::Landscape);
 }
 
-// The window scaled onto the page, keeping its proportions.
-bool render(QWidget *window, QPrinter &printer)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize size = window->size();
-    const double scale = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
-    painter.scale(scale, scale);
-    window->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    return painter.end();
-}
+// Drawing a page can take a moment on a slow printer driver; the agent sees
+// that the program is busy rather than frozen.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
 
 class SystemPrintService final : public PrintService {
   public:
     PrintOutcome printWindow(QWidget *window, PageOrientation orientation) override
     {
         const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-        if (!printerInfo.isNull()) {
-            QPrinter printer(printerInfo, QPrinter::HighResolution);
-            setUp(printer, orientation);
-            return render(window, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
-        }
-        const engine::Message offer = engine::Question(
-            QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"), QStringLiteral("印刷"));
-        if (Messages().ask(window, offer) != Answer::Yes)
-            return PrintOutcome::Cancelled;
-        const QString path = QFileDialog::getSaveFileName(window, QStringLiteral("PDF ファイルとして保存"), QString(),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty())
-            return PrintOutcome::Cancelled;
-        return PrintWindowToPdf(window, orientation, path) ? PrintOutcome::SavedAsPdf : PrintOutcome::Failed;
+        if (printerInfo.isNull())
+            return SaveWindowAsPdf(window, orientation, ProposedPdfPath(window, SystemClock().date()), ChoosePdfFile);
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        setUp(printer, orientation);
+        return RenderWindow(window, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
     }
 };
 
@@ -76,13 +70,83 @@ std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> serv
     return service;
 }
 
+bool RenderWindow(QWidget *window, QPagedPaintDevice &device)
+{
+    BusyCursor busy;
+    // Qt draws a widget straight onto any QPrinter (PDF output included)
+    // through a bitmap of the printer's resolution: megabytes of picture, no
+    // text, seconds of waiting.  Recorded first, the window's own drawing
+    // commands are replayed on the page instead, texts and lines as they are.
+    QPicture picture;
+    window->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QSize size = window->size();
+    const double fit = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
+    // A picture is replayed at the page's resolution; it was recorded at the
+    // screen's.
+    const double scale = fit * picture.logicalDpiX() / device.logicalDpiX();
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
+    return painter.end();
+}
+
 bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    setUp(printer, orientation);
-    return render(window, printer);
+    QPdfWriter writer(path);
+    writer.setTitle(window->windowTitle());
+    writer.setCreator(QStringLiteral("遺族保障プランナー"));
+    setUp(writer, orientation);
+    return RenderWindow(window, writer);
+}
+
+QString ProposedPdfPath(const QWidget *window, const QDate &today)
+{
+    QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+    // A title such as "西暦/和暦" must not become a folder.
+    static const QString kNotInFileNames = QStringLiteral("/\\:*?\"<>|");
+    for (QChar &c : name) {
+        if (kNotInFileNames.contains(c))
+            c = u'_';
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+}
+
+QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+{
+    QFileDialog dialog(parent, QStringLiteral("PDF ファイルとして保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const QString &proposedPath,
+                             const PdfFileChooser &choose)
+{
+    const engine::Message offer = engine::Question(
+        QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"), QStringLiteral("印刷"));
+    if (Messages().ask(window, offer) != Answer::Yes)
+        return PrintOutcome::Cancelled;
+    const QString path = choose(window, proposedPath);
+    if (path.isEmpty())
+        return PrintOutcome::Cancelled;
+    if (!PrintWindowToPdf(window, orientation, path))
+        return PrintOutcome::Failed;
+    Messages().show(
+        window, engine::Message{QStringLiteral("PDF ファイルを保存しました。\n%1").arg(QDir::toNativeSeparators(path)),
+                                QStringLiteral("印刷"),
+                                engine::MessageIcon::Information,
+                                {},
+                                false});
+    return PrintOutcome::SavedAsPdf;
 }
 
 PrintOutcome ScreenPrint(QWidget *window, PageOrientation orientation, QWidget *icon)
