@@ -81,6 +81,14 @@ QString runPoppler(const QString &tool, const QStringList &arguments)
 
 } // namespace
 
+void UseLaptopScreen(const char *configFile)
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + configFile);
+}
+
 QString PdfText(const QString &path)
 {
     return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})

@@ -285,5 +285,5 @@ class TestFormmenu : public QObject {
     }
 };
 
-QTEST_MAIN(TestFormmenu)
+IZOKU_TEST_MAIN(TestFormmenu)
 #include "tst_formmenu.moc"

@@ -5,6 +5,8 @@
 #include "testkit.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
+#include "ui/forms/sheetmodel.h"
+#include "ui/forms/sheetview.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -13,9 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTest>
 
 using namespace izoku;
@@ -49,6 +52,10 @@ class TestFrmRavo : public QObject {
     QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
     void click(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     QString slot(int i) const { return child<QLabel>(QStringLiteral("Num4(%1)").arg(i))->text(); }
+    const ui::SheetModel &schedule() const
+    {
+        return *qobject_cast<ui::SheetModel *>(child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->sheetModel());
+    }
 
     // The agent's household of the worked example: wife 30 with a child of 2,
     // husband an employees' pension member with 120 + 60 months.
@@ -106,7 +113,7 @@ class TestFrmRavo : public QObject {
         QCOMPARE(m_window->visibleFormulaPanel(), 0);
         QCOMPARE(child<QGroupBox>(QStringLiteral("FormulaPanel(0)"))->title(),
                  QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"));
-        QVERIFY(!child<QTableWidget>(QStringLiteral("MSFlexGrid1"))->isVisible());
+        QVERIFY(!child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->isVisible());
     }
 
     void enterWalksTheHouseholdLine()
@@ -298,19 +305,70 @@ class TestFrmRavo : public QObject {
         engine::RunPensionCalculation(form, store::ProcessBaseData(), kToday);
         for (int i = 0; i < engine::BenefitSlots::Count; ++i)
             QCOMPARE(slot(i), form.num4[i]);
-        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
-        QCOMPARE(grid->rowCount(), 16);
-        QCOMPARE(grid->columnCount(), form.schedule.columns());
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            for (int c = 0; c < grid->columnCount(); ++c)
-                QCOMPARE(grid->item(r, c)->text(), form.schedule.cell(r, c));
+        const ui::SheetModel &grid = schedule();
+        QCOMPARE(grid.rowCount(), 16);
+        QCOMPARE(grid.columnCount(), form.schedule.columns());
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            for (int c = 0; c < grid.columnCount(); ++c)
+                QCOMPARE(grid.cell(r, c), form.schedule.cell(r, c));
         }
-        QCOMPARE(grid->item(14, 0)->text(), QStringLiteral("合計"));
+        QCOMPARE(grid.cell(14, 0), QStringLiteral("合計"));
 
         click(QStringLiteral("cmdShowSheet"));
-        QVERIFY(grid->isVisible());
+        auto *view = child<ui::SheetView>(QStringLiteral("MSFlexGrid1"));
+        QVERIFY(view->isVisible());
         click(QStringLiteral("cmdHideSheet"));
-        QVERIFY(!grid->isVisible());
+        QVERIFY(!view->isVisible());
+    }
+
+    void scheduleFitsTheLaptopAndReadsLikeATable_data()
+    {
+        QTest::addColumn<QString>("wifeAge");
+        QTest::addColumn<QString>("membership");
+        QTest::newRow("wife 30, employees' member") << "30"
+                                                    << "Option1(1)";
+        // The choice panel makes the inputs taller.
+        QTest::newRow("wife 30, national member") << "30"
+                                                  << "Option1(0)";
+        QTest::newRow("wife 59: nine years") << "59"
+                                             << "Option1(1)";
+    }
+    void scheduleFitsTheLaptopAndReadsLikeATable()
+    {
+        QFETCH(QString, wifeAge);
+        QFETCH(QString, membership);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1366, 768));
+        typeWorkedExample();
+        edit(QStringLiteral("Text5(1)"))->setText(wifeAge);
+        QTest::mouseClick(child<QRadioButton>(membership), Qt::LeftButton);
+        click(QStringLiteral("cmdCalculate"));
+        click(QStringLiteral("cmdShowSheet"));
+        QVERIFY(screen.contains(m_window->frameGeometry()));
+
+        auto *view = child<ui::SheetView>(QStringLiteral("MSFlexGrid1"));
+        QTRY_VERIFY(view->isVisible() && view->viewport()->height() > 0);
+        // The view leaves out row 0, the untitled row of zeros and the three
+        // empty columns; the model still has them, as the engine has.
+        const QAbstractItemModel &shown = *view->model();
+        QCOMPARE(shown.rowCount(), 14);
+        QCOMPARE(shown.columnCount(), m_window->form().schedule.lastYearColumn() + 1);
+        QCOMPARE(shown.index(0, 0).data().toString(), QStringLiteral("妻年齢"));
+        QCOMPARE(shown.index(13, 0).data().toString(), QStringLiteral("合計"));
+        QCOMPARE(shown.index(13, shown.columnCount() - 1).data().toString(),
+                 m_window->form().schedule.cell(engine::ScheduleRow::Total, shown.columnCount() - 1));
+        // 合計 is whole above the scroll bar.
+        const QRect total = view->visualRect(shown.index(13, 1));
+        QVERIFY(total.top() >= 0 && total.bottom() < view->viewport()->height());
+
+        // Scrolled to the last year, the labels still stand at the left.
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        QTableView *labels = view->labelColumn();
+        QVERIFY(labels->isVisible());
+        QCOMPARE(labels->geometry().left(), view->frameWidth());
+        QCOMPARE(labels->indexAt(QPoint(5, total.center().y())).data().toString(), QStringLiteral("合計"));
+        if (view->horizontalScrollBar()->maximum() > 0)
+            QVERIFY(view->indexAt(QPoint(labels->width() + 5, total.center().y())).column() > 1);
     }
 
     void checksStopWithTheirMessage_data()
@@ -428,10 +486,10 @@ class TestFrmRavo : public QObject {
         click(QStringLiteral("cmdClearResults"));
         for (int i = 0; i < engine::BenefitSlots::Count; ++i)
             QCOMPARE(slot(i), QStringLiteral("0"));
-        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
-        QCOMPARE(grid->columnCount(), 67 + 5);
-        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("妻年齢"));
-        QCOMPARE(grid->item(1, 1)->text(), QString());
+        const ui::SheetModel &grid = schedule();
+        QCOMPARE(grid.columnCount(), 67 + 5);
+        QCOMPARE(grid.cell(1, 0), QStringLiteral("妻年齢"));
+        QCOMPARE(grid.cell(1, 1), QString());
     }
 
     void formulaPanelButtonsShowOnePanel()
@@ -496,5 +554,5 @@ class TestFrmRavo : public QObject {
     }
 };
 
-QTEST_MAIN(TestFrmRavo)
+IZOKU_TEST_MAIN(TestFrmRavo)
 #include "tst_frmravo.moc"

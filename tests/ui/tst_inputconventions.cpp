@@ -362,5 +362,5 @@ class TestInputConventions : public QObject {
     }
 };
 
-QTEST_MAIN(TestInputConventions)
+IZOKU_TEST_MAIN(TestInputConventions)
 #include "tst_inputconventions.moc"
