@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -263,6 +265,72 @@ class TestFormmenu : public QObject {
         QPointer<QWidget> guard(box);
         QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
+    }
+
+    void aboutShowsItsWholeText_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("9 pt, the program's font") << 9;
+        QTest::newRow("12 pt") << 12;
+        QTest::newRow("16 pt") << 16;
+    }
+    void aboutShowsItsWholeText()
+    {
+        QFETCH(int, pointSize);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        QWidget *box = registry.show(ui::screen::About);
+        QFont font = box->font();
+        font.setPointSize(pointSize);
+        box->setFont(font);
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QTRY_VERIFY(!box->findChild<QLabel *>(QStringLiteral("lblWarning"))->geometry().isEmpty());
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            // Each line is as tall as its wrapped text and inside the box.
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+            QVERIFY(box->rect().contains(label->geometry()));
+        }
+        auto *ok = box->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        QVERIFY(box->rect().contains(ok->geometry()));
+        registry.destroyAll();
+    }
+
+    void everyWindowFitsALaptop_data()
+    {
+        QTest::addColumn<QString>("key");
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        for (const QString &key : registry.keys())
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void everyWindowFitsALaptop()
+    {
+        QFETCH(QString, key);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1366, 768));
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        QWidget *window = registry.show(key);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Each window at its tallest: every panel and sheet it can show.
+        const QList<QPair<QString, bool>> enlarge = {{QStringLiteral("Option1(0)"), true},
+                                                     {QStringLiteral("cmdShowSheet"), false}};
+        for (const auto &[name, radio] : enlarge) {
+            if (radio) {
+                if (auto *option = window->findChild<QRadioButton *>(name))
+                    QTest::mouseClick(option, Qt::LeftButton);
+            } else if (auto *button = window->findChild<QPushButton *>(name)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+        QTest::qWait(20);
+        QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1 %2x%3+%4+%5")
+                                                                          .arg(key)
+                                                                          .arg(window->frameGeometry().width())
+                                                                          .arg(window->frameGeometry().height())
+                                                                          .arg(window->frameGeometry().x())
+                                                                          .arg(window->frameGeometry().y())));
+        registry.destroyAll();
     }
 
     void endingTheProgramIgnoresOpenWindows()

@@ -3,6 +3,7 @@
 #include "engine/pension/pensioncalculation.h"
 #include "store/database.h"
 #include "testkit.h"
+#include "ui/app/screenprint.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/forms/sheetmodel.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace izoku;
@@ -527,6 +530,25 @@ class TestFrmRavo : public QObject {
         QTest::mouseClick(child<QLabel>(QStringLiteral("Picture1")), Qt::LeftButton);
         QCOMPARE(m_seams->printer->jobs.size(), 1);
         QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::Landscape);
+    }
+
+    void savedPdfIsSmallAndSearchable()
+    {
+        typeWorkedExample();
+        click(QStringLiteral("cmdCalculate"));
+        click(QStringLiteral("cmdShowSheet"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("遺族年金_2026-12-08.pdf"));
+        QVERIFY(ui::PrintWindowToPdf(m_window.get(), ui::PageOrientation::Landscape, path));
+        QVERIFY(QFileInfo(path).size() < 500 * 1024);
+        const QString text = test::PdfText(path);
+        for (const QString &caption :
+             {QStringLiteral("遺族年金計算シート"), QStringLiteral("年金計算"), QStringLiteral("遺族厚生年金"),
+              QStringLiteral("合計"), QStringLiteral("1497800"), QStringLiteral("477800")})
+            QVERIFY2(text.contains(caption), qPrintable(caption));
+        // Drawn, not photographed: at most the small pictures of the window.
+        for (const QSize &image : test::PdfImages(path))
+            QVERIFY(image.width() * image.height() < 100 * 100);
     }
 
     void closingHidesAndKeepsEverything()

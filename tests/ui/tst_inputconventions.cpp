@@ -1,5 +1,6 @@
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
+#include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
 #include "testkit.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -218,6 +221,46 @@ class TestInputConventions : public QObject {
         w.a->setFocus();
         QTest::mouseClick(w.b, Qt::LeftButton, {}, QPoint(5, w.b->height() / 2));
         QTRY_COMPARE(w.b->selectedText(), QStringLiteral("5"));
+    }
+
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<bool>("laidOut");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("needs analysis size") << QSize(868, 621) << true << false;
+        QTest::newRow("taller than the laptop") << QSize(900, 1009) << true << true;
+        QTest::newRow("wider than the laptop") << QSize(1600, 600) << true << true;
+        QTest::newRow("fixed positions, too tall") << QSize(700, 900) << false << true;
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QSize, design);
+        QFETCH(bool, laidOut);
+        QFETCH(bool, scrolls);
+        Window w;
+        if (!laidOut) {
+            delete w.window.layout();
+            w.c->setGeometry(20, design.height() - 40, 100, 24);
+        }
+        ui::PlaceWhenFirstShown(&w.window, [](QWidget *window) { ui::PlaceCentred(window, 2.0); });
+        ui::FitToScreen(&w.window, design);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(w.window.frameGeometry()));
+        auto *scroll = w.window.findChild<QScrollArea *>(QStringLiteral("ScreenFitScroll"));
+        QCOMPARE(scroll != nullptr, scrolls);
+        if (!scrolls) {
+            QCOMPARE(w.window.size(), design);
+            return;
+        }
+        // Every field is still there, reachable by scrolling.
+        QVERIFY(scroll->widget()->isAncestorOf(w.c));
+        QVERIFY(w.c->isVisibleTo(&w.window));
+        QVERIFY(scroll->widget()->width() >= std::min(design.width(), screen.width() - 16) - 20);
+        scroll->ensureWidgetVisible(w.c);
+        QVERIFY(scroll->viewport()->rect().contains(QRect(w.c->mapTo(scroll->viewport(), QPoint()), w.c->size())));
     }
 
     void printAnsweredNoPrintsNothing()
