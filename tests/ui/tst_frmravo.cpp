@@ -9,6 +9,8 @@
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
 
+#include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFileInfo>
@@ -169,6 +171,20 @@ class TestFrmRavo : public QObject {
         start->setFocus();
         QTest::keyClick(start, Qt::Key(key));
         QCOMPARE(test::Focused()->objectName(), to);
+    }
+
+    void calendarStillOpensFromTheArrow()
+    {
+        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        birth->setDate(QDate(1996, 6, 1));
+        QTest::mouseClick(birth, Qt::LeftButton, {}, QPoint(birth->width() - 6, birth->height() / 2));
+        QTRY_VERIFY(birth->calendarWidget()->isVisible());
+        QCOMPARE(birth->calendarWidget()->selectedDate(), QDate(1996, 6, 1));
+        auto *days = birth->calendarWidget()->findChild<QAbstractItemView *>();
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        QTRY_VERIFY(!birth->calendarWidget()->isVisible());
+        QCOMPARE(birth->date(), QDate(1996, 6, 2));
     }
 
     void ctrlShortcutsWorkInTheHouseholdFields_data()
