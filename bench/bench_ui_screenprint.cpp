@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,8 +64,17 @@ BENCHMARK(BM_FrmRavoToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repor
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The agents' laptop screen, 1366×768, where the window shows its
+    // schedule below the inputs.
+    QTemporaryDir screenDir;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile screen(screenDir.filePath(QStringLiteral("screen.json")));
+        if (screen.open(QIODevice::WriteOnly))
+            screen.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1366,"height":768,)"
+                         R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+        screen.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    }
     QApplication app(argc, argv);
     ui::ApplyApplicationFont();
     benchmark::Initialize(&argc, argv);
