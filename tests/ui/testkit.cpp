@@ -91,8 +91,7 @@ void UseLaptopScreen(const char *configFile)
 
 QString PdfText(const QString &path)
 {
-    return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-        .normalized(QString::NormalizationForm_KC);
+    return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
 }
 
 QList<QSize> PdfImages(const QString &path)

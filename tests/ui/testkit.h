@@ -60,9 +60,7 @@ bool ShowAndActivate(QWidget *window);
 QWidget *Focused();
 
 // A PDF file as a reader sees it, through poppler's tools (scripts/setup.sh
-// installs them).  The text is NFKC-normalised, as a viewer's search is: the
-// embedded CJK font shares its glyph for 金 or 子 with the Kangxi radicals ⾦
-// and ⼦, and the file's text map names the radical.
+// installs them): its text, as pdftotext extracts it.
 QString PdfText(const QString &path);
 // The pixel sizes of the pictures embedded in the file.
 QList<QSize> PdfImages(const QString &path);
