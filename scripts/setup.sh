@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config sqlite3
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6charts6-dev libqt6opengl6-dev libgl-dev
-  qt6-qpa-plugins fonts-noto-cjk xvfb xauth
+  qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk xvfb xauth poppler-utils
   libbenchmark-dev clang-format
 )
 

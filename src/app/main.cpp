@@ -1,5 +1,6 @@
 #include "store/database.h"
 #include "ui/app/formmenu.h"
+#include "ui/app/qttranslations.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Izoku Planner"));
     izoku::ui::ApplyApplicationFont();
+    if (!izoku::ui::InstallJapaneseQtTexts())
+        qWarning("Qt's Japanese translations (qtbase_ja.qm) are missing: standard buttons stay in English.");
 
     auto &registry = izoku::ui::WindowRegistry::instance();
     izoku::ui::RegisterScreens(registry);

@@ -1,6 +1,10 @@
 #include "testkit.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSize>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace izoku::test {
@@ -59,6 +63,49 @@ bool ShowAndActivate(QWidget *window)
 QWidget *Focused()
 {
     return QApplication::focusWidget();
+}
+
+namespace {
+
+QString runPoppler(const QString &tool, const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        qFatal("%s is missing: install poppler-utils (scripts/setup.sh)", qPrintable(tool));
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+void UseLaptopScreen(const char *configFile)
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + configFile);
+}
+
+QString PdfText(const QString &path)
+{
+    return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+QList<QSize> PdfImages(const QString &path)
+{
+    // "page num type width height ..." after two heading lines.
+    QList<QSize> sizes;
+    const QStringList lines =
+        runPoppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        if (fields.size() > 4)
+            sizes.append(QSize(fields[3].toInt(), fields[4].toInt()));
+    }
+    return sizes;
 }
 
 } // namespace izoku::test

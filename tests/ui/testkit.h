@@ -3,7 +3,9 @@
 #include "ui/app/messageservice.h"
 #include "ui/app/screenprint.h"
 
+#include <QApplication>
 #include <QList>
+#include <QTest>
 #include <QWidget>
 
 #include <deque>
@@ -57,4 +59,27 @@ bool ShowAndActivate(QWidget *window);
 // The widget that has the keyboard focus now.
 QWidget *Focused();
 
+// A PDF file as a reader sees it, through poppler's tools (scripts/setup.sh
+// installs them): its text, as pdftotext extracts it.
+QString PdfText(const QString &path);
+// The pixel sizes of the pictures embedded in the file.
+QList<QSize> PdfImages(const QString &path);
+
+// Gives the offscreen platform the screen of the agents' laptops, 1366×768,
+// described by `configFile`, instead of its 800×800.  A real display (for
+// example under xvfb-run) keeps its own screen.
+void UseLaptopScreen(const char *configFile);
+
 } // namespace izoku::test
+
+// QTEST_MAIN for window tests, on the laptop screen.
+#define IZOKU_TEST_MAIN(TestObject)                                                                                    \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        izoku::test::UseLaptopScreen(IZOKU_TEST_DATA "/laptop-screen.json");                                           \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

@@ -1,4 +1,5 @@
 #include "ui/app/formmenu.h"
+#include "ui/app/qttranslations.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 
@@ -6,9 +7,14 @@
 #include "testkit.h"
 
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +50,7 @@ class TestFormmenu : public QObject {
   private slots:
     void initTestCase()
     {
+        QVERIFY(ui::InstallJapaneseQtTexts());
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), m_withData.filePath(QStringLiteral("ndata.mdb")));
     }
     void init()
@@ -52,6 +59,36 @@ class TestFormmenu : public QObject {
         store::ProcessBaseData() = {};
     }
     void cleanup() { m_seams.reset(); }
+
+    void standardButtonsSpeakJapanese_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << "はい(&Y)";
+        QTest::newRow("no") << int(QMessageBox::No) << "いいえ(&N)";
+        QTest::newRow("ok") << int(QMessageBox::Ok) << "OK";
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << "キャンセル";
+    }
+    void standardButtonsSpeakJapanese()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, text);
+        // The buttons the message service puts on its boxes.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"),
+                        QStringLiteral("画面印刷をします。よろしいですか？"), QMessageBox::StandardButton(button));
+        QCOMPARE(box.button(QMessageBox::StandardButton(button))->text(), text);
+    }
+
+    void pdfSaveDialogSpeaksJapanese()
+    {
+        QFileDialog dialog(nullptr, QStringLiteral("PDF ファイルとして保存"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QVERIFY(buttons);
+        QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(), QStringLiteral("保存(&S)"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    }
 
     void buttonsStandWhereTheMenuWasDrawn_data()
     {
@@ -230,6 +267,72 @@ class TestFormmenu : public QObject {
         QTRY_VERIFY(guard.isNull());
     }
 
+    void aboutShowsItsWholeText_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("9 pt, the program's font") << 9;
+        QTest::newRow("12 pt") << 12;
+        QTest::newRow("16 pt") << 16;
+    }
+    void aboutShowsItsWholeText()
+    {
+        QFETCH(int, pointSize);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        QWidget *box = registry.show(ui::screen::About);
+        QFont font = box->font();
+        font.setPointSize(pointSize);
+        box->setFont(font);
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QTRY_VERIFY(!box->findChild<QLabel *>(QStringLiteral("lblWarning"))->geometry().isEmpty());
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            // Each line is as tall as its wrapped text and inside the box.
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+            QVERIFY(box->rect().contains(label->geometry()));
+        }
+        auto *ok = box->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        QVERIFY(box->rect().contains(ok->geometry()));
+        registry.destroyAll();
+    }
+
+    void everyWindowFitsALaptop_data()
+    {
+        QTest::addColumn<QString>("key");
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        for (const QString &key : registry.keys())
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void everyWindowFitsALaptop()
+    {
+        QFETCH(QString, key);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1366, 768));
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        QWidget *window = registry.show(key);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Each window at its tallest: every panel and sheet it can show.
+        const QList<QPair<QString, bool>> enlarge = {{QStringLiteral("Option1(0)"), true},
+                                                     {QStringLiteral("cmdShowSheet"), false}};
+        for (const auto &[name, radio] : enlarge) {
+            if (radio) {
+                if (auto *option = window->findChild<QRadioButton *>(name))
+                    QTest::mouseClick(option, Qt::LeftButton);
+            } else if (auto *button = window->findChild<QPushButton *>(name)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+        QTest::qWait(20);
+        QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1 %2x%3+%4+%5")
+                                                                          .arg(key)
+                                                                          .arg(window->frameGeometry().width())
+                                                                          .arg(window->frameGeometry().height())
+                                                                          .arg(window->frameGeometry().x())
+                                                                          .arg(window->frameGeometry().y())));
+        registry.destroyAll();
+    }
+
     void endingTheProgramIgnoresOpenWindows()
     {
         ui::WindowRegistry registry;
@@ -250,5 +353,5 @@ class TestFormmenu : public QObject {
     }
 };
 
-QTEST_MAIN(TestFormmenu)
+IZOKU_TEST_MAIN(TestFormmenu)
 #include "tst_formmenu.moc"

@@ -3,19 +3,27 @@
 #include "engine/pension/pensioncalculation.h"
 #include "store/database.h"
 #include "testkit.h"
+#include "ui/app/screenprint.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
+#include "ui/forms/sheetmodel.h"
+#include "ui/forms/sheetview.h"
 
+#include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace izoku;
@@ -49,6 +57,10 @@ class TestFrmRavo : public QObject {
     QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
     void click(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     QString slot(int i) const { return child<QLabel>(QStringLiteral("Num4(%1)").arg(i))->text(); }
+    const ui::SheetModel &schedule() const
+    {
+        return *qobject_cast<ui::SheetModel *>(child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->sheetModel());
+    }
 
     // The agent's household of the worked example: wife 30 with a child of 2,
     // husband an employees' pension member with 120 + 60 months.
@@ -106,7 +118,7 @@ class TestFrmRavo : public QObject {
         QCOMPARE(m_window->visibleFormulaPanel(), 0);
         QCOMPARE(child<QGroupBox>(QStringLiteral("FormulaPanel(0)"))->title(),
                  QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"));
-        QVERIFY(!child<QTableWidget>(QStringLiteral("MSFlexGrid1"))->isVisible());
+        QVERIFY(!child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->isVisible());
     }
 
     void enterWalksTheHouseholdLine()
@@ -161,6 +173,56 @@ class TestFrmRavo : public QObject {
         QCOMPARE(test::Focused()->objectName(), to);
     }
 
+    void calendarStillOpensFromTheArrow()
+    {
+        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        birth->setDate(QDate(1996, 6, 1));
+        QTest::mouseClick(birth, Qt::LeftButton, {}, QPoint(birth->width() - 6, birth->height() / 2));
+        QTRY_VERIFY(birth->calendarWidget()->isVisible());
+        QCOMPARE(birth->calendarWidget()->selectedDate(), QDate(1996, 6, 1));
+        auto *days = birth->calendarWidget()->findChild<QAbstractItemView *>();
+        QTest::keyClick(days, Qt::Key_Right);
+        QTest::keyClick(days, Qt::Key_Return);
+        QTRY_VERIFY(!birth->calendarWidget()->isVisible());
+        QCOMPARE(birth->date(), QDate(1996, 6, 2));
+    }
+
+    void ctrlShortcutsWorkInTheHouseholdFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("ctrlAlone");
+        QTest::newRow("wife's name") << "Text4(1)"
+                                     << "Text3(1)";
+        QTest::newRow("child's age") << "Text5(2)"
+                                     << "DTPicker1(2)";
+    }
+    void ctrlShortcutsWorkInTheHouseholdFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, ctrlAlone);
+        QLineEdit *from = edit(field);
+        QLineEdit *to = edit(QStringLiteral("Text4(3)"));
+        from->setText(QStringLiteral("花子"));
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(test::Focused(), from);
+        QTest::keyClick(from, Qt::Key_End);
+        QTest::keyClick(from, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(from->text(), QStringLiteral("花子花子"));
+        QTest::keyClick(from, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(from->text(), QStringLiteral("花子"));
+        QCOMPARE(test::Focused(), from);
+        QCOMPARE(edit(QStringLiteral("Text3(1)"))->text(), QStringLiteral("妻"));
+        to->setFocus();
+        QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(to->text(), QStringLiteral("花子"));
+        // Ctrl on its own still moves along the line.
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Control);
+        QCOMPARE(test::Focused()->objectName(), ctrlAlone);
+    }
+
     void birthDateArrowsKeepTheDate()
     {
         QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
@@ -168,6 +230,45 @@ class TestFrmRavo : public QObject {
         birth->setFocus();
         QTest::keyClick(birth, Qt::Key_Down);
         QCOMPARE(birth->date(), QDate(1996, 6, 1));
+    }
+
+    void wholeBirthDateTypedAfterAnyWayIn_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("click, digits only") << "click"
+                                            << "19830720";
+        QTest::newRow("click, with slashes") << "click"
+                                             << "1983/07/20";
+        QTest::newRow("click on the day, digits") << "click day"
+                                                  << "19830720";
+        QTest::newRow("enter from the name") << "enter"
+                                             << "19830720";
+        QTest::newRow("enter, with slashes") << "enter"
+                                             << "1983/07/20";
+        QTest::newRow("click, one-digit month") << "click"
+                                                << "1983/7/20";
+    }
+    void wholeBirthDateTypedAfterAnyWayIn()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, typed);
+        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        auto *text = birth->findChild<QLineEdit *>();
+        if (way == QStringLiteral("enter")) {
+            edit(QStringLiteral("Text4(1)"))->setFocus();
+            QTest::keyClick(test::Focused(), Qt::Key_Return);
+        } else {
+            edit(QStringLiteral("Text4(1)"))->setFocus();
+            const int x = way == QStringLiteral("click day") ? text->width() - 30 : 12;
+            QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(x, text->height() / 2));
+        }
+        QCOMPARE(test::Focused(), birth);
+        QTest::keyClicks(birth, typed);
+        QCOMPARE(birth->date(), QDate(1983, 7, 20));
+        // Leaving the picker enters the age from the date typed.
+        QTest::keyClick(birth, Qt::Key_Return);
+        QCOMPARE(edit(QStringLiteral("Text5(1)"))->text(), QStringLiteral("43"));
     }
 
     void onlyTheMonthFieldsAreFiltered()
@@ -226,19 +327,70 @@ class TestFrmRavo : public QObject {
         // Every formula-panel label sits where the engine's panel table puts it.
         for (int i = 0; i < engine::Num3::Count; ++i)
             QCOMPARE(child<QLabel>(QStringLiteral("Num3(%1)").arg(i))->text(), form.num3[i]);
-        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
-        QCOMPARE(grid->rowCount(), 16);
-        QCOMPARE(grid->columnCount(), form.schedule.columns());
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            for (int c = 0; c < grid->columnCount(); ++c)
-                QCOMPARE(grid->item(r, c)->text(), form.schedule.cell(r, c));
+        const ui::SheetModel &grid = schedule();
+        QCOMPARE(grid.rowCount(), 16);
+        QCOMPARE(grid.columnCount(), form.schedule.columns());
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            for (int c = 0; c < grid.columnCount(); ++c)
+                QCOMPARE(grid.cell(r, c), form.schedule.cell(r, c));
         }
-        QCOMPARE(grid->item(14, 0)->text(), QStringLiteral("合計"));
+        QCOMPARE(grid.cell(14, 0), QStringLiteral("合計"));
 
         click(QStringLiteral("cmdShowSheet"));
-        QVERIFY(grid->isVisible());
+        auto *view = child<ui::SheetView>(QStringLiteral("MSFlexGrid1"));
+        QVERIFY(view->isVisible());
         click(QStringLiteral("cmdHideSheet"));
-        QVERIFY(!grid->isVisible());
+        QVERIFY(!view->isVisible());
+    }
+
+    void scheduleFitsTheLaptopAndReadsLikeATable_data()
+    {
+        QTest::addColumn<QString>("wifeAge");
+        QTest::addColumn<QString>("membership");
+        QTest::newRow("wife 30, employees' member") << "30"
+                                                    << "Option1(1)";
+        // The choice panel makes the inputs taller.
+        QTest::newRow("wife 30, national member") << "30"
+                                                  << "Option1(0)";
+        QTest::newRow("wife 59: nine years") << "59"
+                                             << "Option1(1)";
+    }
+    void scheduleFitsTheLaptopAndReadsLikeATable()
+    {
+        QFETCH(QString, wifeAge);
+        QFETCH(QString, membership);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1366, 768));
+        typeWorkedExample();
+        edit(QStringLiteral("Text5(1)"))->setText(wifeAge);
+        QTest::mouseClick(child<QRadioButton>(membership), Qt::LeftButton);
+        click(QStringLiteral("cmdCalculate"));
+        click(QStringLiteral("cmdShowSheet"));
+        QVERIFY(screen.contains(m_window->frameGeometry()));
+
+        auto *view = child<ui::SheetView>(QStringLiteral("MSFlexGrid1"));
+        QTRY_VERIFY(view->isVisible() && view->viewport()->height() > 0);
+        // The view leaves out row 0, the untitled row of zeros and the three
+        // empty columns; the model still has them, as the engine has.
+        const QAbstractItemModel &shown = *view->model();
+        QCOMPARE(shown.rowCount(), 14);
+        QCOMPARE(shown.columnCount(), m_window->form().schedule.lastYearColumn() + 1);
+        QCOMPARE(shown.index(0, 0).data().toString(), QStringLiteral("妻年齢"));
+        QCOMPARE(shown.index(13, 0).data().toString(), QStringLiteral("合計"));
+        QCOMPARE(shown.index(13, shown.columnCount() - 1).data().toString(),
+                 m_window->form().schedule.cell(engine::ScheduleRow::Total, shown.columnCount() - 1));
+        // 合計 is whole above the scroll bar.
+        const QRect total = view->visualRect(shown.index(13, 1));
+        QVERIFY(total.top() >= 0 && total.bottom() < view->viewport()->height());
+
+        // Scrolled to the last year, the labels still stand at the left.
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        QTableView *labels = view->labelColumn();
+        QVERIFY(labels->isVisible());
+        QCOMPARE(labels->geometry().left(), view->frameWidth());
+        QCOMPARE(labels->indexAt(QPoint(5, total.center().y())).data().toString(), QStringLiteral("合計"));
+        if (view->horizontalScrollBar()->maximum() > 0)
+            QVERIFY(view->indexAt(QPoint(labels->width() + 5, total.center().y())).column() > 1);
     }
 
     void checksStopWithTheirMessage_data()
@@ -356,10 +508,10 @@ class TestFrmRavo : public QObject {
         click(QStringLiteral("cmdClearResults"));
         for (int i = 0; i < engine::BenefitSlots::Count; ++i)
             QCOMPARE(slot(i), QStringLiteral("0"));
-        auto *grid = child<QTableWidget>(QStringLiteral("MSFlexGrid1"));
-        QCOMPARE(grid->columnCount(), 67 + 5);
-        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("妻年齢"));
-        QCOMPARE(grid->item(1, 1)->text(), QString());
+        const ui::SheetModel &grid = schedule();
+        QCOMPARE(grid.columnCount(), 67 + 5);
+        QCOMPARE(grid.cell(1, 0), QStringLiteral("妻年齢"));
+        QCOMPARE(grid.cell(1, 1), QString());
     }
 
     void formulaPanelButtonsShowOnePanel()
@@ -399,6 +551,25 @@ class TestFrmRavo : public QObject {
         QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::Landscape);
     }
 
+    void savedPdfIsSmallAndSearchable()
+    {
+        typeWorkedExample();
+        click(QStringLiteral("cmdCalculate"));
+        click(QStringLiteral("cmdShowSheet"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("遺族年金_2026-12-08.pdf"));
+        QVERIFY(ui::PrintWindowToPdf(m_window.get(), ui::PageOrientation::Landscape, path));
+        QVERIFY(QFileInfo(path).size() < 500 * 1024);
+        const QString text = test::PdfText(path);
+        for (const QString &caption :
+             {QStringLiteral("遺族年金計算シート"), QStringLiteral("年金計算"), QStringLiteral("遺族厚生年金"),
+              QStringLiteral("合計"), QStringLiteral("1497800"), QStringLiteral("477800")})
+            QVERIFY2(text.contains(caption), qPrintable(caption));
+        // Drawn, not photographed: at most the small pictures of the window.
+        for (const QSize &image : test::PdfImages(path))
+            QVERIFY(image.width() * image.height() < 100 * 100);
+    }
+
     void closingHidesAndKeepsEverything()
     {
         ui::WindowRegistry &registry = *m_registry;
@@ -418,10 +589,11 @@ class TestFrmRavo : public QObject {
         click(QStringLiteral("cmdEra"));
         QWidget *era = m_registry->existing(ui::screen::EraTable);
         QVERIFY(era && era->isVisible());
+        QCOMPARE(era->windowTitle(), QStringLiteral("西暦/和暦"));
         QCOMPARE(QApplication::topLevelWidgets().count(era), 1);
         m_registry->destroyAll();
     }
 };
 
-QTEST_MAIN(TestFrmRavo)
+IZOKU_TEST_MAIN(TestFrmRavo)
 #include "tst_frmravo.moc"

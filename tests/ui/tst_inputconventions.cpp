@@ -1,14 +1,20 @@
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
+#include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
 #include "testkit.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -112,12 +118,49 @@ class TestInputConventions : public QObject {
         w.b->setFocus();
         QTest::keyClick(w.b, Qt::Key_Down);
         QCOMPARE(test::Focused(), w.c);
+        // Ctrl moves when it is let go, not on the way down.
         w.b->setFocus();
-        QTest::keyClick(w.b, Qt::Key_Control);
+        QTest::keyPress(w.b, Qt::Key_Control);
+        QCOMPARE(test::Focused(), w.b);
+        QTest::keyRelease(w.b, Qt::Key_Control);
         QCOMPARE(test::Focused(), w.date);
         // A pair not in the table does nothing.
         w.b->setFocus();
         QTest::keyClick(w.b, Qt::Key_Left);
+        QCOMPARE(test::Focused(), w.b);
+    }
+
+    void ctrlWithAnotherKeyStaysInTheField_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("select all") << int(Qt::Key_A) << "123"
+                                    << "123";
+        QTest::newRow("copy") << int(Qt::Key_C) << "123" << QString();
+        QTest::newRow("undo") << int(Qt::Key_Z) << QString() << QString();
+        QTest::newRow("home") << int(Qt::Key_Home) << "123" << QString();
+    }
+    void ctrlWithAnotherKeyStaysInTheField()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        Window w;
+        ui::FocusMap map;
+        map.add(w.b, ui::FocusKey::Ctrl, w.date);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.b->setFocus();
+        QTest::keyClicks(w.b, QStringLiteral("123"));
+        // Ctrl down, the key, the key up, Ctrl up: as the agent types it.
+        QTest::keyClick(w.b, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(test::Focused(), w.b);
+        QCOMPARE(w.b->text(), text);
+        QCOMPARE(w.b->selectedText(), selected);
+        // A click between Ctrl's press and release is not Ctrl on its own.
+        QTest::keyPress(w.b, Qt::Key_Control);
+        QTest::mouseClick(w.b, Qt::LeftButton, Qt::ControlModifier);
+        QTest::keyRelease(w.b, Qt::Key_Control);
         QCOMPARE(test::Focused(), w.b);
     }
 
@@ -180,6 +223,46 @@ class TestInputConventions : public QObject {
         QTRY_COMPARE(w.b->selectedText(), QStringLiteral("5"));
     }
 
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<bool>("laidOut");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("needs analysis size") << QSize(868, 621) << true << false;
+        QTest::newRow("taller than the laptop") << QSize(900, 1009) << true << true;
+        QTest::newRow("wider than the laptop") << QSize(1600, 600) << true << true;
+        QTest::newRow("fixed positions, too tall") << QSize(700, 900) << false << true;
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QSize, design);
+        QFETCH(bool, laidOut);
+        QFETCH(bool, scrolls);
+        Window w;
+        if (!laidOut) {
+            delete w.window.layout();
+            w.c->setGeometry(20, design.height() - 40, 100, 24);
+        }
+        ui::PlaceWhenFirstShown(&w.window, [](QWidget *window) { ui::PlaceCentred(window, 2.0); });
+        ui::FitToScreen(&w.window, design);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(w.window.frameGeometry()));
+        auto *scroll = w.window.findChild<QScrollArea *>(QStringLiteral("ScreenFitScroll"));
+        QCOMPARE(scroll != nullptr, scrolls);
+        if (!scrolls) {
+            QCOMPARE(w.window.size(), design);
+            return;
+        }
+        // Every field is still there, reachable by scrolling.
+        QVERIFY(scroll->widget()->isAncestorOf(w.c));
+        QVERIFY(w.c->isVisibleTo(&w.window));
+        QVERIFY(scroll->widget()->width() >= std::min(design.width(), screen.width() - 16) - 20);
+        scroll->ensureWidgetVisible(w.c);
+        QVERIFY(scroll->viewport()->rect().contains(QRect(w.c->mapTo(scroll->viewport(), QPoint()), w.c->size())));
+    }
+
     void printAnsweredNoPrintsNothing()
     {
         Window w;
@@ -221,19 +304,111 @@ class TestInputConventions : public QObject {
         QCOMPARE(m_seams->messages->shown.last().message.title, QStringLiteral("印刷"));
     }
 
-    void windowRendersOntoAPdfPage()
+    void windowRendersAsVectorWithText_data()
     {
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("PDF file") << false;
+        QTest::newRow("printer") << true;
+    }
+    void windowRendersAsVectorWithText()
+    {
+        QFETCH(bool, printer);
         Window w;
+        w.a->setText(QStringLiteral("遺族年金 1,020,000"));
         w.window.resize(400, 300);
         w.window.show();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.pdf"));
-        QVERIFY(ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape, path));
-        QVERIFY(QFileInfo(path).size() > 1000);
+        if (printer) {
+            // A printer's page: Qt would put the window there as a bitmap.
+            QPrinter device(QPrinter::HighResolution);
+            device.setOutputFormat(QPrinter::PdfFormat);
+            device.setOutputFileName(path);
+            QVERIFY(ui::RenderWindow(&w.window, device));
+        } else {
+            QVERIFY(ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape, path));
+        }
+        QVERIFY(QFileInfo(path).size() < 100 * 1024);
+        // On paper the text only has to be drawn as text; a file is also
+        // searched, so its text map must name 金, not the radical ⾦ that
+        // shares its glyph (which NFKC folds back).
+        QString text = test::PdfText(path);
+        if (printer)
+            text = text.normalized(QString::NormalizationForm_KC);
+        QVERIFY2(text.contains(QStringLiteral("遺族年金 1,020,000")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("印刷")), qPrintable(text));
+        for (const QSize &image : test::PdfImages(path))
+            QVERIFY(image.width() * image.height() < 100 * 100);
         QVERIFY(!ui::PrintWindowToPdf(&w.window, ui::PageOrientation::Landscape,
                                       dir.filePath(QStringLiteral("no/such/folder/page.pdf"))));
     }
+
+    void pdfNameProposesWindowAndDay_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pension screen") << "遺族年金"
+                                        << "遺族年金_2026-12-08.pdf";
+        QTest::newRow("slash in the title") << "西暦/和暦"
+                                            << "西暦_和暦_2026-12-08.pdf";
+        QTest::newRow("no title") << ""
+                                  << "Window_2026-12-08.pdf";
+    }
+    void pdfNameProposesWindowAndDay()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        Window w;
+        w.window.setWindowTitle(title);
+        const QString path = ui::ProposedPdfPath(&w.window, QDate(2026, 12, 8));
+        QCOMPARE(QFileInfo(path).fileName(), name);
+        QCOMPARE(QFileInfo(path).absolutePath(),
+                 QFileInfo(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absoluteFilePath());
+    }
+
+    void pdfInsteadOfAPrinter_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("chosen"); // file name in a temporary folder; empty: the dialog cancelled
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("confirmation");
+        QTest::newRow("saved") << true << "遺族年金_2026-12-08.pdf" << int(ui::PrintOutcome::SavedAsPdf)
+                               << "PDF ファイルを保存しました。\n";
+        QTest::newRow("offer declined") << false << "x.pdf" << int(ui::PrintOutcome::Cancelled) << "";
+        QTest::newRow("dialog cancelled") << true << "" << int(ui::PrintOutcome::Cancelled) << "";
+        QTest::newRow("folder missing") << true << "no/such/x.pdf" << int(ui::PrintOutcome::Failed) << "";
+    }
+    void pdfInsteadOfAPrinter()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, chosen);
+        QFETCH(int, outcome);
+        QFETCH(QString, confirmation);
+        Window w;
+        w.window.show();
+        QTemporaryDir dir;
+        const QString path = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+        m_seams->messages->answers = {accept ? ui::Answer::Yes : ui::Answer::No};
+        QString proposed;
+        const auto choose = [&](QWidget *, const QString &proposal) {
+            proposed = proposal;
+            return path;
+        };
+        const QString proposal = dir.filePath(QStringLiteral("proposal.pdf"));
+        QCOMPARE(int(ui::SaveWindowAsPdf(&w.window, ui::PageOrientation::Landscape, proposal, choose)), outcome);
+        QCOMPARE(proposed, accept ? proposal : QString());
+        const auto &shown = m_seams->messages->shown;
+        QCOMPARE(shown.first().message.text,
+                 QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"));
+        QCOMPARE(QFileInfo::exists(path), !confirmation.isEmpty());
+        QCOMPARE(shown.size(), confirmation.isEmpty() ? 1 : 2);
+        if (!confirmation.isEmpty()) {
+            QCOMPARE(shown.last().message.text, confirmation + QDir::toNativeSeparators(path));
+            QCOMPARE(shown.last().message.title, QStringLiteral("印刷"));
+            QCOMPARE(shown.last().message.icon, engine::MessageIcon::Information);
+        }
+    }
 };
 
-QTEST_MAIN(TestInputConventions)
+IZOKU_TEST_MAIN(TestInputConventions)
 #include "tst_inputconventions.moc"

@@ -80,14 +80,37 @@ void FocusMap::watch(QWidget *field)
 
 bool FocusMap::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
     auto *field = static_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        break;
+    case QEvent::KeyRelease: {
+        const auto *release = static_cast<QKeyEvent *>(event);
+        if (release->key() == Qt::Key_Control && !release->isAutoRepeat() && m_ctrlDownIn == field) {
+            m_ctrlDownIn = nullptr;
+            MoveFocusTo(target(field, FocusKey::Ctrl));
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::FocusOut:
+        m_ctrlDownIn = nullptr;
+        return false;
+    default:
+        return false;
+    }
     const auto *keyEvent = static_cast<QKeyEvent *>(event);
     const auto key = keyOf(keyEvent);
+    if (key != FocusKey::Ctrl)
+        m_ctrlDownIn = nullptr;
     if (!key)
         return false;
     QWidget *to = target(field, *key);
+    if (*key == FocusKey::Ctrl) {
+        if (to)
+            m_ctrlDownIn = field;
+        return false;
+    }
     if (*key == FocusKey::Enter) {
         if (to) {
             MoveFocusTo(to);

@@ -14,9 +14,11 @@ enum class FocusKey { Enter, Up, Down, Left, Right, Ctrl };
 
 // A screen's table of where Enter, the arrow keys and Ctrl move the focus.
 // Enter on a field with an entry moves the focus and is discarded, so no
-// character is typed and no beep sounds; the arrows and Ctrl move the focus
-// at once whatever the caret position.  A pair not in the table does nothing,
-// and a target that is hidden or disabled leaves the focus where it is.
+// character is typed and no beep sounds; the arrows move the focus at once
+// whatever the caret position.  Ctrl moves it when it is let go with no other
+// key pressed meanwhile, so Ctrl+C, Ctrl+V, Ctrl+A and Ctrl+Z stay in the
+// field as in any other program.  A pair not in the table does nothing, and a
+// target that is hidden or disabled leaves the focus where it is.
 class FocusMap final : public QObject {
     Q_OBJECT
   public:
@@ -37,6 +39,9 @@ class FocusMap final : public QObject {
     QHash<QPair<QWidget *, int>, QPointer<QWidget>> m_targets;
     QSet<QWidget *> m_discardEnter;
     QSet<QWidget *> m_watched;
+    // The field where Ctrl went down on its own; cleared by any other key,
+    // a click or the focus leaving.
+    QPointer<QWidget> m_ctrlDownIn;
 };
 
 // Gives a widget the focus the way the program moves it by keys: a hidden or

@@ -1,36 +1,93 @@
 #include "screenprint.h"
 
+#include "formmenu.h"
 #include "messageservice.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace izoku::ui {
 
 namespace {
 
-void setUp(QPrinter &printer, PageOrientation orientation)
+template <typename Device> void setUp(Device &device, PageOrientation orientation)
 {
     if (orientation == PageOrientation::Landscape)
-        printer.setPageOrientation(QPageLayout::Landscape);
+        device.setPageOrientation(QPageLayout::Landscape);
 }
 
-// The window scaled onto the page, keeping its proportions.
-bool render(QWidget *window, QPrinter &printer)
+// Drawing a page can take a moment on a slow printer driver; the agent sees
+// that the program is busy rather than frozen.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+// Noto Sans CJK draws 金, 子, 生 … and the Kangxi radicals ⾦, ⼦, ⽣ … with
+// one glyph each, and Qt's PDF text map names the lowest code point of a
+// glyph: the radical.  A search for "遺族年金" would then miss the page.  The
+// map is plain text inside the file; each radical's four hex digits are
+// swapped for its ideograph's, byte for byte, so nothing else in the file
+// moves.
+QByteArray ideographsNotRadicals(QByteArray cmap)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
+    qsizetype open = 0;
+    while ((open = cmap.indexOf('[', open)) >= 0) {
+        const qsizetype close = cmap.indexOf(']', open);
+        if (close < 0)
+            break;
+        for (qsizetype i = cmap.indexOf('<', open); i >= 0 && i + 5 < close; i = cmap.indexOf('<', i + 1)) {
+            if (cmap.at(i + 5) != '>')
+                continue;
+            bool ok = false;
+            const uint code = cmap.mid(i + 1, 4).toUInt(&ok, 16);
+            if (!ok || code < 0x2E80 || code > 0x2FDF)
+                continue;
+            const QString ideograph = QString(QChar(char16_t(code))).normalized(QString::NormalizationForm_KC);
+            if (ideograph.size() == 1 && ideograph.at(0).unicode() != code)
+                cmap.replace(i + 1, 4,
+                             QByteArray::number(ideograph.at(0).unicode(), 16).toUpper().rightJustified(4, '0'));
+        }
+        open = close;
+    }
+    return cmap;
+}
+
+bool nameIdeographsInPdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize size = window->size();
-    const double scale = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
-    painter.scale(scale, scale);
-    window->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    return painter.end();
+    QByteArray pdf = file.readAll();
+    bool changed = false;
+    for (qsizetype begin = 0; (begin = pdf.indexOf("begincmap", begin)) >= 0;) {
+        const qsizetype end = pdf.indexOf("endcmap", begin);
+        if (end < 0)
+            break;
+        const QByteArray fixed = ideographsNotRadicals(pdf.mid(begin, end - begin));
+        if (fixed != pdf.mid(begin, end - begin)) {
+            pdf.replace(begin, end - begin, fixed);
+            changed = true;
+        }
+        begin = end;
+    }
+    if (!changed)
+        return true;
+    return file.seek(0) && file.write(pdf) == pdf.size();
 }
 
 class SystemPrintService final : public PrintService {
@@ -38,20 +95,11 @@ class SystemPrintService final : public PrintService {
     PrintOutcome printWindow(QWidget *window, PageOrientation orientation) override
     {
         const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-        if (!printerInfo.isNull()) {
-            QPrinter printer(printerInfo, QPrinter::HighResolution);
-            setUp(printer, orientation);
-            return render(window, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
-        }
-        const engine::Message offer = engine::Question(
-            QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"), QStringLiteral("印刷"));
-        if (Messages().ask(window, offer) != Answer::Yes)
-            return PrintOutcome::Cancelled;
-        const QString path = QFileDialog::getSaveFileName(window, QStringLiteral("PDF ファイルとして保存"), QString(),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty())
-            return PrintOutcome::Cancelled;
-        return PrintWindowToPdf(window, orientation, path) ? PrintOutcome::SavedAsPdf : PrintOutcome::Failed;
+        if (printerInfo.isNull())
+            return SaveWindowAsPdf(window, orientation, ProposedPdfPath(window, SystemClock().date()), ChoosePdfFile);
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        setUp(printer, orientation);
+        return RenderWindow(window, printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
     }
 };
 
@@ -76,13 +124,85 @@ std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> serv
     return service;
 }
 
+bool RenderWindow(QWidget *window, QPagedPaintDevice &device)
+{
+    BusyCursor busy;
+    // Qt draws a widget straight onto any QPrinter (PDF output included)
+    // through a bitmap of the printer's resolution: megabytes of picture, no
+    // text, seconds of waiting.  Recorded first, the window's own drawing
+    // commands are replayed on the page instead, texts and lines as they are.
+    QPicture picture;
+    window->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QSize size = window->size();
+    const double fit = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
+    // A picture is replayed at the page's resolution; it was recorded at the
+    // screen's.
+    const double scale = fit * picture.logicalDpiX() / device.logicalDpiX();
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
+    return painter.end();
+}
+
 bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    setUp(printer, orientation);
-    return render(window, printer);
+    QPdfWriter writer(path);
+    writer.setTitle(window->windowTitle());
+    writer.setCreator(QStringLiteral("遺族保障プランナー"));
+    setUp(writer, orientation);
+    if (!RenderWindow(window, writer))
+        return false;
+    return nameIdeographsInPdf(path);
+}
+
+QString ProposedPdfPath(const QWidget *window, const QDate &today)
+{
+    QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+    // A title such as "西暦/和暦" must not become a folder.
+    static const QString kNotInFileNames = QStringLiteral("/\\:*?\"<>|");
+    for (QChar &c : name) {
+        if (kNotInFileNames.contains(c))
+            c = u'_';
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+}
+
+QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+{
+    QFileDialog dialog(parent, QStringLiteral("PDF ファイルとして保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const QString &proposedPath,
+                             const PdfFileChooser &choose)
+{
+    const engine::Message offer = engine::Question(
+        QStringLiteral("プリンターが見つかりません。PDF ファイルとして保存しますか？"), QStringLiteral("印刷"));
+    if (Messages().ask(window, offer) != Answer::Yes)
+        return PrintOutcome::Cancelled;
+    const QString path = choose(window, proposedPath);
+    if (path.isEmpty())
+        return PrintOutcome::Cancelled;
+    if (!PrintWindowToPdf(window, orientation, path))
+        return PrintOutcome::Failed;
+    Messages().show(
+        window, engine::Message{QStringLiteral("PDF ファイルを保存しました。\n%1").arg(QDir::toNativeSeparators(path)),
+                                QStringLiteral("印刷"),
+                                engine::MessageIcon::Information,
+                                {},
+                                false});
+    return PrintOutcome::SavedAsPdf;
 }
 
 PrintOutcome ScreenPrint(QWidget *window, PageOrientation orientation, QWidget *icon)

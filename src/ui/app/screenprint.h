@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class QDate;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace izoku::ui {
@@ -24,9 +27,32 @@ class PrintService {
 PrintService &Printing();
 std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> service);
 
-// Renders a window onto one page of a PDF file (also used by the real
-// service when there is no printer).  Returns false if it could not write.
+// Draws a window onto the page of a printer or a PDF writer, scaled to the
+// printable area and keeping its proportions, as vector drawing with its
+// texts as text.  Returns false if the page could not be drawn.
+bool RenderWindow(QWidget *window, QPagedPaintDevice &device);
+
+// Renders a window onto one page of a PDF file, with the fonts embedded so
+// the customer's copy shows and finds the Japanese texts.  Returns false if
+// it could not write.
 bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QString &path);
+
+// Where a window's PDF goes unless the agent chooses otherwise: the user's
+// documents folder, named after the window and the day, e.g.
+// "遺族年金_2026-12-08.pdf".
+QString ProposedPdfPath(const QWidget *window, const QDate &today);
+
+// Asks where to save, starting from the proposed path; an empty answer
+// means the agent cancelled.
+using PdfFileChooser = std::function<QString(QWidget *parent, const QString &proposedPath)>;
+// The real chooser: Qt's own save dialog (Japanese once the translations
+// are installed), asking before it overwrites a file.
+QString ChoosePdfFile(QWidget *parent, const QString &proposedPath);
+
+// With no printer installed: offers a PDF instead, lets the agent choose the
+// file, writes it and says where it went ("PDF ファイルを保存しました。").
+PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const QString &proposedPath,
+                             const PdfFileChooser &choose);
 
 // The printer picture of a screen: asks "画面印刷をします。よろしいですか？"
 // and on Yes prints the window as it is displayed, with `icon` hidden while

@@ -19,6 +19,13 @@ bool WindowRegistry::has(const QString &key) const
     return m_entries.contains(key);
 }
 
+QStringList WindowRegistry::keys() const
+{
+    QStringList keys = m_entries.keys();
+    keys.sort();
+    return keys;
+}
+
 QWidget *WindowRegistry::show(const QString &key)
 {
     auto it = m_entries.find(key);

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +28,8 @@ class WindowRegistry {
 
     void add(const QString &key, Factory factory, OnClose onClose);
     bool has(const QString &key) const;
+    // The keys of every window the registry can build.
+    QStringList keys() const;
 
     // Creates the window if it does not exist, then shows and raises it.
     QWidget *show(const QString &key);

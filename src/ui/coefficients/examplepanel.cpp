@@ -30,7 +30,7 @@ const ExampleTexts &textsOf(CoefficientExample example)
         {QStringLiteral("例 ：　10年後に500万円が必要になります。年利3％で複利運用できた場合、今いくら預ければ\n"
                         "500万円になりますか。"),
          QStringLiteral("Command4")},
-        {QStringLiteral("例 ：　土地の価格が下がっていて、毎年2％ずつ下がっています。このまま下がり続け場合、\n"
+        {QStringLiteral("例 ：　土地の価格が下がっていて、毎年2％ずつ下がっています。このまま下がり続けた場合、\n"
                         "10年後の土地の価格はいくらになっているか求めよ。"),
          QStringLiteral("Command5")},
         {QStringLiteral("例 ：　10年後に100万円貯めたい。年利率3％で複利運用ができる場合、毎年いくらずつ\n"

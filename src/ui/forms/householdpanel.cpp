@@ -1,5 +1,7 @@
 #include "householdpanel.h"
 
+#include "ui/app/datepicker.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -54,11 +56,7 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, const Columns &columns,
         names[i]->setMinimumWidth(110);
         grid->addWidget(names[i], r, 1);
 
-        births[i] = new QDateEdit(this);
-        births[i]->setObjectName(indexed(arrays.birth, i));
-        births[i]->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-        births[i]->setCalendarPopup(true);
-        births[i]->setMinimumDate(QDate(1900, 1, 1));
+        births[i] = new DatePicker(indexed(arrays.birth, i), this);
         births[i]->installEventFilter(this);
         grid->addWidget(births[i], r, 2);
 

@@ -14,6 +14,8 @@
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
 #include "ui/forms/householdpanel.h"
+#include "ui/forms/sheetmodel.h"
+#include "ui/forms/sheetview.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -24,10 +26,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace izoku::ui {
@@ -80,6 +82,7 @@ FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
     engine::OpenFrmRavo(m_form, store::ProcessBaseData(), today());
     writeForm();
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 2.0); });
+    FitToScreen(this);
 }
 
 FrmRavo::~FrmRavo()
@@ -94,8 +97,19 @@ QDate FrmRavo::today() const
     return m_clock().date();
 }
 
-void FrmRavo::buildCalculationTab(QWidget *tab)
+void FrmRavo::buildCalculationTab(QWidget *page)
 {
+    // The inputs and results above, the schedule below when it is shown.
+    // Where the screen is too short for both, the schedule keeps its height,
+    // so every year's total stays in sight, and the inputs scroll.
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    m_splitter = new QSplitter(Qt::Vertical, page);
+    m_splitter->setObjectName(QStringLiteral("ScheduleSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    pageLayout->addWidget(m_splitter);
+    auto *tab = new QWidget;
+    tab->setObjectName(QStringLiteral("CalculationPane"));
     auto *grid = new QGridLayout(tab);
 
     // Left: the household and the husband's record.
@@ -166,16 +180,36 @@ void FrmRavo::buildCalculationTab(QWidget *tab)
     right->addLayout(actions);
     right->addStretch();
 
-    m_scheduleGrid = new QTableWidget(tab);
+    m_inputs = MakeScrollPane(tab, m_splitter);
+    m_inputs->setObjectName(QStringLiteral("CalculationScroll"));
+    m_splitter->addWidget(m_inputs);
+
+    m_scheduleModel = new SheetModel(this);
+    m_scheduleGrid = new SheetView(m_splitter);
     m_scheduleGrid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_scheduleGrid->setModel(m_scheduleModel);
     m_scheduleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_scheduleGrid->horizontalHeader()->hide();
     m_scheduleGrid->verticalHeader()->hide();
     m_scheduleGrid->horizontalHeader()->setDefaultSectionSize(64);
     m_scheduleGrid->verticalHeader()->setDefaultSectionSize(20);
-    m_scheduleGrid->setMinimumHeight(16 * 20 + 4);
+    // Row 0 and the untitled row of zeros after 合計 carry nothing to read.
+    m_scheduleGrid->setHiddenRows({0, engine::ScheduleRow::Last});
+    m_scheduleGrid->setMinimumHeight(m_scheduleGrid->heightForRows(engine::ScheduleRow::Count - 2));
     m_scheduleGrid->hide();
-    grid->addWidget(m_scheduleGrid, 1, 0, 1, 2);
+    m_splitter->addWidget(m_scheduleGrid);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+}
+
+void FrmRavo::showSchedule(bool shown)
+{
+    m_scheduleGrid->setVisible(shown);
+    if (!shown)
+        return;
+    GrowToContent(this);
+    // The button the agent pressed stays in sight above the schedule.
+    m_inputs->ensureWidgetVisible(findChild<QPushButton *>(QStringLiteral("cmdShowSheet")));
 }
 
 void FrmRavo::buildFocusMap()
@@ -226,8 +260,8 @@ void FrmRavo::connectButtons()
     runOnClick(m_buttons.calculate,
                [this](Form &f) { return engine::RunPensionCalculation(f, store::ProcessBaseData(), today()); });
     runOnClick(m_buttons.clearResults, [](Form &f) { return engine::ClearResults(f); });
-    connect(m_buttons.showSheet, &QPushButton::clicked, this, [this] { m_scheduleGrid->show(); });
-    connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { m_scheduleGrid->hide(); });
+    connect(m_buttons.showSheet, &QPushButton::clicked, this, [this] { showSchedule(true); });
+    connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { showSchedule(false); });
     connect(m_buttons.eraTable, &QPushButton::clicked, this, [this] { m_registry.show(screen::EraTable); });
     connect(m_buttons.needs, &QPushButton::clicked, this, [this] { m_registry.show(screen::Needs); });
     connect(m_buttons.close, &QPushButton::clicked, this, &QWidget::close);
@@ -244,6 +278,7 @@ void FrmRavo::connectButtons()
     runOnClick(p.clearPeriods, [this](Form &f) { return engine::ClearPeriodDates(f, today()); });
     // The widow's choice matters only for a national pension member.
     connect(p.membership[0], &QRadioButton::toggled, p.choicePanel, &QWidget::setVisible);
+    connect(p.membership[0], &QRadioButton::toggled, this, [this] { GrowToContent(this); });
 
     connect(m_household, &HouseholdPanel::birthDateLeft, this, [this](int index) {
         m_session.run([this, index](Form &f) { return engine::LeaveBirthDate(f, index, today()); });
@@ -296,16 +331,14 @@ void FrmRavo::writeForm()
 void FrmRavo::writeSchedule()
 {
     const engine::PensionSchedule &schedule = m_form.schedule;
-    const QSignalBlocker blocker(m_scheduleGrid);
-    m_scheduleGrid->setRowCount(schedule.rows());
-    m_scheduleGrid->setColumnCount(schedule.columns());
-    for (int r = 0; r < schedule.rows(); ++r) {
-        for (int c = 0; c < schedule.columns(); ++c) {
-            auto *item = new QTableWidgetItem(schedule.cell(r, c));
-            item->setTextAlignment(c == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : (Qt::AlignRight | Qt::AlignVCenter));
-            m_scheduleGrid->setItem(r, c, item);
-        }
-    }
+    m_scheduleModel->setCells(schedule.rows(), schedule.columns(),
+                              [&schedule](int row, int column) { return schedule.cell(row, column); });
+    // The grid keeps three empty columns after the last year; the agent
+    // would only scroll into nothing.
+    QList<int> empty;
+    for (int c = schedule.lastYearColumn() + 1; c < schedule.columns(); ++c)
+        empty.append(c);
+    m_scheduleGrid->setHiddenColumns(empty);
 }
 
 int FrmRavo::visibleFormulaPanel() const

@@ -9,9 +9,10 @@
 #include <array>
 
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QStackedWidget;
 class QTabWidget;
-class QTableWidget;
 
 namespace izoku::ui {
 
@@ -22,6 +23,8 @@ class FormulaPanelView;
 class HouseholdPanel;
 class PensionInputPanel;
 class ReferencePanels;
+class SheetModel;
+class SheetView;
 class WindowRegistry;
 
 // 遺族年金: the agent enters one household and the husband's pension record
@@ -40,7 +43,8 @@ class FrmRavo final : public QWidget {
     int visibleFormulaPanel() const;
 
   private:
-    void buildCalculationTab(QWidget *tab);
+    void buildCalculationTab(QWidget *page);
+    void showSchedule(bool shown);
     void buildFocusMap();
     void connectButtons();
 
@@ -76,7 +80,10 @@ class FrmRavo final : public QWidget {
     BenefitSlotsView *m_slots = nullptr;
     QStackedWidget *m_formulaStack = nullptr;
     std::array<FormulaPanelView *, 4> m_formulaPanels{};
-    QTableWidget *m_scheduleGrid = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QScrollArea *m_inputs = nullptr;
+    SheetModel *m_scheduleModel = nullptr;
+    SheetView *m_scheduleGrid = nullptr;
     ReferencePanels *m_basicReference = nullptr;
     ReferencePanels *m_employeesReference = nullptr;
     FocusMap *m_focusMap = nullptr;

@@ -1,5 +1,7 @@
 #include "pensioninputpanel.h"
 
+#include "ui/app/datepicker.h"
+
 #include <QButtonGroup>
 #include <QDateEdit>
 #include <QFrame>
@@ -24,12 +26,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 
 QDateEdit *datePicker(QWidget *parent, int index)
 {
-    auto *d = new QDateEdit(parent);
-    d->setObjectName(QStringLiteral("DTPicker2(%1)").arg(index));
-    d->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    d->setCalendarPopup(true);
-    d->setMinimumDate(QDate(1900, 1, 1));
-    return d;
+    return new DatePicker(QStringLiteral("DTPicker2(%1)").arg(index), parent);
 }
 
 } // namespace

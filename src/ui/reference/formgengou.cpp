@@ -12,7 +12,8 @@ FormGengou::FormGengou(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormGengou"));
-    setWindowTitle(QString());
+    // A title of its own, so a list of open windows tells it from the menu.
+    setWindowTitle(QStringLiteral("西暦/和暦"));
     auto *layout = new QVBoxLayout(this);
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("List1"));

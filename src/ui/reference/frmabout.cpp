@@ -2,6 +2,7 @@
 
 #include "ui/app/placement.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,8 +45,27 @@ FrmAbout::FrmAbout(QWidget *parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    setFixedWidth(420);
+    fitToText();
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 3.0); });
+}
+
+void FrmAbout::fitToText()
+{
+    // A window's height does not follow its wrapped lines by itself: at the
+    // box's width, ask the layout how tall the lines are, at the font in use.
+    QLayout *box = layout();
+    box->invalidate();
+    const QMargins margins = box->contentsMargins();
+    const int width = std::max(420, findChild<QLabel *>(QStringLiteral("lblTitle"))->sizeHint().width() +
+                                        margins.left() + margins.right());
+    setFixedSize(width, box->totalHeightForWidth(width));
+}
+
+void FrmAbout::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout())
+        fitToText();
 }
 
 } // namespace izoku::ui

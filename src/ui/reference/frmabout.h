@@ -9,6 +9,13 @@ class FrmAbout final : public QWidget {
     Q_OBJECT
   public:
     explicit FrmAbout(QWidget *parent = nullptr);
+
+  protected:
+    void changeEvent(QEvent *event) override;
+
+  private:
+    // Sizes the box to its whole text: the warning wraps over several lines.
+    void fitToText();
 };
 
 } // namespace izoku::ui
