@@ -7,8 +7,8 @@ namespace izoku::engine {
 namespace {
 
 // A salaried husband dies insured (短期要件): the survivors' employees' pension
-// is paid from her age today.  The five-year limit spares a young widow
-// without a child to raise from a pension for life.
+// is paid from her age today.  A widow under 30 without a child to raise is
+// held able to earn her own living, so she receives it for five years only.
 PaidFromAge employeesPensionAgesOfEmployee(const SurvivorsCase &household)
 {
     const double age = household.wifeAge;
