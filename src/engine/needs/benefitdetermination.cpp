@@ -43,9 +43,8 @@ void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
         for (const HouseholdChild &child : present)
             sheet.setNumber(Row::Child1Age + child.index - HouseholdIndex::Child1, column, child.age + offset);
         const int count = EntitledChildCount(children, offset);
-        const double amount = count > 0 ? basicAmount + static_cast<double>(SurvivorsBasicPensionAmount(
-                                                            count, 0, baseData.ChildAddition1, baseData.ChildAddition2))
-                                        : 0.0;
+        const double amount =
+            SurvivorsBasicPensionAmount(count, basicAmount, baseData.ChildAddition1, baseData.ChildAddition2);
         sheet.setNumber(Row::EntitledChildren, column, count);
         sheet.setNumber(Row::BasicPension, column, amount);
         years.push_back({sheet.value(Row::WifeAge, column), count, sheet.value(Row::BasicPension, column)});
