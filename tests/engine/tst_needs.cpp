@@ -184,6 +184,8 @@ class TestNeeds : public QObject {
                      {47, "0"},      {31, "38"}, {32, "48"}, {41, "1020000"}, {33, "0"},  {48, "0"},      {60, "0"}};
         QTest::newRow("salaried, wife 29, no child: five years")
             << E << "0" << true << 29 << -1 << pension << Slots{{28, "477800"}, {54, "29"}, {55, "33"}, {30, "0"}};
+        QTest::newRow("salaried, wife 29, a child: for life")
+            << E << "0" << true << 29 << 3 << pension << Slots{{28, "477800"}, {54, "29"}, {55, "86"}};
         QTest::newRow("salaried, wife 30, no child: for life")
             << E << "0" << true << 30 << -1 << pension << Slots{{54, "30"}, {55, "86"}};
         QTest::newRow("salaried, wife 45, no child, E 180: addition from 46")
@@ -294,6 +296,30 @@ class TestNeeds : public QObject {
         QCOMPARE(num3[Num3::LongNewAmount], QStringLiteral("286700"));
         QCOMPARE(num3[Num3::LongOldAmount], QStringLiteral("311100"));
         QCOMPARE(num3[Num3::ShortNewSlideRate], QStringLiteral("0.985"));
+    }
+
+    // The paid months are looked up for a death lump sum only when one is in
+    // question: with a child they play no part, without one a figure beyond
+    // a whole number stops the calculation.
+    void lumpSumMonthsBeyondAWholeNumber_data()
+    {
+        QTest::addColumn<bool>("child");
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("a child: no lump sum in question") << true << false;
+        QTest::newRow("no child: stopped") << false << true;
+    }
+    void lumpSumMonthsBeyondAWholeNumber()
+    {
+        QFETCH(bool, child);
+        QFETCH(bool, stopped);
+        NeedsHousehold h;
+        h.husband("40", QDate(1986, 5, 1)).wife(35).salaried().set(HokenNum1::NationalMonths, "40000");
+        if (child)
+            h.child(1, 5);
+        const CalculationOutcome outcome = h.calculate();
+        QCOMPARE(outcome.stopped, stopped);
+        QCOMPARE(outcome.messages, stopped ? Messages{AmountTooLargeMessage()} : Messages{});
+        QCOMPARE(h.form().sheet.exists(), !stopped);
     }
 
     void husbandBornBeforeTheBands_data()

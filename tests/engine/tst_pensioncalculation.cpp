@@ -207,28 +207,34 @@ class TestPensionCalculation : public QObject {
     }
 
     // The years of a benefit are found from the wife's ages as the schedule
-    // shows them: an age typed with a fraction still gives five years.
+    // shows them: an age typed with a fraction still gives five years.  From
+    // 30 at the husband's death she keeps it for life, to the schedule's end.
     void fiveYearsForAYoungWidow_data()
     {
         QTest::addColumn<QString>("wifeAge");
         QTest::addColumn<QString>("lastAge");
-        QTest::newRow("29") << QStringLiteral("29") << QStringLiteral("33");
-        QTest::newRow("28.01") << QStringLiteral("28.01") << QStringLiteral("32.01");
-        QTest::newRow("29.98") << QStringLiteral("29.98") << QStringLiteral("33.98");
+        QTest::addColumn<int>("years");
+        QTest::addColumn<QString>("lastPaidAge");
+        QTest::newRow("29") << QStringLiteral("29") << QStringLiteral("33") << 5 << QStringLiteral("33");
+        QTest::newRow("28.01") << QStringLiteral("28.01") << QStringLiteral("32.01") << 5 << QStringLiteral("32.01");
+        QTest::newRow("29.98") << QStringLiteral("29.98") << QStringLiteral("33.98") << 5 << QStringLiteral("33.98");
+        QTest::newRow("30: for life") << QStringLiteral("30") << QStringLiteral("0") << 38 << QStringLiteral("67");
     }
     void fiveYearsForAYoungWidow()
     {
         QFETCH(QString, wifeAge);
         QFETCH(QString, lastAge);
+        QFETCH(int, years);
+        QFETCH(QString, lastPaidAge);
         FrmRavoForm form = household(29);
         form.household.members[HouseholdIndex::Wife].age = wifeAge;
         workedRecord(form);
         run(form);
         QCOMPARE(form.num4[S::EmployeesPensionLastAge], lastAge);
-        QCOMPARE(form.schedule.cell(ScheduleRow::WifeAge, 5), lastAge);
+        QCOMPARE(form.schedule.cell(ScheduleRow::WifeAge, years), lastPaidAge);
         const QStringList paid = yearRow(form, ScheduleRow::EmployeesPension);
-        QCOMPARE(paid.mid(0, 5), QStringList(5, QStringLiteral("477800")));
-        QCOMPARE(paid.count(QStringLiteral("477800")), 5);
+        QCOMPARE(paid.mid(0, years), QStringList(years, QStringLiteral("477800")));
+        QCOMPARE(paid.count(QStringLiteral("477800")), years);
     }
 
     void middleAgedAddition_data()
@@ -410,6 +416,27 @@ class TestPensionCalculation : public QObject {
         record(form, QStringLiteral("10"), QString());
         run(form);
         QCOMPARE(yearRow(form, ScheduleRow::Total), QStringList(28, QStringLiteral("0")));
+    }
+
+    // The paid months are looked up for a death lump sum only when one is in
+    // question; months beyond a whole number then end the calculation before
+    // the benefits reach the schedule.
+    void lumpSumMonthsBeyondAWholeNumber_data()
+    {
+        QTest::addColumn<QList<int>>("children");
+        QTest::addColumn<QString>("employeesPension");
+        QTest::newRow("a child: no lump sum in question") << QList<int>{5} << QStringLiteral("477800");
+        QTest::newRow("no child: the calculation ends") << QList<int>{} << QStringLiteral("0");
+    }
+    void lumpSumMonthsBeyondAWholeNumber()
+    {
+        QFETCH(QList<int>, children);
+        QFETCH(QString, employeesPension);
+        FrmRavoForm form = household(35, children);
+        workedRecord(form, QStringLiteral("40000"));
+        run(form);
+        QCOMPARE(form.schedule.cell(ScheduleRow::EmployeesPension, 1), employeesPension);
+        QCOMPARE(slotsOf(form, {S::LumpSumAge, S::LumpSumAmount}), QStringLiteral("0 0"));
     }
 };
 

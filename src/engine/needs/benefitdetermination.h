@@ -14,8 +14,8 @@ struct FrmhokenForm;
 // count, survivors' basic pension) and the result slots of block ① with
 // the ages they are paid at.  The slots are "0" and the sheet prepared
 // before this runs.  `widowsPension` is the widow's pension the husband's
-// national pension months earn.  False when the employees' months are
-// beyond any whole number.
+// national pension months earn.  False when the employees' months, or the
+// paid months a death lump sum is looked up by, are beyond any whole number.
 [[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension,
                                      const QDate &today, Messages &messages);
 

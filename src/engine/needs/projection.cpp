@@ -2,6 +2,7 @@
 
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/sheetsums.h"
+#include "engine/pension/widowbenefits.h"
 #include "engine/text/numbertext.h"
 
 #include <array>
@@ -132,7 +133,8 @@ bool PlacePensions(FrmhokenForm &form)
         paid(Row::EmployeesPension, HokenNum1::EmployeesPensionAmount, HokenNum1::EmployeesPensionFrom,
              HokenNum1::EmployeesPensionTo),
         paid(Row::MiddleAgedAddition, HokenNum1::MiddleAgedAmount, HokenNum1::MiddleAgedFrom, HokenNum1::MiddleAgedTo),
-        {Row::TransitionalAddition, form.num1Value(HokenNum1::TransitionalAmount), 65, HUGE_VAL},
+        {Row::TransitionalAddition, form.num1Value(HokenNum1::TransitionalAmount), kTransitionalAdditionFirstAge,
+         HUGE_VAL},
         paid(Row::WidowsPension, HokenNum1::WidowsPensionAmount, HokenNum1::WidowsPensionFrom,
              HokenNum1::WidowsPensionTo),
     };
@@ -181,7 +183,7 @@ bool ProjectHousehold(FrmhokenForm &form)
         sheet.setNumber(Row::WifeLivingCost, column, wifeCost);
         if (sheet.value(Row::ChildUnder23, column) == 1)
             sheet.setNumber(Row::ChildrenLivingCost, column, childrenCost);
-        if (a >= 65)
+        if (a >= kOldAgePensionAge)
             sheet.setText(Row::WifeOwnPension, column, ownPension);
         if (earnings != 0.0 && inAges(a, workFrom, workTo))
             sheet.setNumber(Row::WifeEarnings, column, earnings);

@@ -1,24 +1,15 @@
 #include "pensionbenefits.h"
 
 #include "formulapanelslots.h"
-#include "widowbenefits.h"
+#include "survivorsbenefits.h"
 
-#include "engine/dates/ages.h"
 #include "engine/text/numbertext.h"
-
-#include <algorithm>
 
 namespace izoku::engine {
 
 namespace {
 
 using S = BenefitSlots;
-
-const QString kZero = QStringLiteral("0");
-
-// Twenty-five years of insurance in all: the husband had qualified for an
-// old-age pension, the long requirement of the survivors' employees' pension.
-constexpr double kLongRequirementMonths = 300;
 
 double field(const FrmRavoForm &form, int index)
 {
@@ -30,12 +21,6 @@ double employeesMonths(const FrmRavoForm &form)
     return field(form, Text6::MonthsTo2003) + field(form, Text6::MonthsFrom2003);
 }
 
-void setZero(FrmRavoForm &form, std::initializer_list<int> resultSlots)
-{
-    for (int slot : resultSlots)
-        form.num4[slot] = kZero;
-}
-
 bool noBasicPensionPhase(const FrmRavoForm &form)
 {
     for (int phase = 0; phase < kMaxBasicPensionPhases; ++phase) {
@@ -43,26 +28,6 @@ bool noBasicPensionPhase(const FrmRavoForm &form)
             return false;
     }
     return true;
-}
-
-// The death lump sum by the paid national months; no value when the months
-// are beyond a whole number.
-std::optional<std::int32_t> lumpSum(const FrmRavoForm &form)
-{
-    const auto months = ToInt16(field(form, Text6::NationalPaidMonths));
-    if (!months)
-        return std::nullopt;
-    return DeathLumpSum(*months);
-}
-
-void placeLumpSum(FrmRavoForm &form, std::int32_t amount, bool placed)
-{
-    if (placed && amount != 0) {
-        form.num4[S::LumpSumAge] = PlainNumber(form.household.WifeAge());
-        form.num4[S::LumpSumAmount] = QString::number(amount);
-    } else {
-        setZero(form, {S::LumpSumAge, S::LumpSumAmount});
-    }
 }
 
 bool computePanels(FrmRavoForm &form, Messages &messages)
@@ -92,88 +57,42 @@ void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear
     }
 }
 
-void PlaceMiddleAgedAddition(FrmRavoForm &form, const QDate &today)
+bool PlaceSurvivorsBenefits(FrmRavoForm &form, double widowsPension, const QDate &today, Messages &messages)
 {
-    const auto lastEntitlementAge = WifeAgeWhenLastChildStopsCounting(form.household, today);
-    const auto range = MiddleAgedWidowsAddition(employeesMonths(form), lastEntitlementAge.has_value(),
-                                                lastEntitlementAge.value_or(0), form.household.WifeAge());
-    if (!range)
-        return;
-    form.num4[S::MiddleAgedFirstAge] = PlainNumber(range->firstAge);
-    form.num4[S::MiddleAgedLastAge] = PlainNumber(range->lastAge);
-    form.num4[S::MiddleAgedAmount] = QString::number(kMiddleAgedWidowsAdditionAmount);
-}
-
-void PlaceTransitionalAddition(FrmRavoForm &form)
-{
-    if (LeadingNumber(form.num4[S::MiddleAgedAmount]) == 0)
-        return;
-    const QDate wifeBirth = form.household.members[HouseholdIndex::Wife].birth;
-    form.num4[S::TransitionalAmount] = QString::number(TransitionalWidowsAddition(wifeBirth));
-    form.num4[S::TransitionalFirstAge] = PlainNumber(kTransitionalAdditionFirstAge);
-}
-
-bool PlaceWidowsPensionOrLumpSum(FrmRavoForm &form, double widowsPension)
-{
-    if (field(form, Text6::NationalPaidMonths) >= kWidowsPensionMonths) {
+    SurvivorsCase household = SurvivorsCaseOf(form.household, form.membership, form.choice, today);
+    household.nationalMonths = field(form, Text6::NationalPaidMonths);
+    household.employeesMonths = employeesMonths(form);
+    household.widowsPension = widowsPension;
+    household.firstYearBasicPension = form.schedule.number(ScheduleRow::BasicPension, 1);
+    household.basicPensionPhase = !noBasicPensionPhase(form);
+    const auto benefits = DecideSurvivorsBenefits(household);
+    if (!benefits)
+        return false;
+    if (const auto &range = benefits->middleAgedAddition) {
+        form.num4[S::MiddleAgedFirstAge] = PlainNumber(range->firstAge);
+        form.num4[S::MiddleAgedLastAge] = PlainNumber(range->lastAge);
+        form.num4[S::MiddleAgedAmount] = QString::number(kMiddleAgedWidowsAdditionAmount);
+    }
+    if (const auto &amount = benefits->transitionalAddition) {
+        form.num4[S::TransitionalAmount] = QString::number(*amount);
+        form.num4[S::TransitionalFirstAge] = PlainNumber(kTransitionalAdditionFirstAge);
+    }
+    if (const auto &amount = benefits->widowsPension) {
         form.num4[S::WidowsPensionFirstAge] = PlainNumber(kWidowsPensionFirstAge);
         form.num4[S::WidowsPensionLastAge] = PlainNumber(kWidowsPensionLastAge);
-        form.num4[S::WidowsPensionAmount] = PlainNumber(widowsPension);
-        setZero(form, {S::LumpSumAge, S::LumpSumAmount});
-        return true;
+        form.num4[S::WidowsPensionAmount] = PlainNumber(*amount);
     }
-    setZero(form, {S::WidowsPensionFirstAge, S::WidowsPensionLastAge, S::WidowsPensionAmount});
-    const auto amount = lumpSum(form);
-    if (!amount)
-        return false;
-    // The lump sum is for a widow left without the survivors' basic pension.
-    const bool noBasicPension = form.schedule.number(ScheduleRow::BasicPension, 1) == 0;
-    placeLumpSum(form, *amount, noBasicPension && noBasicPensionPhase(form));
-    return true;
-}
-
-bool PlaceEmployeesPensionOfEmployee(FrmRavoForm &form, Messages &messages)
-{
-    if (!computePanels(form, messages))
-        return false;
-    const double wifeAge = form.household.WifeAge();
-    form.num4[S::EmployeesPensionAmount] = form.num3[Num3::ShortNewAmount];
-    form.num4[S::EmployeesPensionFirstAge] = PlainNumber(wifeAge);
-    // A widow under 30 without a child receives it for five years only.
-    const bool forLife = wifeAge >= 30 || form.household.AnyChildPresent();
-    form.num4[S::EmployeesPensionLastAge] = forLife ? kZero : PlainNumber(wifeAge + 4);
-    return true;
-}
-
-bool PlaceEmployeesPensionOfNationalMember(FrmRavoForm &form, Messages &messages)
-{
-    const double months = employeesMonths(form);
-    const double allMonths = field(form, Text6::NationalPaidMonths) + months;
-    if (!(months > 0 && allMonths >= kLongRequirementMonths)) {
-        setZero(form, {S::EmployeesPensionFirstAge, S::EmployeesPensionLastAge, S::EmployeesPensionAmount});
-        return true;
+    if (const auto &lumpSum = benefits->lumpSum) {
+        form.num4[S::LumpSumAge] = PlainNumber(lumpSum->wifeAge);
+        form.num4[S::LumpSumAmount] = QString::number(lumpSum->amount);
     }
-    if (!computePanels(form, messages))
+    if (benefits->panelsWorkedOut && !computePanels(form, messages))
         return false;
-    if (LeadingNumber(form.num4[S::WidowsPensionAmount]) == 0)
-        return true;
-    if (form.choice == SurvivorChoice::EmployeesPension) {
-        form.num4[S::EmployeesPensionAmount] = form.num3[Num3::LongNewAmount];
-        form.num4[S::EmployeesPensionFirstAge] = PlainNumber(form.household.WifeAge());
-        setZero(form, {S::WidowsPensionFirstAge, S::WidowsPensionLastAge, S::WidowsPensionAmount, S::LumpSumAge,
-                       S::LumpSumAmount});
-    } else {
-        setZero(form, {S::EmployeesPensionFirstAge, S::EmployeesPensionAmount, S::LumpSumAge, S::LumpSumAmount});
+    if (const auto &pension = benefits->employeesPension) {
+        form.num4[S::EmployeesPensionAmount] = form.num3[PanelSlots(pension->panel).amount];
+        form.num4[S::EmployeesPensionFirstAge] = PlainNumber(pension->ages.firstAge);
+        form.num4[S::EmployeesPensionLastAge] = PlainNumber(LastAgeShown(pension->ages, std::nullopt));
     }
-    return true;
-}
-
-bool PlaceLumpSumOfEmployee(FrmRavoForm &form)
-{
-    const auto amount = lumpSum(form);
-    if (!amount)
-        return false;
-    placeLumpSum(form, *amount, !form.household.AnyChildPresent() && noBasicPensionPhase(form));
     return true;
 }
 

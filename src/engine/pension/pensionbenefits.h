@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-// The steps of the pension calculation that place one benefit each in the
+// The steps of the pension calculation that place the benefits in the
 // result slots of the survivors' pension screen.  A step returns false when
 // a figure is beyond any whole number and the calculation must end there.
 namespace izoku::engine {
@@ -21,24 +21,10 @@ std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const BaseDa
 // The survivors' basic pension phases over those years.
 void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear> years);
 
-// 中高齢寡婦加算, from the children that still count today.
-void PlaceMiddleAgedAddition(FrmRavoForm &form, const QDate &today);
-
-// 経過的寡婦加算, only beside a middle-aged addition.
-void PlaceTransitionalAddition(FrmRavoForm &form);
-
-// The national pension member's widow's pension W, or else the death lump
-// sum when no child brings a survivors' basic pension.
-bool PlaceWidowsPensionOrLumpSum(FrmRavoForm &form, double widowsPension);
-
-// The salaried husband's survivors' employees' pension (short requirement).
-bool PlaceEmployeesPensionOfEmployee(FrmRavoForm &form, Messages &messages);
-
-// A national pension member's survivors' employees' pension under the long
-// requirement, against the widow's pension by the agent's choice.
-bool PlaceEmployeesPensionOfNationalMember(FrmRavoForm &form, Messages &messages);
-
-// The salaried husband's death lump sum, for a household without children.
-bool PlaceLumpSumOfEmployee(FrmRavoForm &form);
+// Every other benefit, as decided for the household's membership, into the
+// result slots; the formula panels are worked out when a survivors'
+// employees' pension is in question.  `widowsPension` is the widow's pension
+// the husband's paid national months earn.
+bool PlaceSurvivorsBenefits(FrmRavoForm &form, double widowsPension, const QDate &today, Messages &messages);
 
 } // namespace izoku::engine

@@ -33,24 +33,6 @@ std::optional<Message> checkInputs(const FrmRavoForm &form)
     return std::nullopt;
 }
 
-bool runNationalMemberPath(FrmRavoForm &form, std::span<const BasicPensionYear> years, double widowsPension,
-                           Messages &messages)
-{
-    PlaceBasicPensionPhases(form, years);
-    return PlaceWidowsPensionOrLumpSum(form, widowsPension) && PlaceEmployeesPensionOfNationalMember(form, messages);
-}
-
-bool runEmployeePath(FrmRavoForm &form, std::span<const BasicPensionYear> years, const QDate &today, Messages &messages)
-{
-    PlaceMiddleAgedAddition(form, today);
-    PlaceBasicPensionPhases(form, years);
-    PlaceTransitionalAddition(form);
-    if (!PlaceEmployeesPensionOfEmployee(form, messages))
-        return false;
-    PlaceTransitionalAddition(form);
-    return PlaceLumpSumOfEmployee(form);
-}
-
 std::vector<QString> yearTexts(const PensionSchedule &schedule, int row, int years)
 {
     std::vector<QString> texts;
@@ -76,12 +58,11 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
     if (!years)
         return outcome;
     form.schedule.Reset(*years);
-    // Either membership starts from the household's rows of the schedule.
+    // Either membership starts from the household's rows of the schedule
+    // and the survivors' basic pension over them.
     const std::vector<BasicPensionYear> household = FillHouseholdYears(form, base);
-    const bool completed = form.membership == Membership::National
-                               ? runNationalMemberPath(form, household, widowsPension, outcome.messages)
-                               : runEmployeePath(form, household, today, outcome.messages);
-    if (completed)
+    PlaceBasicPensionPhases(form, household);
+    if (PlaceSurvivorsBenefits(form, widowsPension, today, outcome.messages))
         form.schedule.FillBenefitRows(form.num4, household);
     return outcome;
 }

@@ -15,8 +15,9 @@ namespace izoku::engine {
 
 namespace {
 
-// The schedule follows the wife to the year she turns 67.
-constexpr double kScheduleEndAge = 65 + 2;
+// The schedule follows the wife two years past the start of her own
+// old-age pension, to the year she turns 67.
+constexpr double kScheduleEndAge = kOldAgePensionAge + 2;
 constexpr int kSpareColumns = 3;
 
 const QString kZero = QStringLiteral("0");

@@ -22,10 +22,14 @@ bool ChildCountsAtAge(double age, bool disabled);
 int EntitledChildCount(std::span<const CountedChild> children, int yearOffset);
 
 // The yearly amount for n children that count: the base amount B, A1 for
-// each of the first two children and A2 for each further one.  The needs
-// screen passes its own B.  No child, no pension.
+// each of the first two children and A2 for each further one.  No child, no
+// pension.
 std::int64_t SurvivorsBasicPensionAmount(int children, std::int64_t basicAmount, std::int64_t childAddition1,
                                          std::int64_t childAddition2);
+// The same with the needs-analysis screen's own B, its wife's old-age
+// pension field, which the agent may have typed with a fraction.
+double SurvivorsBasicPensionAmount(int children, double basicAmount, std::int64_t childAddition1,
+                                   std::int64_t childAddition2);
 
 // One year of a schedule as the phases see it.
 struct BasicPensionYear {

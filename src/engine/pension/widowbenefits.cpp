@@ -13,7 +13,6 @@ namespace {
 // Twenty years of employees' pension make the long-requirement branch of the
 // middle-aged addition.
 constexpr double kLongEmployeesMonths = 240;
-constexpr double kOldAgePensionAge = 65;
 // A disabled child counts until its 20th birthday.
 constexpr double kDisabledChildEndAge = 20;
 

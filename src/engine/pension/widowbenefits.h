@@ -21,6 +21,10 @@ struct WifeAgeRange {
     bool operator==(const WifeAgeRange &) const = default;
 };
 
+// The widow's own old-age basic pension starts at 65; the widow's additions
+// make up for it until then.
+inline constexpr double kOldAgePensionAge = 65;
+
 // 中高齢寡婦加算: a fixed yearly amount from the wife's 40th to 65th year.
 inline constexpr std::int32_t kMiddleAgedWidowsAdditionAmount = 594200;
 inline constexpr double kMiddleAgedAdditionFirstAge = 40;
