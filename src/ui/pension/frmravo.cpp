@@ -14,6 +14,7 @@
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
+#include "ui/charts/chartopeners.h"
 #include "ui/forms/householdpanel.h"
 
 #include <QCheckBox>
@@ -273,6 +274,10 @@ void FrmRavo::connectButtons()
     clicked(QStringLiteral("cmdHideSheet"), [this] { m_scheduleGrid->hide(); });
     clicked(QStringLiteral("cmdEra"), [this] { m_registry.show(screen::EraTable); });
     clicked(QStringLiteral("cmdNeeds"), [this] { m_registry.show(screen::Needs); });
+    clicked(QStringLiteral("cmdChart"), [this] {
+        readForm();
+        OpenFormChart(m_registry, m_form);
+    });
     clicked(QStringLiteral("cmdClose"), [this] { close(); });
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
