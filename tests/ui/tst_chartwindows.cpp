@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -381,6 +382,33 @@ class TestChartWindows : public QObject {
                 barPixels += image.pixelColor(x, y) == barColour ? 1 : 0;
         }
         QVERIFY2(barPixels > 100, qPrintable(QString::number(barPixels)));
+    }
+
+    // The pension screen's chart a quarter down the free height; the needs
+    // screen's charts 200 twips below the top of the screen.
+    void placement_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("quarterDown");
+        QTest::newRow("FormChart") << kFormChart << true;
+        QTest::newRow("FormChart4") << kFormChart4 << false;
+        QTest::newRow("FormChart2") << kFormChart2 << false;
+        QTest::newRow("FormChart3") << kFormChart3 << false;
+    }
+    void placement()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, quarterDown);
+        ui::ChartWindow *window = open(*m_registry, key, 40, QStringLiteral("山田太郎")).window;
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect area = window->screen()->availableGeometry();
+        const QRect frame = window->frameGeometry();
+        const int top = quarterDown ? area.top() + (area.height() - frame.height()) / 4 : area.top() + 200 / 15;
+        // Within the width of the frame, which a window wider than the test's
+        // screen only gets once it is placed.
+        const int frameWidth = frame.width() - window->width();
+        QVERIFY(qAbs(frame.left() - (area.left() + (area.width() - frame.width()) / 2)) <= frameWidth);
+        QVERIFY(qAbs(frame.top() - top) <= frameWidth);
     }
 
     // A closed chart is unloaded; the next press builds it afresh.
