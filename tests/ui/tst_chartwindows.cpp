@@ -258,6 +258,19 @@ class TestChartWindows : public QObject {
             QCOMPARE(opened.table.size(), size_t(34));
     }
 
+    // "グラフの表示" asks for no calculation first: before one the chart is
+    // empty and the window still shows the screen's fields.
+    void pensionChartBeforeAnyCalculation()
+    {
+        const engine::FrmRavoForm form = engine::OpenFrmRavo(engine::kBaseData2009, test::kToday);
+        const ChartFeed feed = engine::PensionChartFeed(form);
+        ui::ChartWindow *window = ui::OpenFormChart(*m_registry, form);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(feed.rows(), 0);
+        verifyShows(window, feed, {});
+    }
+
     // Pressing the button again draws the screen's new figures in the same
     // window, with nothing left over from the first picture.
     void reopeningReplacesEverything_data()
