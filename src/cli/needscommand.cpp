@@ -106,12 +106,6 @@ QStringList readActions(const QJsonObject &input)
 QJsonObject chartJson(const engine::ChartFeed &feed)
 {
     QJsonObject chart = ChartFeedJson(feed);
-    QJsonArray series1, series2;
-    for (double value : feed.series1)
-        series1.append(value);
-    for (double value : feed.series2)
-        series2.append(value);
-    chart[QStringLiteral("values")] = QJsonArray{series1, series2};
     chart[QStringLiteral("name")] = feed.name;
     QJsonObject fields;
     for (auto it = feed.fields.begin(); it != feed.fields.end(); ++it)

@@ -15,9 +15,14 @@ QJsonArray MessagesJson(const engine::Messages &messages)
 
 QJsonObject ChartFeedJson(const engine::ChartFeed &feed)
 {
+    // One list per series, in the chart's order.
     QJsonArray values;
-    for (double value : feed.series1)
-        values.append(value);
+    for (const std::vector<double> *series : {&feed.series1, &feed.series2}) {
+        QJsonArray list;
+        for (double value : *series)
+            list.append(value);
+        values.append(list);
+    }
     return QJsonObject{{QStringLiteral("rows"), feed.rows()},
                        {QStringLiteral("values"), values},
                        {QStringLiteral("labels"), QJsonArray::fromStringList(feed.rowLabels)},

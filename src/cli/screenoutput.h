@@ -16,7 +16,7 @@ namespace izoku::cli {
 QJsonArray MessagesJson(const engine::Messages &messages);
 
 // {"rows", "values", "labels", "axis_max", "list"}: what the chart window
-// is given.
+// is given; "values" holds one list per series (万円).
 QJsonObject ChartFeedJson(const engine::ChartFeed &feed);
 
 QJsonArray TextsJson(std::span<const QString> texts);

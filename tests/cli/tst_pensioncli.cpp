@@ -69,7 +69,13 @@ class TestPensionCli : public QObject {
         QCOMPARE(chart.keys(), (QStringList{"axis_max", "labels", "list", "rows", "values"}));
         QCOMPARE(chart.value("rows").toInt(), 37);
         QCOMPARE(chart.value("axis_max").toInt(), 200);
-        QCOMPARE(chart.value("values").toArray().at(0).toInt(), 149);
+        // One list per series, as the needs command gives them: the totals and
+        // the zero line.
+        const QJsonArray values = chart.value("values").toArray();
+        QCOMPARE(values.size(), 2);
+        QCOMPARE(values.at(0).toArray().size(), 37);
+        QCOMPARE(values.at(0).toArray().at(0).toInt(), 149);
+        QCOMPARE(values.at(1).toArray(), QJsonArray::fromVariantList(QVariantList(37, 0)));
         QCOMPARE(texts(chart.value("labels")).at(0), QStringLiteral(" 30歳"));
         QCOMPARE(texts(chart.value("list")).at(17), QStringLiteral("47歳   1,072,000"));
     }

@@ -36,6 +36,34 @@ class TestNeedsCharts : public QObject {
         const ChartOpening opening = CompareInsuranceWithCoverage(h.form(), kBaseData2009, kToday);
         QVERIFY(opening.chart);
         QCOMPARE(opening.chart->axisMaximum, axis);
+        // The chart window is filled later from the form the comparison left.
+        QCOMPARE(ShowCoverageChart(h.form()).chart, opening.chart);
+    }
+
+    void coverageChartRefused_data()
+    {
+        QTest::addColumn<bool>("calculated");
+        QTest::addColumn<QString>("referenceAge");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no sheet yet") << false << "64"
+                                      << "基礎計算実行ボタンを押してください";
+        QTest::newRow("reference age changed out of range")
+            << true << "95"
+            << "基準となる妻の年齢は40歳から86歳の範囲で入力してください";
+    }
+    void coverageChartRefused()
+    {
+        QFETCH(bool, calculated);
+        QFETCH(QString, referenceAge);
+        QFETCH(QString, message);
+        NeedsHousehold h = EarningWidow();
+        if (calculated)
+            QVERIFY(CompareInsuranceWithCoverage(h.form(), kBaseData2009, kToday).chart);
+        h.policy(HokenNum4::ReferenceAge, referenceAge);
+        const ChartOpening opening = ShowCoverageChart(h.form());
+        QVERIFY(!opening.chart);
+        QCOMPARE(opening.messages.size(), size_t(1));
+        QCOMPARE(opening.messages.front().text, message);
     }
 
     void pensionChart()

@@ -22,6 +22,11 @@ Message AmountTooLargeMessage()
     return Warning(QStringLiteral("入力された金額が大きすぎるため計算できません。"), QStringLiteral("エラー"));
 }
 
+Message NoBaseCalculationMessage()
+{
+    return Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"));
+}
+
 CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
 {
     CalculationOutcome outcome;

@@ -21,4 +21,7 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
 // The message of an amount too large to compute with.
 Message AmountTooLargeMessage();
 
+// The message of a button that needs the sheet of a base calculation.
+Message NoBaseCalculationMessage();
+
 } // namespace izoku::engine

@@ -10,6 +10,8 @@
 #include "engine/needs/sheetchart.h"
 #include "engine/text/numbertext.h"
 
+#include <algorithm>
+
 namespace izoku::engine {
 
 namespace {
@@ -19,14 +21,32 @@ using Row = ProjectionSheet::Row;
 // The coverage chart's three-digit case steps by 1,000,000 yen.
 constexpr std::int64_t kCoverageThreeDigitStep = 1000000;
 
+// A chosen reference age must lie in the range the screen shows beside it.
 std::optional<Message> checkReferenceAge(const FrmhokenForm &form)
 {
+    if (form.reference != FrmhokenForm::Reference::ChosenAge)
+        return std::nullopt;
     const double age = form.num4Value(HokenNum4::ReferenceAge);
     if (age >= form.num4Value(HokenNum4::RangeFrom) && age <= form.num4Value(HokenNum4::RangeTo))
         return std::nullopt;
     return Warning(QStringLiteral("基準となる妻の年齢は%1歳から%2歳の範囲で入力してください")
                        .arg(form.num4[HokenNum4::RangeFrom], form.num4[HokenNum4::RangeTo]),
                    QStringLiteral("入力エラー"), QStringLiteral("Num4(%1)").arg(HokenNum4::ReferenceAge));
+}
+
+// The years whose shortfall is summed: up to the end of the horizon, or up
+// to the wife's chosen age (checked first).
+std::optional<std::int16_t> referenceYears(const FrmhokenForm &form)
+{
+    if (form.reference == FrmhokenForm::Reference::LifeExpectancy)
+        return ToInt16(Horizon(form));
+    return ToInt16(form.num4Value(HokenNum4::ReferenceAge) - form.num1Value(HokenNum1::WifeAge));
+}
+
+int shortfallRow(const FrmhokenForm &form)
+{
+    return form.reference == FrmhokenForm::Reference::LifeExpectancy ? static_cast<int>(Row::ShortfallToEnd)
+                                                                     : static_cast<int>(Row::ShortfallToReference);
 }
 
 // The peak the axis must hold: the insurance in force and the shortfall
@@ -74,29 +94,41 @@ ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &ba
         return opening;
     const CalculationOutcome registered = RegisterInsurance(form);
     opening.messages.insert(opening.messages.end(), registered.messages.begin(), registered.messages.end());
+    if (auto message = checkReferenceAge(form)) {
+        opening.messages.push_back(*message);
+        return opening;
+    }
+    const auto years = referenceYears(form);
+    if (!years || !ComputeCoverageToReference(form, *years)) {
+        opening.messages.push_back(AmountTooLargeMessage());
+        return opening;
+    }
+    ChartOpening chart = ShowCoverageChart(form);
+    opening.messages.insert(opening.messages.end(), chart.messages.begin(), chart.messages.end());
+    opening.chart = std::move(chart.chart);
+    return opening;
+}
 
-    double years = Horizon(form);
-    if (form.reference == FrmhokenForm::Reference::ChosenAge) {
-        if (auto message = checkReferenceAge(form)) {
-            opening.messages.push_back(*message);
-            return opening;
-        }
-        years = form.num4Value(HokenNum4::ReferenceAge) - form.num1Value(HokenNum1::WifeAge);
+ChartOpening ShowCoverageChart(const FrmhokenForm &form)
+{
+    ChartOpening opening;
+    if (form.sheet.isEmpty(Row::HusbandAge, 0)) {
+        opening.messages.push_back(NoBaseCalculationMessage());
+        return opening;
     }
-    const auto y = ToInt16(years);
-    const int shortfallRow = form.reference == FrmhokenForm::Reference::LifeExpectancy
-                                 ? static_cast<int>(Row::ShortfallToEnd)
-                                 : static_cast<int>(Row::ShortfallToReference);
-    if (!y || !ComputeCoverageToReference(form, *y)) {
+    if (auto message = checkReferenceAge(form)) {
+        opening.messages.push_back(*message);
+        return opening;
+    }
+    const auto years = referenceYears(form);
+    const auto largest = peak(form, shortfallRow(form));
+    if (!years || !largest) {
         opening.messages.push_back(AmountTooLargeMessage());
         return opening;
     }
-    const auto largest = peak(form, shortfallRow);
-    if (!largest) {
-        opening.messages.push_back(AmountTooLargeMessage());
-        return opening;
-    }
-    opening.chart = coverageChart(form, *y + 1, *largest);
+    // A row needs a year of the sheet behind it: the wife's age may have been
+    // changed on the screen since the sheet was built.
+    opening.chart = coverageChart(form, std::min(*years + 1, form.sheet.yearColumns()), *largest);
     return opening;
 }
 

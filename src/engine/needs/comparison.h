@@ -28,4 +28,11 @@ struct ChartOpening {
 // sheet has no years beyond the horizon to sum.
 ChartOpening CompareInsuranceWithCoverage(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
 
+// The comparison chart (FormChart2) of a sheet on which the comparison above
+// has run: it reads the insurance in force and the coverage rows as they
+// stand, so after a base calculation alone the coverage is not yet there.
+// Refused with the comparison's own messages when there is no sheet or the
+// chosen reference age is out of range.
+ChartOpening ShowCoverageChart(const FrmhokenForm &form);
+
 } // namespace izoku::engine

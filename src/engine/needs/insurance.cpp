@@ -1,5 +1,6 @@
 #include "insurance.h"
 
+#include "engine/needs/basecalculation.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/projection.h"
 
@@ -54,7 +55,7 @@ CalculationOutcome RegisterInsurance(FrmhokenForm &form)
         return {{*message}, true};
     ProjectionSheet &sheet = form.sheet;
     if (sheet.isEmpty(Row::HusbandAge, 0))
-        return {{Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"))}, true};
+        return {{NoBaseCalculationMessage()}, true};
 
     for (int column = 1; column <= sheet.yearColumns(); ++column) {
         for (int row = Row::TermPolicy1; row <= Row::InsuranceTotal; ++row)

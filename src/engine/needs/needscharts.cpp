@@ -2,6 +2,7 @@
 
 #include "engine/charts/axismaximum.h"
 #include "engine/charts/yearlychart.h"
+#include "engine/needs/basecalculation.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/sheetchart.h"
 #include "engine/text/numbertext.h"
@@ -19,11 +20,6 @@ using Row = ProjectionSheet::Row;
 constexpr std::int64_t kIncomeThreeDigitStep = 2000000;
 // Both charts end the year before the widow's own old-age pension starts.
 constexpr double kOldAgePensionAge = 65;
-
-Message noSheetMessage()
-{
-    return Warning(QStringLiteral("基礎計算実行ボタンを押してください"), QStringLiteral("エラー"));
-}
 
 // Years shown: up to the wife's 64th year, and no further than the sheet
 // goes.
@@ -66,7 +62,7 @@ ChartOpening ShowPensionChart(const FrmhokenForm &form)
 {
     ChartOpening opening;
     if (form.sheet.isEmpty(Row::PensionTotal, 1)) {
-        opening.messages.push_back(noSheetMessage());
+        opening.messages.push_back(NoBaseCalculationMessage());
         return opening;
     }
     const int rows = chartRows(form);
@@ -93,7 +89,7 @@ IncomeExpenseOpening ShowIncomeExpenseChart(const FrmhokenForm &form)
     IncomeExpenseOpening opening;
     const ProjectionSheet &sheet = form.sheet;
     if (sheet.isEmpty(Row::ExpenseTotal, 1)) {
-        opening.messages.push_back(noSheetMessage());
+        opening.messages.push_back(NoBaseCalculationMessage());
         return opening;
     }
     const int rows = chartRows(form);

@@ -3,6 +3,7 @@
 #include "formmenu.h"
 #include "windowregistry.h"
 
+#include "ui/charts/chartwindow.h"
 #include "ui/coefficients/formkeisu.h"
 #include "ui/needs/frmhoken.h"
 #include "ui/pension/frmravo.h"
@@ -28,6 +29,16 @@ void RegisterScreens(WindowRegistry &registry)
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(
         screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
+    // A chart is a snapshot of its screen's sheet: closed, it is gone, and the
+    // next opening draws it afresh.
+    registry.add(
+        screen::PensionChart, [] { return new ChartWindow(FormChartVariant()); }, OnClose::Destroy);
+    registry.add(
+        screen::NeedsPensionChart, [] { return new ChartWindow(FormChart4Variant()); }, OnClose::Destroy);
+    registry.add(
+        screen::CoverageChart, [] { return new ChartWindow(FormChart2Variant()); }, OnClose::Destroy);
+    registry.add(
+        screen::CashFlowChart, [] { return new ChartWindow(FormChart3Variant()); }, OnClose::Destroy);
 }
 
 void ApplyApplicationFont()

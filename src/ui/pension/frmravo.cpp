@@ -13,6 +13,7 @@
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
+#include "ui/charts/chartopeners.h"
 #include "ui/forms/householdpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
@@ -165,12 +166,12 @@ void FrmRavo::buildCalculationTab(QWidget *page)
     actions->addWidget(m_buttons.showSheet, 0, 1);
     actions->addWidget(m_buttons.hideSheet, 0, 2);
     actions->addWidget(m_buttons.clearResults, 0, 3);
-    auto *chart = makeButton(tab, QStringLiteral("cmdChart"), QStringLiteral("グラフの表示"));
+    m_buttons.chart = makeButton(tab, QStringLiteral("cmdChart"), QStringLiteral("グラフの表示"));
     m_buttons.needs = makeButton(tab, QStringLiteral("cmdNeeds"), QStringLiteral("必要補償額算出"));
     // The chart and the needs analysis are opened from here once they exist.
-    chart->setEnabled(m_registry.has(screen::PensionChart));
+    m_buttons.chart->setEnabled(m_registry.has(screen::PensionChart));
     m_buttons.needs->setEnabled(m_registry.has(screen::Needs));
-    actions->addWidget(chart, 1, 0);
+    actions->addWidget(m_buttons.chart, 1, 0);
     actions->addWidget(m_buttons.needs, 1, 1);
     m_buttons.close = makeButton(tab, QStringLiteral("cmdClose"), QStringLiteral("閉じる"));
     actions->addWidget(m_buttons.close, 1, 3);
@@ -264,6 +265,10 @@ void FrmRavo::connectButtons()
     connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { showSchedule(false); });
     connect(m_buttons.eraTable, &QPushButton::clicked, this, [this] { m_registry.show(screen::EraTable); });
     connect(m_buttons.needs, &QPushButton::clicked, this, [this] { m_registry.show(screen::Needs); });
+    connect(m_buttons.chart, &QPushButton::clicked, this, [this] {
+        readForm();
+        OpenFormChart(m_registry, m_form);
+    });
     connect(m_buttons.close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });

@@ -65,6 +65,7 @@ class FrmRavo final : public QWidget {
         QPushButton *hideSheet = nullptr;      // ｼｰﾄ閉じる
         QPushButton *clearResults = nullptr;   // 表示 CE
         QPushButton *needs = nullptr;          // 必要補償額算出
+        QPushButton *chart = nullptr;          // グラフの表示
         QPushButton *close = nullptr;          // 閉じる
     };
 

@@ -1,0 +1,296 @@
+#include "chartwindow.h"
+
+#include "ui/app/clicklabel.h"
+#include "ui/app/placement.h"
+#include "ui/app/screenprint.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace izoku::ui {
+
+namespace {
+
+// Beyond this many years the ages under the bars are written upright, so
+// that each stays whole at the width of one bar.
+constexpr int kUprightLabelsFrom = 16;
+// The item table's fixed cells: the ages on top, the item names on the left.
+constexpr int kAgeRows = 2;
+const QColor kFixedCell(228, 228, 228);
+
+void writeFields(const QMap<int, QLabel *> &labels, const QMap<int, QString> &texts)
+{
+    for (auto it = labels.begin(); it != labels.end(); ++it)
+        it.value()->setText(texts.value(it.key()));
+}
+
+// The screens fixed the scale so that one figure always stands at the same
+// height: the range is set from the feed, never scaled to the figures nor
+// rounded to nice numbers.
+QValueAxis *valueAxis()
+{
+    auto *axis = new QValueAxis;
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setLabelsFont(QApplication::font());
+    axis->setTickCount(6);
+    return axis;
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_variant(variant)
+{
+    setObjectName(variant.key);
+    setWindowTitle(variant.caption);
+    if (variant.place)
+        PlaceWhenFirstShown(this, variant.place);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
+
+    // The customer's name, then the title the whole width, then the printer.
+    auto *header = new QHBoxLayout;
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(variant.nameField);
+    m_name->setFixedWidth(200);
+    QFont large = m_name->font();
+    large.setPointSize(large.pointSize() + 3);
+    m_name->setFont(large);
+    header->addWidget(m_name);
+    auto *sama = FixedText(QStringLiteral("様"), this);
+    sama->setFont(large);
+    header->addWidget(sama);
+    header->addSpacing(12);
+    auto *title = new QPushButton(variant.title, this);
+    title->setObjectName(QStringLiteral("Command1"));
+    large.setPointSize(large.pointSize() + 2);
+    large.setBold(true);
+    title->setFont(large);
+    title->setToolTip(QStringLiteral("画面印刷"));
+    connect(title, &QPushButton::clicked, this, &ChartWindow::print);
+    header->addWidget(title, 1);
+    m_printer = ClickLabel::printerPicture(this);
+    m_printer->setObjectName(QStringLiteral("Picture1"));
+    connect(m_printer, &ClickLabel::clicked, this, &ChartWindow::print);
+    header->addWidget(m_printer);
+    layout->addLayout(header);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(buildChart(), 1);
+    body->addWidget(buildSide());
+    layout->addLayout(body, 1);
+
+    if (variant.under)
+        layout->addWidget(variant.under(this, m_fields));
+    if (variant.itemTable)
+        layout->addWidget(buildItemTable());
+    if (variant.last)
+        layout->addWidget(variant.last(this, m_fields));
+
+    auto *footer = new QHBoxLayout;
+    // The agent's remarks for the customer, typed before printing.
+    auto *note = new QPlainTextEdit(this);
+    note->setObjectName(QStringLiteral("Text4"));
+    note->setFixedHeight(40);
+    footer->addWidget(note, 1);
+    auto *close = new QPushButton(this);
+    close->setObjectName(QStringLiteral("Command2"));
+    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    close->setToolTip(QStringLiteral("閉じる"));
+    close->setAccessibleName(QStringLiteral("閉じる"));
+    close->setFixedSize(64, 32);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    footer->addWidget(close, 0, Qt::AlignBottom);
+    layout->addLayout(footer);
+}
+
+QWidget *ChartWindow::buildChart()
+{
+    auto *box = new QWidget(this);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_chart = new QChart;
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->legend()->setVisible(m_variant.legend);
+    m_chart->legend()->setFont(QApplication::font());
+    m_chart->legend()->setAlignment(Qt::AlignTop);
+    buildSeries();
+    m_chartView = new QChartView(m_chart, box);
+    m_chartView->setObjectName(m_variant.chartName);
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(700, m_variant.itemTable ? 280 : 300);
+    column->addWidget(m_chartView, 1);
+    if (!m_variant.underChart.isEmpty())
+        column->addWidget(FixedText(m_variant.underChart, box));
+    return box;
+}
+
+// The series and axes stay for the window's life; each opening replaces
+// their figures.
+void ChartWindow::buildSeries()
+{
+    m_categories = new QBarCategoryAxis;
+    m_categories->setLabelsFont(QApplication::font());
+    m_categories->setTruncateLabels(false);
+    m_chart->addAxis(m_categories, Qt::AlignBottom);
+    // Both value axes carry the same fixed scale, so a figure reads the
+    // same against either side.
+    m_scales = {valueAxis(), valueAxis()};
+    m_chart->addAxis(m_scales[0], Qt::AlignLeft);
+    m_chart->addAxis(m_scales[1], Qt::AlignRight);
+
+    // Bars first: the category axis takes its row positions from the first
+    // series it carries, and a line drawn after the bars stays on top.
+    QBarSeries *bars = nullptr;
+    for (size_t s = 0; s < m_variant.series.size(); ++s) {
+        const ChartVariant::Series &style = m_variant.series[s];
+        if (style.draw != ChartVariant::Draw::Bars)
+            continue;
+        if (!bars) {
+            bars = new QBarSeries;
+            m_chart->addSeries(bars);
+        }
+        m_barSets[s] = new QBarSet(style.name);
+        m_barSets[s]->setColor(style.colour);
+        m_barSets[s]->setBorderColor(style.colour.darker(130));
+        bars->append(m_barSets[s]);
+    }
+    for (size_t s = 0; s < m_variant.series.size(); ++s) {
+        const ChartVariant::Series &style = m_variant.series[s];
+        if (style.draw != ChartVariant::Draw::Line)
+            continue;
+        m_lines[s] = new QLineSeries;
+        m_lines[s]->setName(style.name);
+        m_lines[s]->setPen(QPen(style.colour, 2));
+        m_chart->addSeries(m_lines[s]);
+    }
+    for (QAbstractSeries *series : m_chart->series()) {
+        series->attachAxis(m_categories);
+        for (QValueAxis *axis : m_scales)
+            series->attachAxis(axis);
+        // A series without a name (the zero line) has no place in the legend.
+        if (series->name().isEmpty() && series->type() == QAbstractSeries::SeriesTypeLine) {
+            for (QLegendMarker *marker : m_chart->legend()->markers(series))
+                marker->setVisible(false);
+        }
+    }
+}
+
+QWidget *ChartWindow::buildSide()
+{
+    auto *box = new QWidget(this);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    if (!m_variant.listHeading.isEmpty())
+        column->addWidget(FixedText(m_variant.listHeading, box));
+    if (m_variant.yearlyList) {
+        m_list = new QListWidget(box);
+        m_list->setObjectName(QStringLiteral("List1"));
+        m_list->setFixedWidth(180);
+        column->addWidget(m_list, 1);
+    }
+    if (m_variant.beside)
+        column->addWidget(m_variant.beside(box, m_fields));
+    return box;
+}
+
+QTableWidget *ChartWindow::buildItemTable()
+{
+    m_table = new QTableWidget(this);
+    m_table->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_table->horizontalHeader()->hide();
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(20);
+    m_table->horizontalHeader()->setDefaultSectionSize(76);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setMinimumHeight(170);
+    return m_table;
+}
+
+void ChartWindow::fill(const engine::ChartFeed &feed)
+{
+    m_name->setText(feed.name);
+    writeFields(m_fields.fields, feed.fields);
+    writeFields(m_fields.periods, feed.periodFields);
+    if (m_list) {
+        m_list->clear();
+        m_list->addItems(feed.listLines);
+    }
+    drawSeries(feed);
+}
+
+void ChartWindow::drawSeries(const engine::ChartFeed &feed)
+{
+    m_categories->setCategories(feed.rowLabels);
+    m_categories->setLabelsAngle(feed.rows() >= kUprightLabelsFrom ? -90 : 0);
+    for (QValueAxis *axis : m_scales)
+        axis->setRange(0, feed.axisMaximum);
+    const std::vector<double> *values[] = {&feed.series1, &feed.series2};
+    for (size_t s = 0; s < std::size(values); ++s) {
+        if (QBarSet *set = m_barSets[s]) {
+            set->remove(0, set->count());
+            set->append(QList<qreal>(values[s]->begin(), values[s]->end()));
+        } else {
+            QList<QPointF> points;
+            for (size_t i = 0; i < values[s]->size(); ++i)
+                points << QPointF(static_cast<double>(i), (*values[s])[i]);
+            m_lines[s]->replace(points);
+        }
+    }
+}
+
+void ChartWindow::fillTable(const std::vector<QStringList> &rows)
+{
+    if (!m_table)
+        return;
+    QSignalBlocker blocker(m_table);
+    m_table->clearContents();
+    int columns = 0;
+    for (const QStringList &row : rows)
+        columns = std::max(columns, static_cast<int>(row.size()));
+    m_table->setRowCount(static_cast<int>(rows.size()));
+    m_table->setColumnCount(columns);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const QStringList &row = rows[static_cast<size_t>(r)];
+        for (int c = 0; c < row.size(); ++c) {
+            auto *item = new QTableWidgetItem(row[c]);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 0 || r < kAgeRows)
+                item->setBackground(kFixedCell);
+            m_table->setItem(r, c, item);
+        }
+    }
+    m_table->setColumnWidth(0, 110);
+}
+
+void ChartWindow::print()
+{
+    ScreenPrint(this, PageOrientation::PrinterDefault, m_printer);
+}
+
+} // namespace izoku::ui
