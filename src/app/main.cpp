@@ -11,11 +11,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Izoku Planner"));
     izoku::ui::ApplyApplicationFont();
 
-    auto &registry = izoku::ui::WindowRegistry::instance();
-    izoku::ui::RegisterScreens(registry);
-
     izoku::ui::Formmenu::Options options;
     options.dataFolder = izoku::store::AppFolderPath();
+    auto &registry = izoku::ui::WindowRegistry::instance();
+    izoku::ui::RegisterScreens(registry, izoku::store::DatabasePath(options.dataFolder));
+
     // 終了 ends the program at once, whatever windows are open or hidden and
     // whatever they would say about being closed.
     options.endProgram = [] { QCoreApplication::exit(0); };

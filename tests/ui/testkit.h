@@ -57,4 +57,14 @@ bool ShowAndActivate(QWidget *window);
 // The widget that has the keyboard focus now.
 QWidget *Focused();
 
+// The child widget named `name`; a missing one ends the test run, since
+// every later step would only fail less clearly.
+template <typename T> T *Child(const QWidget *parent, const QString &name)
+{
+    T *widget = parent->findChild<T *>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
 } // namespace izoku::test

@@ -7,13 +7,15 @@
 #include "ui/pension/frmravo.h"
 #include "ui/reference/formgengou.h"
 #include "ui/reference/frmabout.h"
+#include "ui/store/formdata.h"
+#include "ui/store/formlogin.h"
 
 #include <QApplication>
 #include <QFont>
 
 namespace izoku::ui {
 
-void RegisterScreens(WindowRegistry &registry)
+void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
 {
     // The two calculation screens hide when closed, so the household and the
     // results are still there when the agent comes back to them.
@@ -25,6 +27,12 @@ void RegisterScreens(WindowRegistry &registry)
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(
         screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
+    // The list and the base figures are read afresh on every opening.
+    registry.add(
+        screen::Customers, [databasePath] { return new FormData(databasePath); }, OnClose::Destroy);
+    registry.add(
+        screen::BaseFigures, [databasePath] { return new FormLogin(databasePath, store::ProcessBaseData()); },
+        OnClose::Destroy);
 }
 
 void ApplyApplicationFont()
