@@ -14,11 +14,11 @@ int main(int argc, char *argv[])
     if (!izoku::ui::InstallJapaneseQtTexts())
         qWarning("Qt's Japanese translations (qtbase_ja.qm) are missing: standard buttons stay in English.");
 
-    auto &registry = izoku::ui::WindowRegistry::instance();
-    izoku::ui::RegisterScreens(registry);
-
     izoku::ui::Formmenu::Options options;
     options.dataFolder = izoku::store::AppFolderPath();
+    auto &registry = izoku::ui::WindowRegistry::instance();
+    izoku::ui::RegisterScreens(registry, izoku::store::DatabasePath(options.dataFolder));
+
     // 終了 ends the program at once, whatever windows are open or hidden and
     // whatever they would say about being closed.
     options.endProgram = [] { QCoreApplication::exit(0); };

@@ -70,6 +70,16 @@ QList<QSize> PdfImages(const QString &path);
 // example under xvfb-run) keeps its own screen.
 void UseLaptopScreen(const char *configFile);
 
+// The child widget named `name`; a missing one ends the test run, since
+// every later step would only fail less clearly.
+template <typename T> T *Child(const QWidget *parent, const QString &name)
+{
+    T *widget = parent->findChild<T *>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
 } // namespace izoku::test
 
 // QTEST_MAIN for window tests, on the laptop screen.

@@ -37,6 +37,12 @@ inline Message Question(QString text, QString title)
     return Message{std::move(text), std::move(title), MessageIcon::None, QString(), false};
 }
 
+// Every write to ndata.mdb asks this first.
+inline Message RegisterQuestion()
+{
+    return Question(QStringLiteral("登録します"), QStringLiteral("登録"));
+}
+
 // The text the command-line tool uses for an icon.
 QString IconName(MessageIcon icon);
 

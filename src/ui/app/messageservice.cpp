@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace izoku::ui {
 
@@ -73,6 +74,11 @@ void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus
         edit->selectAll();
     else if (auto *spin = qobject_cast<QAbstractSpinBox *>(focus))
         spin->selectAll();
+}
+
+void ShowMessageLater(QWidget *window, const engine::Message &message)
+{
+    QTimer::singleShot(0, window, [window, message] { Messages().show(window, message); });
 }
 
 } // namespace izoku::ui

@@ -32,4 +32,8 @@ std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService
 // whole text selected when the message asks for it.
 void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus = nullptr);
 
+// Shows a message as soon as the event loop runs again: a window that finds
+// something wrong while it is being built says so once it is on screen.
+void ShowMessageLater(QWidget *window, const engine::Message &message);
+
 } // namespace izoku::ui

@@ -13,14 +13,6 @@ namespace izoku::ui {
 
 namespace {
 
-ChartWindow *showFilled(WindowRegistry &registry, const QString &key, const engine::ChartFeed &feed)
-{
-    auto *window = qobject_cast<ChartWindow *>(registry.show(key));
-    if (window)
-        window->fill(feed);
-    return window;
-}
-
 // A chart of the needs-analysis sheet opens only when the sheet has one to
 // give; otherwise the screen tells the agent what to press first.
 template <typename Opening>
@@ -28,14 +20,22 @@ ChartWindow *openFromNeeds(WindowRegistry &registry, const QString &key, const O
 {
     for (const engine::Message &message : opening.messages)
         ShowMessage(registry.existing(screen::Needs), message);
-    return opening.chart ? showFilled(registry, key, *opening.chart) : nullptr;
+    return opening.chart ? ShowChartWindow(registry, key, *opening.chart) : nullptr;
 }
 
 } // namespace
 
+ChartWindow *ShowChartWindow(WindowRegistry &registry, const QString &key, const engine::ChartFeed &feed)
+{
+    auto *window = qobject_cast<ChartWindow *>(registry.show(key));
+    if (window)
+        window->fill(feed);
+    return window;
+}
+
 ChartWindow *OpenFormChart(WindowRegistry &registry, const engine::FrmRavoForm &form)
 {
-    return showFilled(registry, screen::PensionChart, engine::PensionChartFeed(form));
+    return ShowChartWindow(registry, screen::PensionChart, engine::PensionChartFeed(form));
 }
 
 ChartWindow *OpenFormChart2(WindowRegistry &registry, const engine::FrmhokenForm &form)

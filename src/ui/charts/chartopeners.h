@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 namespace izoku::engine {
+struct ChartFeed;
 struct FrmRavoForm;
 struct FrmhokenForm;
 } // namespace izoku::engine
@@ -15,6 +18,10 @@ class WindowRegistry;
 // from the form as it stands, so pressing the button again refreshes an open
 // chart.  The screen copies its fields into the form first.  Each returns
 // the window, or null when nothing was opened.
+
+// Shows chart window `key` and rebuilds it from `feed`; null when `key` is
+// not a chart window.
+ChartWindow *ShowChartWindow(WindowRegistry &registry, const QString &key, const engine::ChartFeed &feed);
 
 // "グラフの表示" of the survivors' pension screen: the schedule of the last
 // "年金計算", the result slots and the insured periods.

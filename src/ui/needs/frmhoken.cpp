@@ -7,7 +7,6 @@
 #include "insurancepanel.h"
 #include "pensionrecordpanel.h"
 #include "processpanel.h"
-#include "sheetmodel.h"
 
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/comparison.h"
@@ -20,7 +19,11 @@
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
+#include "ui/charts/chartopeners.h"
+#include "ui/charts/chartwindow.h"
 #include "ui/forms/householdpanel.h"
+#include "ui/forms/sheetmodel.h"
+#include "ui/forms/sheetview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -143,8 +146,8 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     right->addStretch();
     panels->addLayout(right);
 
-    m_sheetModel = new SheetModel(m_form.sheet, this);
-    m_sheet = new QTableView(content);
+    m_sheetModel = new SheetModel(this);
+    m_sheet = new SheetView(content);
     m_sheet->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_sheet->setModel(m_sheetModel);
     m_sheet->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -335,11 +338,15 @@ template <typename Operation> void Frmhoken::openChart(const QString &key, Opera
     });
     if (!opening.chart)
         return;
-    QWidget *window = m_registry.show(key);
+    std::vector<QStringList> table;
     if constexpr (requires { opening.table; })
-        emit chartOpened(key, window, *opening.chart, opening.table);
-    else
-        emit chartOpened(key, window, *opening.chart, {});
+        table = opening.table;
+    QWidget *window = ShowChartWindow(m_registry, key, *opening.chart);
+    if (auto *chart = qobject_cast<ChartWindow *>(window); chart && !table.empty())
+        chart->fillTable(table);
+    if (!window)
+        window = m_registry.existing(key);
+    emit chartOpened(key, window, *opening.chart, table);
 }
 
 void Frmhoken::setSheetShown(bool shown)
@@ -374,7 +381,8 @@ void Frmhoken::writeForm(const engine::FrmhokenForm &form)
     m_expenses->writeSlots(form);
     m_insurance->write(form);
     m_process->write(form.num3);
-    m_sheetModel->reload();
+    m_sheetModel->setCells(form.sheet.rowCount(), form.sheet.columnCount(),
+                           [&sheet = form.sheet](int row, int column) { return sheet.text(row, column); });
 }
 
 void Frmhoken::closeEvent(QCloseEvent *event)

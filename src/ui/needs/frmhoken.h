@@ -14,7 +14,6 @@
 #include <vector>
 
 class QScrollArea;
-class QTableView;
 
 namespace izoku::ui {
 
@@ -26,6 +25,7 @@ class InsurancePanel;
 class PensionRecordPanel;
 class ProcessPanel;
 class SheetModel;
+class SheetView;
 class WindowRegistry;
 
 // 保険診断: the agent enters the household, the husband's pension record,
@@ -95,7 +95,7 @@ class Frmhoken final : public QWidget {
     InsurancePanel *m_insurance = nullptr;
     ProcessPanel *m_process = nullptr;
     SheetModel *m_sheetModel = nullptr;
-    QTableView *m_sheet = nullptr;
+    SheetView *m_sheet = nullptr;
     ClickLabel *m_printer = nullptr;
     QPushButton *m_base = nullptr;
     QPushButton *m_showSheet = nullptr;

@@ -1,0 +1,137 @@
+// The customer list after years of consultations: 100,000 saved households.
+// Opening 顧客データ until the grid and the boxes show the first row, moving
+// to the last row, and one 保 存 after Yes, each on the real window or store
+// code, offscreen.
+#include "engine/needs/customerrecord.h"
+#include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/frmhokenform.h"
+#include "store/customers.h"
+#include "store/fileconnection.h"
+#include "ui/store/formdata.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace izoku;
+
+constexpr int kRows = 100000;
+const QDate kToday(2026, 12, 8);
+
+engine::CustomerRecord household(int n)
+{
+    engine::FrmhokenForm form;
+    engine::OpenFrmhoken(form, engine::kBaseData2009, kToday);
+    const QString names[] = {QStringLiteral("山田太郎"), QStringLiteral("山田花子"), QStringLiteral("山田一郎"),
+                             QStringLiteral("山田二郎")};
+    for (int i = 0; i < 4; ++i) {
+        form.household.members[static_cast<size_t>(i)].name = names[i] + QString::number(n);
+        form.household.members[static_cast<size_t>(i)].age = QString::number(40 - 10 * i);
+    }
+    form.num1(engine::HokenNum1::EmployeeMonthsFrom2003) = QStringLiteral("240");
+    form.num1(engine::HokenNum1::AverageRemuneration) = QStringLiteral("420000");
+    form.fmt3[engine::HokenFmt3::Company] = QStringLiteral("東西生命保険相互会社");
+    for (int slot = 0; slot < 13; ++slot)
+        form.num4[static_cast<size_t>(slot)] = QString::number(30 + slot);
+    return engine::CustomerRecordOf(form, kToday);
+}
+
+// ndata.mdb with 100,000 households, written once for all the benchmarks.
+const QString &databaseWithCustomers()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("ndata.mdb"));
+        QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), file);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        const store::FileConnection connection(file, store::Access::Write);
+        const engine::CustomerRecord first = household(0);
+        QStringList columns;
+        for (const engine::CustomerField &field : first)
+            columns << field.name;
+        QSqlQuery insert(connection.database());
+        insert.exec(QStringLiteral("BEGIN"));
+        insert.prepare(QStringLiteral("INSERT INTO \"顧客資料\" (%1) VALUES (%2)")
+                           .arg(store::QuotedList(connection.database(), columns),
+                                QStringList(columns.size(), QStringLiteral("?")).join(u',')));
+        for (int n = 0; n < kRows; ++n) {
+            for (const engine::CustomerField &field : household(n))
+                insert.addBindValue(field.text);
+            insert.exec();
+        }
+        insert.exec(QStringLiteral("COMMIT"));
+        return file;
+    }();
+    return path;
+}
+
+QString husband(const ui::FormData &window)
+{
+    return window.findChild<QLineEdit *>(QStringLiteral("Text1(0)"))->text();
+}
+
+void BM_FormDataOpens100000Rows(benchmark::State &state)
+{
+    const QString &path = databaseWithCustomers();
+    for (auto _ : state) {
+        ui::FormData window(path);
+        window.show();
+        QCoreApplication::processEvents();
+        if (window.currentRow() != 0 || husband(window) != QStringLiteral("山田太郎0"))
+            state.SkipWithError("the first row is not shown");
+        state.PauseTiming();
+        window.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FormDataOpens100000Rows)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_FormDataMovesToTheLastRow(benchmark::State &state)
+{
+    ui::FormData window(databaseWithCustomers());
+    window.show();
+    QCoreApplication::processEvents();
+    auto *first = window.findChild<QPushButton *>(QStringLiteral("Command1"));
+    auto *last = window.findChild<QPushButton *>(QStringLiteral("Command4"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        first->click();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        last->click();
+        QCoreApplication::processEvents();
+        if (window.currentRow() != kRows - 1 || husband(window) != QStringLiteral("山田太郎%1").arg(kRows - 1))
+            state.SkipWithError("the last row is not shown");
+    }
+}
+BENCHMARK(BM_FormDataMovesToTheLastRow)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_SaveOneCustomer(benchmark::State &state)
+{
+    const QString &path = databaseWithCustomers();
+    const engine::CustomerRecord record = household(kRows);
+    for (auto _ : state) {
+        if (!store::SaveCustomerRecord(path, record).written())
+            state.SkipWithError("the save failed");
+    }
+}
+BENCHMARK(BM_SaveOneCustomer)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

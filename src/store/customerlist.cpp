@@ -1,0 +1,129 @@
+#include "customerlist.h"
+
+#include "customers.h"
+#include "fileconnection.h"
+
+#include "engine/needs/customerrecord.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace izoku::store {
+
+namespace {
+
+// Rows read together; a page is what a grid shows a few times over.
+constexpr int kPageRows = 128;
+// Pages kept in memory: moving back and forth over the last few thousand
+// rows reads nothing again.
+constexpr int kPagesKept = 32;
+
+} // namespace
+
+CustomerListModel::CustomerListModel(const QString &databasePath, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_connection(std::make_unique<FileConnection>(databasePath, Access::Read))
+    , m_pages(kPagesKept)
+{
+    if (!m_connection->isOpen())
+        return;
+    const QSqlDatabase db = m_connection->database();
+    // A table without one of the fields cannot be listed at all.
+    if (!HasColumns(db, QStringLiteral("顧客資料"), engine::CustomerColumns()))
+        return;
+    m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+                    .arg(QuotedList(db, engine::CustomerColumns()), CustomerTable(db));
+    QSqlQuery keys(db);
+    keys.setForwardOnly(true);
+    if (!keys.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db))))
+        return;
+    while (keys.next())
+        m_keys.push_back(keys.value(0).toLongLong());
+    m_open = keys.lastError().type() == QSqlError::NoError;
+    if (!m_open)
+        m_keys.clear();
+}
+
+CustomerListModel::~CustomerListModel() = default;
+
+int CustomerListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_keys.size());
+}
+
+int CustomerListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(engine::CustomerColumns().size());
+}
+
+QVariant CustomerListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const Page *rows = page(index.row() / kPageRows);
+    if (!rows)
+        return {};
+    const QStringList &fields = (*rows)[static_cast<size_t>(index.row() % kPageRows)];
+    return index.column() < fields.size() ? fields[index.column()] : QString();
+}
+
+QVariant CustomerListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 &&
+        section < engine::CustomerColumns().size())
+        return engine::CustomerColumns()[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QString CustomerListModel::text(int row, const QString &field) const
+{
+    const int column = static_cast<int>(engine::CustomerColumns().indexOf(field));
+    if (row < 0 || row >= rowCount() || column < 0)
+        return {};
+    return data(index(row, column)).toString();
+}
+
+const CustomerListModel::Page *CustomerListModel::page(int pageIndex) const
+{
+    if (const Page *cached = m_pages.object(pageIndex))
+        return cached;
+    const size_t first = static_cast<size_t>(pageIndex) * kPageRows;
+    if (first >= m_keys.size())
+        return nullptr;
+    const size_t end = std::min(first + kPageRows, m_keys.size());
+
+    QSqlQuery query(m_connection->database());
+    query.setForwardOnly(true);
+    if (!query.prepare(m_pageSql))
+        return nullptr;
+    query.addBindValue(m_keys[first]);
+    query.addBindValue(m_keys[end - 1]);
+    if (!query.exec())
+        return nullptr;
+    auto rows = std::make_unique<Page>(end - first);
+    const int fields = static_cast<int>(engine::CustomerColumns().size());
+    size_t at = first;
+    while (query.next()) {
+        const qint64 key = query.value(0).toLongLong();
+        // Keys follow in order; a row gone since the list opened stays blank.
+        while (at < end && m_keys[at] < key)
+            ++at;
+        if (at == end)
+            break;
+        if (m_keys[at] != key)
+            continue;
+        QStringList &texts = (*rows)[at - first];
+        texts.reserve(fields);
+        for (int f = 1; f <= fields; ++f)
+            texts << query.value(f).toString();
+        ++at;
+    }
+    if (query.lastError().isValid())
+        return nullptr;
+    query.finish();
+    Page *kept = rows.get();
+    m_pages.insert(pageIndex, rows.release());
+    return kept;
+}
+
+} // namespace izoku::store

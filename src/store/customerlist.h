@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QCache>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace izoku::store {
+
+class FileConnection;
+
+// The saved households as the customer list shows them: one row per row of
+// 顧客資料 as the table stood when the list was opened, one column per field
+// in table order.  Opening reads only the keys; the fields are read a page
+// at a time when the grid or the boxes need them, so a list of years of
+// consultations opens at once.  The list never writes.
+class CustomerListModel final : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit CustomerListModel(const QString &databasePath, QObject *parent = nullptr);
+    ~CustomerListModel() override;
+
+    // Whether the table could be read at all.
+    bool isOpen() const { return m_open; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The text of one field of one row; an unset field is empty.
+    QString text(int row, const QString &field) const;
+
+  private:
+    using Page = std::vector<QStringList>;
+    const Page *page(int pageIndex) const;
+
+    std::unique_ptr<FileConnection> m_connection;
+    bool m_open = false;
+    QString m_pageSql;
+    std::vector<qint64> m_keys;
+    mutable QCache<int, Page> m_pages;
+};
+
+} // namespace izoku::store

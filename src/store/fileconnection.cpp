@@ -1,0 +1,185 @@
+#include "fileconnection.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QThread>
+#include <QUrl>
+
+#include <memory>
+#include <utility>
+
+namespace izoku::store {
+
+namespace {
+
+// Another program holding the write lock is waited for this long per try,
+// and the transaction is tried this many times before the save is given up.
+constexpr int kBusyTimeoutMs = 2000;
+constexpr int kTries = 3;
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("ndata-file-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QSqlError exec(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery query(db);
+    if (query.exec(sql))
+        return {};
+    return query.lastError();
+}
+
+// The connection of the last write stays open until the next write has its
+// own, the way the needs-analysis screen kept its record set between saves.
+// Closing the last connection to the file folds the log back into it, and
+// those disk flushes on every save are time the agent would sit waiting.
+FileConnection *&keptConnection()
+{
+    static FileConnection *kept = nullptr;
+    return kept;
+}
+
+void releaseKeptConnection()
+{
+    delete std::exchange(keptConnection(), nullptr);
+}
+
+void keep(std::unique_ptr<FileConnection> connection)
+{
+    static const bool releasedAtExit = [] {
+        qAddPostRoutine(releaseKeptConnection);
+        return true;
+    }();
+    Q_UNUSED(releasedAtExit);
+    // The newer connection is open before the older one closes.
+    delete std::exchange(keptConnection(), connection.release());
+}
+
+// SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
+bool isLocked(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
+} // namespace
+
+FileConnection::FileConnection(const QString &path, Access access)
+    : m_name(nextConnectionName())
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!QFileInfo(path).isFile()) {
+        m_error = QSqlError(QStringLiteral("ndata.mdb not found"), path, QSqlError::ConnectionError);
+        return;
+    }
+    // The URI's mode keeps SQLite from creating a file that vanished after
+    // the check above.
+    const bool write = access == Access::Write;
+    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    uri += write ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro");
+    db.setDatabaseName(uri);
+    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    if (!write)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        m_error = db.lastError();
+        return;
+    }
+    if (!write)
+        return;
+    // The shipped file is already in WAL mode; a file from elsewhere is
+    // switched when nobody else has it open, and is safe with its rollback
+    // journal until then.
+    exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+    if (const QSqlError error = exec(db, QStringLiteral("PRAGMA synchronous = FULL")); error.isValid()) {
+        m_error = error;
+        db.close();
+    }
+}
+
+FileConnection::~FileConnection()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool FileConnection::isOpen() const
+{
+    return QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QSqlDatabase FileConnection::database() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
+{
+    WriteOutcome outcome;
+    QSqlError &error = outcome.error;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(20 * attempt);
+        auto connection = std::make_unique<FileConnection>(path, Access::Write);
+        if (!connection->isOpen()) {
+            error = connection->error();
+            return outcome;
+        }
+        const QSqlDatabase db = connection->database();
+        // IMMEDIATE takes the write lock at once, so waiting for another
+        // program happens here, under the busy timeout, and never halfway
+        // through the rows.
+        error = exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+        if (!error.isValid()) {
+            error = work(db, outcome.key);
+            if (!error.isValid())
+                error = exec(db, QStringLiteral("COMMIT"));
+            if (!error.isValid()) {
+                keep(std::move(connection));
+                return outcome;
+            }
+            exec(db, QStringLiteral("ROLLBACK"));
+        }
+        outcome.key = -1;
+        if (!isLocked(error))
+            return outcome;
+    }
+    return outcome;
+}
+
+QString Quoted(const QSqlDatabase &db, const QString &name)
+{
+    return db.driver()->escapeIdentifier(name, QSqlDriver::FieldName);
+}
+
+QString QuotedList(const QSqlDatabase &db, const QStringList &names)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted << Quoted(db, name);
+    return quoted.join(u',');
+}
+
+bool HasColumns(const QSqlDatabase &db, const QString &table, const QStringList &columns)
+{
+    const QSqlRecord record = db.record(table);
+    for (const QString &column : columns) {
+        if (!record.contains(column))
+            return false;
+    }
+    return true;
+}
+
+} // namespace izoku::store

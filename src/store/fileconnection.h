@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace izoku::store {
+
+enum class Access { Read, Write };
+
+// One connection to the database file at `path`, owned by whoever opened it
+// and closed when it goes out of scope.  The file is never created: a
+// missing file leaves the connection closed.  A reading connection cannot
+// change the file; a writing one commits with full synchronisation to the
+// write-ahead log, so a row is on the disk once its commit returns.
+class FileConnection {
+  public:
+    FileConnection(const QString &path, Access access);
+    ~FileConnection();
+    FileConnection(const FileConnection &) = delete;
+    FileConnection &operator=(const FileConnection &) = delete;
+
+    bool isOpen() const;
+    QSqlDatabase database() const;
+    // Why the connection is closed.
+    QSqlError error() const { return m_error; }
+
+  private:
+    QString m_name;
+    QSqlError m_error;
+};
+
+// What became of one write: the key of the row written, or the error that
+// stopped it (and then nothing of it was written).
+struct WriteOutcome {
+    qint64 key = -1;
+    QSqlError error;
+
+    bool written() const { return !error.isValid() && key >= 0; }
+};
+
+// Runs `work` in one write transaction on the file at `path`, on a
+// connection of its own, and commits.  `work` sets the key of the row it
+// wrote and returns its error, if any.  Another program writing at the same
+// moment is waited for, and the whole transaction is tried again while the
+// file stays locked, a few seconds at most.  Any failure rolls everything
+// back.
+using WriteWork = std::function<QSqlError(const QSqlDatabase &db, qint64 &key)>;
+WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work);
+
+// The table name or column name quoted for hand-written SQL.
+QString Quoted(const QSqlDatabase &db, const QString &name);
+// Column names quoted and separated by commas.
+QString QuotedList(const QSqlDatabase &db, const QStringList &names);
+
+// Whether `table` exists with every one of `columns`.  Asked before reading,
+// because SQLite reads a quoted name that is not a column as a text.
+bool HasColumns(const QSqlDatabase &db, const QString &table, const QStringList &columns);
+
+} // namespace izoku::store

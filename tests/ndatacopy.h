@@ -1,0 +1,82 @@
+#pragma once
+
+// Private copies of the shipped ndata.mdb for tests that change it.
+
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace izoku::test {
+
+// A copy of the shipped ndata.mdb in `dir`, writable.
+inline QString CopyDatabase(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("ndata.mdb"));
+    QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+// A copy of the shipped ndata.mdb in a folder of its own, removed with it.
+class DatabaseCopy {
+  public:
+    DatabaseCopy()
+        : m_path(CopyDatabase(m_dir))
+    {
+    }
+    QString path() const { return m_path; }
+    QString folder() const { return m_dir.path(); }
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// Makes a file read-only (or writable again).  Permission bits do not stop
+// root, whom CI runs as, so there the file is also made immutable.  Returns
+// false when the file could still be written.
+inline bool SetReadOnly(const QString &path, bool readOnly)
+{
+    QFile::setPermissions(path, readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
+    if (::geteuid() == 0) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = readOnly ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        if (!ok)
+            return !readOnly;
+    }
+    return !readOnly || !QFile(path).open(QIODevice::ReadWrite);
+}
+
+// Keeps a file read-only for as long as it lives, so a failing test leaves
+// nothing immutable behind.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(QString path)
+        : m_path(std::move(path))
+        , m_ok(SetReadOnly(m_path, true))
+    {
+    }
+    ~ReadOnlyFile() { SetReadOnly(m_path, false); }
+    ReadOnlyFile(const ReadOnlyFile &) = delete;
+    ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
+
+    // Whether the file really is read-only now.
+    bool ok() const { return m_ok; }
+
+  private:
+    QString m_path;
+    bool m_ok;
+};
+
+} // namespace izoku::test

@@ -1,0 +1,341 @@
+#include "store/customerlist.h"
+#include "store/customers.h"
+#include "store/fileconnection.h"
+
+#include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/frmhokenform.h"
+#include "ndatacopy.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+using namespace izoku;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+engine::CustomerRecord household(const QString &husband)
+{
+    engine::FrmhokenForm form;
+    engine::OpenFrmhoken(form, engine::kBaseData2009, kToday);
+    form.household.members[0].name = husband;
+    form.household.members[0].age = QStringLiteral("41");
+    form.household.members[engine::HouseholdIndex::Child3].disabled = true;
+    form.fmt3[engine::HokenFmt3::Company] = QStringLiteral("東西生命");
+    return engine::CustomerRecordOf(form, kToday);
+}
+
+// One query's first value on a connection of its own.
+QVariant scalar(const QString &path, const QString &sql)
+{
+    const store::FileConnection connection(path, store::Access::Read);
+    QSqlQuery query(connection.database());
+    if (!query.exec(sql) || !query.next())
+        return {};
+    return query.value(0);
+}
+
+int rowCount(const QString &path)
+{
+    return scalar(path, QStringLiteral("SELECT COUNT(*) FROM \"顧客資料\"")).toInt();
+}
+
+// The child's side of the crash and two-writer tests: saves `count`
+// households (0: until killed) named after `tag`, printing each key once the
+// save has returned.
+int saveLoop(const QString &path, const QString &tag, int count)
+{
+    for (int n = 0; count == 0 || n < count; ++n) {
+        const QString name = QStringLiteral("%1-%2").arg(tag).arg(n);
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(name));
+        if (!outcome.written()) {
+            std::fprintf(stderr, "save failed: %s\n", qPrintable(outcome.error.text()));
+            return 1;
+        }
+        std::printf("%lld %s\n", static_cast<long long>(outcome.key), qPrintable(name));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+QProcess *startSaver(const QString &path, const QString &tag, int count, QObject *parent)
+{
+    auto *process = new QProcess(parent);
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--save-loop"), path, tag, QString::number(count)});
+    return process;
+}
+
+// The key and name of every line the child finished printing.
+QList<QPair<qint64, QString>> confirmedRows(QProcess &process)
+{
+    QList<QPair<qint64, QString>> rows;
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    // The last piece has no newline: printed only in part, or empty.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> parts = lines[i].split(' ');
+        if (parts.size() == 2)
+            rows.append({parts[0].toLongLong(), QString::fromUtf8(parts[1])});
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCustomers : public QObject {
+    Q_OBJECT
+  private slots:
+    void savedRowHoldsTheRecord()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        const engine::CustomerRecord record = household(QStringLiteral("山田太郎"));
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, record);
+        QVERIFY2(outcome.written(), qPrintable(outcome.error.text()));
+        QCOMPARE(rowCount(path), 1);
+        const store::FileConnection connection(path, store::Access::Read);
+        QSqlQuery query(connection.database());
+        QVERIFY(query.exec(QStringLiteral("SELECT * FROM \"顧客資料\" WHERE rowid = %1").arg(outcome.key)));
+        QVERIFY(query.next());
+        for (const engine::CustomerField &field : record) {
+            QVERIFY2(!query.value(field.name).isNull(), qPrintable(field.name));
+            QCOMPARE(query.value(field.name).toString(), field.text);
+        }
+        QCOMPARE(query.value(QStringLiteral("生年月日3")).toString(), QStringLiteral("2026/12/08"));
+        QCOMPARE(query.value(QStringLiteral("印3")).toString(), QStringLiteral("1"));
+        QCOMPARE(query.value(QStringLiteral("印5")).toString(), QStringLiteral("0"));
+        QVERIFY(query.value(QStringLiteral("印6")).isNull());
+        QVERIFY(query.value(QStringLiteral("印7")).isNull());
+        // The same household saved again is a second row.
+        QVERIFY(store::SaveCustomerRecord(path, record).written());
+        QCOMPARE(rowCount(path), 2);
+    }
+
+    void namesComeBackUnchanged_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quotes and SQL") << QStringLiteral("O'Brien\"; DROP TABLE 顧客資料;--");
+        QString long200;
+        const QString pieces[] = {QStringLiteral("髙"), QStringLiteral("𠮷"), QStringLiteral("👨‍👩‍👧"),
+                                  QStringLiteral("渡邊")};
+        for (int i = 0; long200.size() < 200; ++i)
+            long200 += pieces[i % 4];
+        QTest::newRow("200 characters of kanji and emoji") << long200.left(200);
+        QTest::newRow("percent and question mark") << QStringLiteral("50% ?1 :name @x $y");
+        QTest::newRow("line break and tab") << QStringLiteral("上\n下\t右");
+    }
+    void namesComeBackUnchanged()
+    {
+        QFETCH(QString, name);
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(name));
+        QVERIFY(outcome.written());
+        store::CustomerListModel list(path);
+        QVERIFY(list.isOpen());
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.text(0, QStringLiteral("氏名1")), name);
+        QCOMPARE(list.text(0, QStringLiteral("保険会社")), QStringLiteral("東西生命"));
+        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    }
+
+    void failedSaveIsReportedAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("read-only file") << "read-only";
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("not a database") << "garbage";
+        QTest::newRow("customer table gone") << "no table";
+        QTest::newRow("folder is a file") << "folder";
+    }
+    void failedSaveIsReportedAndWritesNothing()
+    {
+        QFETCH(QString, damage);
+        const test::DatabaseCopy db;
+        QString path = db.path();
+        std::optional<test::ReadOnlyFile> readOnly;
+        if (damage == QLatin1String("read-only")) {
+            readOnly.emplace(path);
+            if (!readOnly->ok())
+                QSKIP("this file system cannot make a file read-only for root");
+        } else if (damage == QLatin1String("missing")) {
+            QFile::remove(path);
+        } else if (damage == QLatin1String("garbage")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray(8192, 'x'));
+        } else if (damage == QLatin1String("no table")) {
+            const store::FileConnection connection(path, store::Access::Write);
+            QSqlQuery(connection.database()).exec(QStringLiteral("DROP TABLE \"顧客資料\""));
+        } else {
+            path += QStringLiteral("/ndata.mdb");
+        }
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(QStringLiteral("失敗")));
+        QVERIFY(!outcome.written());
+        QVERIFY(outcome.error.isValid());
+        if (damage == QLatin1String("missing"))
+            QVERIFY(!QFile::exists(path));
+        if (readOnly) {
+            readOnly.reset();
+            QCOMPARE(rowCount(path), 0);
+            QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        }
+    }
+
+    void fileHeldByAnotherWriterIsAFailureNotAHang()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        const store::FileConnection holder(path, store::Access::Write);
+        QSqlQuery hold(holder.database());
+        QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QElapsedTimer clock;
+        clock.start();
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(QStringLiteral("待ち")));
+        QVERIFY(!outcome.written());
+        // Waited for the other writer a few seconds, then gave up.
+        QVERIFY(clock.elapsed() >= 2000);
+        QVERIFY(clock.elapsed() < 15000);
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("待ち"))).written());
+        QCOMPARE(rowCount(path), 1);
+    }
+
+    void listOpensInKeyOrderAndPagesOnDemand()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        const int rows = 300; // more than two pages
+        {
+            const store::FileConnection connection(path, store::Access::Write);
+            QSqlQuery query(connection.database());
+            QVERIFY(query.exec(QStringLiteral("BEGIN")));
+            QVERIFY(query.prepare(QStringLiteral("INSERT INTO \"顧客資料\" (\"氏名1\", \"印3\") VALUES (?, ?)")));
+            for (int i = 0; i < rows; ++i) {
+                query.addBindValue(QStringLiteral("客%1").arg(i));
+                query.addBindValue(i % 2 ? QStringLiteral("1") : QStringLiteral("0"));
+                QVERIFY(query.exec());
+            }
+            QVERIFY(query.exec(QStringLiteral("DELETE FROM \"顧客資料\" WHERE rowid = 5")));
+            QVERIFY(query.exec(QStringLiteral("COMMIT")));
+        }
+        store::CustomerListModel list(path);
+        QVERIFY(list.isOpen());
+        QCOMPARE(list.rowCount(), rows - 1);
+        QCOMPARE(list.columnCount(), 48);
+        QCOMPARE(list.headerData(0, Qt::Horizontal).toString(), QStringLiteral("日付"));
+        QCOMPARE(list.headerData(47, Qt::Horizontal).toString(), QStringLiteral("生保52"));
+        QCOMPARE(list.text(0, QStringLiteral("氏名1")), QStringLiteral("客0"));
+        QCOMPARE(list.text(4, QStringLiteral("氏名1")), QStringLiteral("客5"));
+        QCOMPARE(list.text(rows - 2, QStringLiteral("氏名1")), QStringLiteral("客%1").arg(rows - 1));
+        QCOMPARE(list.text(130, QStringLiteral("印3")), QStringLiteral("1")); // 客131
+        QCOMPARE(list.text(0, QStringLiteral("印7")), QString());
+        QCOMPARE(list.text(rows, QStringLiteral("氏名1")), QString());
+        // Rows saved after the list opened wait for the next opening.
+        QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("後"))).written());
+        QCOMPARE(list.rowCount(), rows - 1);
+    }
+
+    void listOfAnUnreadableFileIsEmpty_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("missing file") << true;
+        QTest::newRow("table without a field") << false;
+    }
+    void listOfAnUnreadableFileIsEmpty()
+    {
+        QFETCH(bool, missing);
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        if (missing) {
+            QFile::remove(path);
+        } else {
+            store::SaveCustomerRecord(path, household(QStringLiteral("x")));
+            const store::FileConnection connection(path, store::Access::Write);
+            QVERIFY(
+                QSqlQuery(connection.database()).exec(QStringLiteral("ALTER TABLE \"顧客資料\" DROP COLUMN \"印7\"")));
+        }
+        store::CustomerListModel list(path);
+        QVERIFY(!list.isOpen());
+        QCOMPARE(list.rowCount(), 0);
+        QCOMPARE(QFile::exists(path), !missing);
+    }
+
+    // A saved row survives the program being killed at any moment: the file
+    // stays sound and every row it had confirmed is there.
+    void killedWhileSavingLosesNothingConfirmed()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        QList<QPair<qint64, QString>> confirmed;
+        auto *random = QRandomGenerator::global();
+        for (int round = 0; round < 50; ++round) {
+            QProcess *saver = startSaver(path, QStringLiteral("r%1").arg(round), 0, this);
+            QVERIFY(saver->waitForStarted());
+            // Wait for its first confirmed save, then kill it a random
+            // moment later: between saves, inside one or inside a commit.
+            QVERIFY(saver->waitForReadyRead(20000));
+            QTest::qSleep(random->bounded(40));
+            ::kill(static_cast<pid_t>(saver->processId()), SIGKILL);
+            QVERIFY(saver->waitForFinished(10000));
+            QCOMPARE(saver->exitStatus(), QProcess::CrashExit);
+            confirmed += confirmedRows(*saver);
+            delete saver;
+        }
+        QVERIFY(confirmed.size() >= 50);
+        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        const store::FileConnection connection(path, store::Access::Read);
+        QSqlQuery query(connection.database());
+        QVERIFY(query.prepare(QStringLiteral("SELECT \"氏名1\", \"印3\" FROM \"顧客資料\" WHERE rowid = ?")));
+        for (const auto &[key, name] : confirmed) {
+            query.addBindValue(key);
+            QVERIFY(query.exec());
+            QVERIFY2(query.next(), qPrintable(name));
+            QCOMPARE(query.value(0).toString(), name);
+            QCOMPARE(query.value(1).toString(), QStringLiteral("1"));
+        }
+    }
+
+    // Two copies of the program saving into one file at once both succeed.
+    void twoWritersLoseNoRow()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        QProcess *first = startSaver(path, QStringLiteral("a"), 500, this);
+        QProcess *second = startSaver(path, QStringLiteral("b"), 500, this);
+        for (QProcess *saver : {first, second}) {
+            QVERIFY(saver->waitForFinished(120000));
+            QCOMPARE(saver->exitStatus(), QProcess::NormalExit);
+            QVERIFY2(saver->exitCode() == 0, saver->readAllStandardError().constData());
+            QCOMPARE(confirmedRows(*saver).size(), 500);
+        }
+        QCOMPARE(rowCount(path), 1000);
+        QCOMPARE(scalar(path, QStringLiteral("SELECT COUNT(DISTINCT \"氏名1\") FROM \"顧客資料\"")).toInt(), 1000);
+        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        delete first;
+        delete second;
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "--save-loop") == 0)
+        return saveLoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    TestCustomers test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_customers.moc"

@@ -1,0 +1,220 @@
+#include "ui/app/formmenu.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
+#include "ui/store/formdata.h"
+
+#include "engine/needs/customerrecord.h"
+#include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/frmhokenform.h"
+#include "ndatacopy.h"
+#include "store/customers.h"
+#include "testkit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <optional>
+
+using namespace izoku;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+// Saves households named 客0, 客1 … ; the one at `disabledChild` (1..5)
+// has that child marked disabled.
+void saveHouseholds(const QString &path, int count, int disabledChild = 0)
+{
+    for (int i = 0; i < count; ++i) {
+        engine::FrmhokenForm form;
+        engine::OpenFrmhoken(form, engine::kBaseData2009, kToday);
+        form.household.members[0].name = QStringLiteral("客%1").arg(i);
+        form.household.members[1].birth = QDate(1980 + i, 3, 8);
+        if (disabledChild > 0)
+            form.household.members[engine::HouseholdIndex::Child1 + disabledChild - 1].disabled = true;
+        form.num4[engine::HokenNum4::WholeLife1Amount] = QStringLiteral("500");
+        QVERIFY(store::SaveCustomerRecord(path, engine::CustomerRecordOf(form, kToday)).written());
+    }
+}
+
+} // namespace
+
+class TestFormData : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Seams> m_seams;
+    std::optional<test::DatabaseCopy> m_db;
+    std::unique_ptr<ui::FormData> m_window;
+
+    template <typename T = QLineEdit> T *get(const QString &name) { return test::Child<T>(m_window.get(), name); }
+    QString box(int index) { return get(QStringLiteral("Text1(%1)").arg(index))->text(); }
+    QString husband() { return box(0); }
+    void press(const QString &button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void open()
+    {
+        m_window = std::make_unique<ui::FormData>(m_db->path());
+        m_window->show();
+        QCoreApplication::processEvents();
+    }
+
+  private slots:
+    void init()
+    {
+        m_seams = std::make_unique<test::Seams>();
+        m_db.emplace();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_db.reset();
+        m_seams.reset();
+    }
+
+    void captionsAndBoxesAsDrawn()
+    {
+        saveHouseholds(m_db->path(), 1);
+        open();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("顧客データ一覧"));
+        QCOMPARE(get<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("保険診断顧客一覧"));
+        const QStringList captions{"|| <<", "<", ">", ">> || ", "閉じる"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(get<QPushButton>(QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
+        QCOMPARE(get(QStringLiteral("Text2"))->text(), QStringLiteral("2026/12/08"));
+        QCOMPARE(box(0), QStringLiteral("客0"));
+        QCOMPARE(box(8), QStringLiteral("1980/03/08")); // 生年月日2
+        QCOMPARE(box(44), QStringLiteral("500"));       // 生保42
+        QCOMPARE(box(46), QStringLiteral("0"));         // 生保52
+        QCOMPARE(get<QTableView>(QStringLiteral("DataGrid1"))->model()->columnCount(), 48);
+        // Nothing typed into the list reaches a stored customer.
+        for (int i = 0; i <= 46; ++i)
+            QVERIFY(get(QStringLiteral("Text1(%1)").arg(i))->isReadOnly());
+        QCOMPARE(get<QTableView>(QStringLiteral("DataGrid1"))->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(m_window->width() <= 1366 && m_window->frameGeometry().height() <= 768);
+    }
+
+    void disabilityMarksStandOnTheChildsRow_data()
+    {
+        QTest::addColumn<int>("child");
+        QTest::newRow("子1") << 1;
+        QTest::newRow("子3") << 3;
+        QTest::newRow("子5") << 5;
+    }
+    void disabilityMarksStandOnTheChildsRow()
+    {
+        QFETCH(int, child);
+        saveHouseholds(m_db->path(), 1, child);
+        open();
+        // The 障害 column: Text1(21) 夫, (22) 妻, (23) 子1 … (27) 子5.
+        QCOMPARE(box(21), QString());
+        QCOMPARE(box(22), QString());
+        for (int c = 1; c <= 5; ++c)
+            QCOMPARE(box(22 + c), c == child ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+
+    void movesStopAtBothEnds_data()
+    {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("row");
+        QTest::newRow("opens on the first") << QStringList{} << 0;
+        QTest::newRow("< on the first") << QStringList{"Command2"} << 0;
+        QTest::newRow("> twice") << QStringList{"Command3", "Command3"} << 2;
+        QTest::newRow("> past the last") << QStringList{"Command3", "Command3", "Command3", "Command3"} << 3;
+        QTest::newRow("last") << QStringList{"Command4"} << 3;
+        QTest::newRow("last then >") << QStringList{"Command4", "Command3"} << 3;
+        QTest::newRow("last then <") << QStringList{"Command4", "Command2"} << 2;
+        QTest::newRow("last then first") << QStringList{"Command4", "Command1"} << 0;
+    }
+    void movesStopAtBothEnds()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(int, row);
+        saveHouseholds(m_db->path(), 4);
+        open();
+        for (const QString &button : buttons)
+            press(button);
+        QCOMPARE(m_window->currentRow(), row);
+        QCOMPARE(husband(), QStringLiteral("客%1").arg(row));
+        QCOMPARE(get<QTableView>(QStringLiteral("DataGrid1"))->selectionModel()->selectedRows().size(), 1);
+    }
+
+    void selectingAGridRowMakesItCurrent()
+    {
+        saveHouseholds(m_db->path(), 3);
+        open();
+        auto *grid = get<QTableView>(QStringLiteral("DataGrid1"));
+        const QRect cell = grid->visualRect(grid->model()->index(2, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(m_window->currentRow(), 2);
+        QCOMPARE(husband(), QStringLiteral("客2"));
+        press(QStringLiteral("Command2"));
+        QCOMPARE(husband(), QStringLiteral("客1"));
+    }
+
+    void emptyTableMovesDoNothing()
+    {
+        open();
+        for (const char *button : {"Command1", "Command2", "Command3", "Command4"})
+            press(QString::fromLatin1(button));
+        QCOMPARE(m_window->currentRow(), -1);
+        for (int i = 0; i <= 46; ++i)
+            QCOMPARE(box(i), QString());
+        QCOMPARE(get(QStringLiteral("Text2"))->text(), QString());
+        QTest::qWait(10);
+        QVERIFY(m_seams->messages->shown.isEmpty());
+    }
+
+    void unreadableFileIsSaid()
+    {
+        QFile::remove(m_db->path());
+        open();
+        QTRY_COMPARE(m_seams->messages->shown.size(), 1);
+        const engine::Message &m = m_seams->messages->shown.first().message;
+        QCOMPARE(m, engine::Warning(QStringLiteral("顧客データを読み込めませんでした。ndata.mdb を確認してください。"),
+                                    QStringLiteral("エラー")));
+        QCOMPARE(m_window->currentRow(), -1);
+        QVERIFY(!QFile::exists(m_db->path()));
+    }
+
+    void printsPortrait()
+    {
+        open();
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        QTest::mouseClick(get<QLabel>(QStringLiteral("Picture1")), Qt::LeftButton);
+        QCOMPARE(m_seams->printer->jobs.size(), 1);
+        QCOMPARE(m_seams->printer->jobs.first().window, QStringLiteral("FormData"));
+        QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::PrinterDefault);
+    }
+
+    // From the menu: built afresh on each opening, so a household saved
+    // meanwhile shows the next time, first row current again.
+    void menuOpensItAfreshEachTime()
+    {
+        saveHouseholds(m_db->path(), 2);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, m_db->path());
+        ui::Formmenu menu(registry, {m_db->folder(), ui::SystemClock, {}});
+        auto *button = menu.findChild<QPushButton *>(QStringLiteral("Command3"));
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        auto *list = qobject_cast<ui::FormData *>(registry.existing(ui::screen::Customers));
+        QVERIFY(list);
+        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(list->currentRow(), 1);
+        saveHouseholds(m_db->path(), 1);
+        QPointer<QWidget> guard(list);
+        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+        QTest::mouseClick(button, Qt::LeftButton);
+        list = qobject_cast<ui::FormData *>(registry.existing(ui::screen::Customers));
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->findChild<QTableView *>(QStringLiteral("DataGrid1"))->model()->rowCount(), 3);
+        registry.destroyAll();
+    }
+};
+
+QTEST_MAIN(TestFormData)
+#include "tst_formdata.moc"

@@ -1,0 +1,235 @@
+#include "ui/app/formmenu.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
+#include "ui/store/formlogin.h"
+
+#include "ndatacopy.h"
+#include "store/database.h"
+#include "store/fileconnection.h"
+#include "testkit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <optional>
+
+using namespace izoku;
+
+namespace {
+
+void exec(const QString &path, const QString &sql)
+{
+    const store::FileConnection connection(path, store::Access::Write);
+    QSqlQuery query(connection.database());
+    QVERIFY2(query.exec(sql), qPrintable(sql));
+}
+
+// The figures of the newest row, as start-up reads them.
+engine::BaseData stored(const QString &path)
+{
+    engine::BaseData data;
+    store::OpenAndLoadBaseData(QFileInfo(path).path(), data);
+    return data;
+}
+
+const engine::BaseData k2010{2010, 0.981, 792100, 227900, 75900};
+
+} // namespace
+
+class TestFormLogin : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Seams> m_seams;
+    std::optional<test::DatabaseCopy> m_db;
+    engine::BaseData m_baseData;
+    std::unique_ptr<ui::FormLogin> m_window;
+
+    QLineEdit *num(int index) { return test::Child<QLineEdit>(m_window.get(), QStringLiteral("Num1(%1)").arg(index)); }
+    void open()
+    {
+        m_window = std::make_unique<ui::FormLogin>(m_db->path(), m_baseData);
+        QVERIFY(test::ShowAndActivate(m_window.get()));
+    }
+    void type(const QStringList &texts)
+    {
+        for (int i = 0; i < 5; ++i) {
+            num(i)->selectAll();
+            // keyClicks types Latin-1 only; a unit such as 円 is inserted.
+            num(i)->insert(texts[i]);
+        }
+    }
+    void storeFigures(ui::Answer answer)
+    {
+        m_seams->messages->answers.push_back(answer);
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    }
+
+  private slots:
+    void init()
+    {
+        m_seams = std::make_unique<test::Seams>();
+        m_db.emplace();
+        m_baseData = {};
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_db.reset();
+        m_seams.reset();
+    }
+
+    void showsTheNewestRowAndCopiesItIn()
+    {
+        exec(m_db->path(),
+             QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
+                            " VALUES (2010, 0.981, 792100, 227900, 75900)"));
+        open();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("初期係数"));
+        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("基本データ登録"));
+        const QStringList shown{"2010", "0.981", "792100", "227900", "75900"};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(num(i)->text(), shown[i]);
+            QVERIFY(num(i)->alignment() & Qt::AlignRight);
+        }
+        // The same row start-up loads, so the screen and the calculations agree.
+        QCOMPARE(m_baseData, k2010);
+        QCOMPARE(m_baseData, stored(m_db->path()));
+        QTest::qWait(10);
+        QVERIFY(m_seams->messages->shown.isEmpty());
+    }
+
+    // What a zero is, is the engine's table; here the box and the focus.
+    void refusesAZeroFigure()
+    {
+        const QStringList texts{"2010", "0.981", "792100", "227900", "0"};
+        open();
+        type(texts);
+        num(3)->setFocus();
+        storeFigures(ui::Answer::Yes);
+        QCOMPARE(m_seams->messages->shown.size(), 2);
+        QVERIFY(m_seams->messages->shown[0].question);
+        const engine::Message &m = m_seams->messages->shown[1].message;
+        QCOMPARE(m, engine::Warning(QStringLiteral("すべてにデータを入力して下さい"),
+                                    QStringLiteral("データ入力エラー"), QStringLiteral("Num1(0)")));
+        QTRY_COMPARE(test::Focused(), num(0));
+        QCOMPARE(stored(m_db->path()), engine::kBaseData2009);
+        QCOMPARE(num(1)->text(), texts[1]);
+    }
+
+    void storesOnYesAndLeavesBaseDataForTheNextStart_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void storesOnYesAndLeavesBaseDataForTheNextStart()
+    {
+        QFETCH(bool, yes);
+        open();
+        QCOMPARE(m_baseData, engine::kBaseData2009);
+        type({"2010", "0.981円", "792100", "227900", "75900"});
+        storeFigures(yes ? ui::Answer::Yes : ui::Answer::No);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        const engine::Message &question = m_seams->messages->shown[0].message;
+        QCOMPARE(question, engine::Question(QStringLiteral("登録します"), QStringLiteral("登録")));
+        QCOMPARE(stored(m_db->path()), yes ? k2010 : engine::kBaseData2009);
+        QCOMPARE(m_baseData, engine::kBaseData2009);
+        // The figures were rewritten in place: no second row.
+        const store::FileConnection connection(m_db->path(), store::Access::Read);
+        QSqlQuery count(connection.database());
+        QVERIFY(count.exec(QStringLiteral("SELECT COUNT(*) FROM \"基礎DATA\"")) && count.next());
+        QCOMPARE(count.value(0).toInt(), 1);
+        // The next opening takes them in.
+        m_window = std::make_unique<ui::FormLogin>(m_db->path(), m_baseData);
+        QCOMPARE(m_baseData, yes ? k2010 : engine::kBaseData2009);
+    }
+
+    void emptyTableGetsItsFirstRow()
+    {
+        exec(m_db->path(), QStringLiteral("DELETE FROM \"基礎DATA\""));
+        open();
+        QCOMPARE(num(0)->text(), QString());
+        QCOMPARE(m_baseData, engine::BaseData{});
+        type({"2010", "0.981", "792100", "227900", "75900"});
+        storeFigures(ui::Answer::Yes);
+        storeFigures(ui::Answer::Yes);
+        QCOMPARE(m_seams->messages->shown.size(), 2);
+        QCOMPARE(stored(m_db->path()), k2010);
+    }
+
+    void failedStoreIsSaidAndKeepsTheFigures_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("read-only file") << "read-only";
+        QTest::newRow("file removed while open") << "removed";
+        QTest::newRow("missing at opening") << "missing";
+    }
+    void failedStoreIsSaidAndKeepsTheFigures()
+    {
+        QFETCH(QString, damage);
+        if (damage == QLatin1String("missing"))
+            QFile::remove(m_db->path());
+        open();
+        std::optional<test::ReadOnlyFile> readOnly;
+        if (damage == QLatin1String("read-only")) {
+            readOnly.emplace(m_db->path());
+            if (!readOnly->ok())
+                QSKIP("this file system cannot make a file read-only for root");
+        } else if (damage == QLatin1String("removed")) {
+            QFile::remove(m_db->path());
+        }
+        QTest::qWait(10);
+        m_seams->messages->shown.clear();
+        type({"2010", "0.981", "792100", "227900", "75900"});
+        storeFigures(ui::Answer::Yes);
+        QCOMPARE(m_seams->messages->shown.size(), 2);
+        const engine::Message &m = m_seams->messages->shown[1].message;
+        QCOMPARE(m, engine::Warning(QStringLiteral("登録できませんでした。ndata.mdb を確認してください。"),
+                                    QStringLiteral("エラー")));
+        QCOMPARE(num(1)->text(), QStringLiteral("0.981"));
+        if (readOnly) {
+            readOnly.reset();
+            QCOMPARE(stored(m_db->path()), engine::kBaseData2009);
+        } else {
+            QVERIFY(!QFile::exists(m_db->path()));
+        }
+    }
+
+    void unreadableFileIsSaidOnOpening()
+    {
+        QFile::remove(m_db->path());
+        m_baseData = engine::kBaseData2009;
+        open();
+        QTRY_COMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown[0].message.text,
+                 QStringLiteral("基本データを読み込めませんでした。ndata.mdb を確認してください。"));
+        QCOMPARE(m_baseData, engine::kBaseData2009);
+    }
+
+    void closesAndPrintsFromTheMenu()
+    {
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, m_db->path());
+        ui::Formmenu menu(registry, {m_db->folder(), ui::SystemClock, {}});
+        auto *button = menu.findChild<QPushButton *>(QStringLiteral("Command5"));
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget *window = registry.existing(ui::screen::BaseFigures);
+        QVERIFY(window);
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("Picture1")), Qt::LeftButton);
+        QCOMPARE(m_seams->printer->jobs.size(), 1);
+        QCOMPARE(m_seams->printer->jobs.first().window, QStringLiteral("FormLogin"));
+        QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::PrinterDefault);
+        QPointer<QWidget> guard(window);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+    }
+};
+
+QTEST_MAIN(TestFormLogin)
+#include "tst_formlogin.moc"
