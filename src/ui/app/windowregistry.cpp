@@ -19,7 +19,7 @@ bool WindowRegistry::has(const QString &key) const
     return m_entries.contains(key);
 }
 
-QWidget *WindowRegistry::show(const QString &key)
+QWidget *WindowRegistry::window(const QString &key)
 {
     auto it = m_entries.find(key);
     if (it == m_entries.end() || !it->factory)
@@ -31,7 +31,14 @@ QWidget *WindowRegistry::show(const QString &key)
         window->setAttribute(Qt::WA_DeleteOnClose, it->onClose == OnClose::Destroy);
         it->window = window;
     }
-    QWidget *window = it->window;
+    return it->window;
+}
+
+QWidget *WindowRegistry::show(const QString &key)
+{
+    QWidget *window = this->window(key);
+    if (!window)
+        return nullptr;
     window->show();
     window->raise();
     window->activateWindow();
