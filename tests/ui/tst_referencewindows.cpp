@@ -286,6 +286,18 @@ class TestReferenceWindows : public QObject {
         QVERIFY2(allTexts(m_registry.show(key)).contains(text), qPrintable(text));
     }
 
+    void guideBuildsTheNeedsScreenWithoutShowingIt()
+    {
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        registry.add(
+            ui::screen::Needs, [] { return new QWidget; }, ui::OnClose::Hide);
+        QWidget *guide = registry.show(ui::screen::Help);
+        QVERIFY(guide->findChild<QLabel *>(QStringLiteral("Picture8")));
+        QWidget *needs = registry.existing(ui::screen::Needs);
+        QVERIFY(needs && !needs->isVisible());
+    }
+
     void guidePicturesTheNeedsScreen()
     {
         QWidget screen;

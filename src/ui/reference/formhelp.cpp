@@ -85,8 +85,11 @@ FormHelp::FormHelp(ScreenSource source, QWidget *parent)
 {
     QWidget *screen = source ? source() : nullptr;
     if (screen) {
-        // A screen never shown has not laid itself out yet.
+        // A screen never shown has neither taken its size nor laid itself
+        // out yet.
         screen->ensurePolished();
+        if (!screen->isVisible() && !screen->testAttribute(Qt::WA_Resized))
+            screen->adjustSize();
         if (screen->layout())
             screen->layout()->activate();
     }
