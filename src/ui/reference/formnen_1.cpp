@@ -87,7 +87,6 @@ void highestPaid(QVBoxLayout *panel, QWidget *parent)
 {
     panel->addWidget(
         Paragraph(parent, QStringLiteral("※ 改正後と改正前の年金額を計算して高額となる年金額が支給されます。")));
-    panel->addStretch(1);
 }
 
 } // namespace

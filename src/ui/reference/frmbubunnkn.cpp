@@ -107,7 +107,6 @@ void addPage(QTabWidget *tabs, const QString &title, const QString &heading, con
     page->addWidget(Paragraph(tabs, explanation));
     page->addWidget(startAgeChart(tabs, bands, count));
     page->addWidget(legend(tabs));
-    page->addStretch(1);
 }
 
 } // namespace

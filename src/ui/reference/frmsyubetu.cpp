@@ -77,16 +77,13 @@ FrmSyubetu::FrmSyubetu(QWidget *parent)
     page->addWidget(Heading(tabs, QStringLiteral("■ 強制被保険者の種別")));
     page->addWidget(Paragraph(tabs, QStringLiteral("（第1号、2号、3号の区分）")));
     page->addWidget(TitledTable(tabs, compulsory()));
-    page->addStretch(1);
 
     page = AddTabPage(tabs, QStringLiteral("任意加入被保険者"));
     page->addWidget(Paragraph(tabs, QStringLiteral("　次の者は、申し出により国民年金に加入することができます。")));
     page->addWidget(TitledTable(tabs, voluntary()));
-    page->addStretch(1);
 
     page = AddTabPage(tabs, QStringLiteral("特例任意加入被保険者"));
     page->addWidget(TitledTable(tabs, specialVoluntary()));
-    page->addStretch(1);
     body()->addWidget(tabs);
 
     body()->addWidget(Heading(this, QStringLiteral("■老齢年金は25年以上加入しないと、年金が支給されない。")));

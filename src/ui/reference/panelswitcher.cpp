@@ -23,6 +23,7 @@ QVBoxLayout *PanelSwitcher::addPanel(const QString &buttonName, const QString &b
     auto *panel = new QWidget(m_stack);
     panel->setObjectName(QStringLiteral("Panel(%1)").arg(index));
     auto *layout = new QVBoxLayout(panel);
+    layout->setAlignment(Qt::AlignTop);
     m_stack->addWidget(panel);
     auto *button = new QPushButton(buttonText, parentWidget());
     button->setObjectName(buttonName);

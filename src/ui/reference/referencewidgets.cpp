@@ -149,6 +149,9 @@ QVBoxLayout *AddTabPage(QTabWidget *tabs, const QString &title)
 {
     auto *page = new QWidget(tabs);
     auto *layout = new QVBoxLayout(page);
+    // A short page keeps its content at the top, however tall its
+    // neighbours make the set.
+    layout->setAlignment(Qt::AlignTop);
     tabs->addTab(page, title);
     return layout;
 }
@@ -164,7 +167,6 @@ QTabWidget *TabPages(QWidget *parent, const QString &name, const QList<TabPage> 
     for (const TabPage &page : pages) {
         QVBoxLayout *layout = AddTabPage(tabs, page.title);
         page.fill(layout, tabs);
-        layout->addStretch(1);
     }
     tabs->setCurrentIndex(0);
     return tabs;
