@@ -26,7 +26,7 @@ namespace {
 
 // Every text a window puts in front of the agent: captions of labels,
 // buttons and tabs, list lines.
-QString allTexts(const QWidget *window)
+QStringList shownTexts(const QWidget *window)
 {
     QStringList texts{window->windowTitle()};
     for (const QLabel *label : window->findChildren<QLabel *>())
@@ -41,7 +41,12 @@ QString allTexts(const QWidget *window)
         for (int i = 0; i < list->count(); ++i)
             texts << list->item(i)->text();
     }
-    return texts.join(u'\n');
+    return texts;
+}
+
+QString allTexts(const QWidget *window)
+{
+    return shownTexts(window).join(u'\n');
 }
 
 QPushButton *button(QWidget *window, const QString &name)
@@ -163,6 +168,62 @@ class TestReferenceWindows : public QObject {
         // The misprints of the printed tables never reach the screen.
         for (const char *misprint : {"14,4861", "昭和2２年", "あつ、"})
             QVERIFY(!shown.contains(QString::fromUtf8(misprint)));
+    }
+
+    // Every cell of the tables, whole, as the printed tables give them ("|"
+    // between cells; the misplaced digit groups of the education costs
+    // corrected).
+    void tablesShowEveryCell_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("education") << ui::screen::EducationCosts
+                                   << QStringLiteral(
+                                          "幼稚園|公立|251,324|133,346|14,390|103,588|私立|538,406|368,392|25,153|"
+                                          "144,861|小学校|334,134|56,655|40,937|236,542|1,373,184|780,001|30,843|"
+                                          "562,340|中学校|471,752|133,183|36,563|302,006|1,269,391|957,893|7,254|"
+                                          "304,244|高校|520,503|343,922|-|176,581|1,045,234|785,289|259,945|大学|国立|"
+                                          "654,100|512,700|141,400|665,500|523,500|142,000|1,323,200|1,153,900|"
+                                          "169,300|学習費総額|学校外活動費|授業料、その他|修学費、通学費");
+        QTest::newRow("average pay")
+            << ui::screen::Salaries
+            << QStringLiteral("生年月日|男子|女子|37 万円|36 万円|34 万円|33 万円|30 万円|27 万円|24 万円|20 万円|17 "
+                              "万円|21 万円|19 万円|15 万円|昭和45年4月2日から昭和50年4月1日まで");
+        QTest::newRow("shortened periods")
+            << ui::screen::EmployeesPensionCalc
+            << QStringLiteral(
+                   "大正15年4月2日 ～ 昭和2年4月1日|昭和4年4月2日 ～ 昭和5年4月1日|昭和27年4月1日以前|"
+                   "昭和30年4月2日 ～ 昭和31年4月1日|昭和25年4月2日 ～ "
+                   "昭和26年4月1日|２０年|２１年|２２年|２３年|２４年|１５年|１６年|１７年|１８年|１９年|"
+                   "78万円＋扶養親族等控除額＋社会保険料控除額等|118万円＋扶養親族等控除額＋社会保険料控除額等");
+        QTest::newRow("additions") << ui::screen::TransferAddition
+                                   << QStringLiteral(
+                                          "対象者|加算金額|その他の加算|配偶者|＋配偶者特別加算|1人目、2人目の子供|"
+                                          "3人目以降の子|受給権者の生年月日|昭和18年4月2日以降");
+        QTest::newRow("coverage items")
+            << ui::screen::PensionLevel
+            << QStringLiteral(
+                   "　子供の教育費用|　末子の卒業までの教育費用|　子供の援助費用|"
+                   "　子供の結婚援助資金や住宅取得援助資金等|　住宅維持補修費用|"
+                   "　住宅の維持管理費用または賃料負担額等|　葬儀費用他|"
+                   "　葬儀費用、その他費用と１年分の生活費用等| (2) 収 入|　遺族厚生年金|"
+                   "　遺族厚生年金、中高齢寡婦加算、経過的寡婦加算|　遺族基礎年金|"
+                   "　遺族基礎年金、寡婦年金、死亡一時金|　妻の老齢年金|　老齢基礎年金、老齢厚生年金|"
+                   "　死亡退職金|　退職金＋弔慰金|　妻の労働収入|　生活状況の範囲内|　子供卒業までの生活資金");
+        QTest::newRow("start ages") << ui::screen::PartialPension
+                                    << QStringLiteral(
+                                           "～S21/4/1|S22/4/2\n～S24/4/1|S29/4/2\n～S33/4/1|"
+                                           "S34/4/2\n～S36/4/1|S39/4/2\n～S41/4/1|S36/4/2～|60歳|61歳|"
+                                           "62歳|63歳|64歳|特別支給の老齢厚生年金 (報酬比例部分)|老齢厚生年金|"
+                                           "老齢基礎年金|定額部分が支給されなくなった");
+    }
+    void tablesShowEveryCell()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, cells);
+        const QStringList shown = shownTexts(m_registry.show(key));
+        for (const QString &cell : cells.split(u'|'))
+            QVERIFY2(shown.contains(cell), qPrintable(cell));
     }
 
     void placedAgainstTheRightEdgeWithinTheScreen_data()
