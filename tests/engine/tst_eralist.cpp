@@ -1,4 +1,5 @@
 #include "engine/reference/eralist.h"
+#include "engine/reference/transferaddition.h"
 
 #include <QTest>
 
@@ -15,6 +16,30 @@ class TestEraList : public QObject {
         QCOMPARE(lines.at(45), QStringLiteral("H1   1989"));
         QCOMPARE(lines.last(), QStringLiteral("H30   2018"));
         QVERIFY(!lines.contains(QStringLiteral("S64   1989")));
+    }
+
+    // The 振替加算 list: three header lines and 25 bands, each amount the
+    // spouse's addition at the band's statutory rate, to 100 yen.
+    void transferAdditionList_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("title") << 0 << QStringLiteral("振替加算額（平成20年度価格）");
+        QTest::newRow("columns") << 2 << QStringLiteral("生年月日 /  加算額");
+        QTest::newRow("first band") << 3 << QStringLiteral("昭和17年4月2日 ～ 昭和18年4月1日＝130,600円");
+        QTest::newRow("half up") << 6 << QStringLiteral("昭和20年4月2日 ～ 昭和21年4月1日＝112,400円");
+        QTest::newRow("round thousand") << 13 << QStringLiteral("昭和27年4月2日 ～ 昭和28年4月1日＝70,000円");
+        QTest::newRow("down") << 21 << QStringLiteral("昭和35年4月2日 ～ 昭和36年4月1日＝21,200円");
+        QTest::newRow("last paid") << 26 << QStringLiteral("昭和40年4月2日 ～ 昭和41年4月1日＝15,300円");
+        QTest::newRow("none after") << 27 << QStringLiteral("昭和41年4月2日 ～＝0円");
+    }
+    void transferAdditionList()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        const QStringList lines = izoku::engine::TransferAdditionList();
+        QCOMPARE(lines.size(), 28);
+        QCOMPARE(lines.at(line), text);
     }
 };
 

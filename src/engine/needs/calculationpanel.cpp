@@ -1,5 +1,6 @@
 #include "calculationpanel.h"
 
+#include "engine/pension/formulapanels.h"
 #include "engine/pension/formulapanelslots.h"
 #include "engine/text/numbertext.h"
 
@@ -17,7 +18,7 @@ PanelTexts OpeningPanelTexts()
         panel[PanelSlots(which).rate2] = PlainNumber(rates.rate2);
     }
     for (FormulaPanel which : kFormulaPanels)
-        panel[PanelSlots(which).slideRate] = QStringLiteral("0.985");
+        panel[PanelSlots(which).slideRate] = PlainNumber(kDefaultSlideRate);
     return panel;
 }
 

@@ -1,5 +1,6 @@
 #include "frmhokenform.h"
 
+#include "engine/pension/formulapanels.h"
 #include "engine/text/numbertext.h"
 
 namespace izoku::engine {
@@ -16,7 +17,7 @@ FrmhokenForm::FrmhokenForm()
     for (int slot :
          {7, 8, 9, 10, 11, 13, 16, 22, 23, 24, 25, 26, 27, 28, 30, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51})
         m_num1[static_cast<size_t>(slot)] = zero;
-    m_num1[HokenNum1::SlideRate] = QStringLiteral("0.985");
+    m_num1[HokenNum1::SlideRate] = PlainNumber(kDefaultSlideRate);
     m_num1[HokenNum1::WifeWorkTo] = QStringLiteral("50");
     // Yearly school costs (万円) of the education-cost survey the agent quotes.
     m_num1[HokenNum1::Kindergarten] = QStringLiteral("53");
@@ -24,7 +25,9 @@ FrmhokenForm::FrmhokenForm()
     m_num1[HokenNum1::JuniorHigh] = QStringLiteral("47");
     m_num1[HokenNum1::HighSchool] = QStringLiteral("52");
     m_num1[HokenNum1::University] = QStringLiteral("132");
-    m_num1[HokenNum1::WifeOldAgePension] = QStringLiteral("792100");
+    // Until the agent knows better, the wife's own pension is the full
+    // old-age basic pension.
+    m_num1[HokenNum1::WifeOldAgePension] = PlainNumber(kBaseData2009.BasicPensionAmount);
 
     num4.fill(zero);
     num4[HokenNum4::ReferenceAge] = QStringLiteral("64");

@@ -166,11 +166,9 @@ bool ProjectHousehold(FrmhokenForm &form)
     flagChildrenInSupport(form, last);
     placeEducation(form, last);
 
-    // While a child is 22 or younger the household lives on 70 % of today's
-    // cost, the wife alone on 50 %.
     const double livingCost = form.num1Value(HokenNum1::LivingCost);
-    const double wifeCost = IntFloor(livingCost * 12 * 0.5) * kManYen;
-    const double childrenCost = IntFloor(livingCost * 12 * 0.2) * kManYen;
+    const double wifeCost = IntFloor(livingCost * 12 * kWifeLivingCostShare) * kManYen;
+    const double childrenCost = IntFloor(livingCost * 12 * kChildrenLivingCostShare) * kManYen;
     const double earnings = form.num1Value(HokenNum1::WifeWorkIncome);
     const double workFrom = form.num1Value(HokenNum1::WifeWorkFrom);
     const double workTo = form.num1Value(HokenNum1::WifeWorkTo);

@@ -28,6 +28,12 @@ void PrepareSheet(FrmhokenForm &form);
 // are paid for, the death lump sum in year 0, and their yearly total.
 [[nodiscard]] bool PlacePensions(FrmhokenForm &form);
 
+// The shares of today's monthly living cost the household lives on after
+// the death: the wife alone on half, and a further fifth while a child is
+// 22 or younger.
+inline constexpr double kWifeLivingCostShare = 0.5;
+inline constexpr double kChildrenLivingCostShare = 0.2;
+
 // Rows 15..18 and 20..34: earnings, the wife's own pension, living costs,
 // education by school stage, support, housing and the one-off items; then
 // TotalSheet.

@@ -8,10 +8,6 @@ namespace izoku::engine {
 
 namespace {
 
-// The guarantee of the previous amount (従前額保障) revalues the old formula
-// by this factor.
-constexpr double kPreviousAmountFactor = 1.031;
-
 std::optional<double> finite(double value)
 {
     if (!std::isfinite(value))

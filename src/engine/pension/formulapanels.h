@@ -56,6 +56,14 @@ struct FormulaPanelResult {
     std::optional<double> amount;
 };
 
+// The guarantee of the previous amount (従前額保障) revalues the old formula
+// by this factor.
+inline constexpr double kPreviousAmountFactor = 1.031;
+
+// The price-slide rate every panel shows until the agent types another: the
+// figure of fiscal 2008.
+inline constexpr double kDefaultSlideRate = 0.985;
+
 // The short requirement deems at least 300 months of insurance.
 inline constexpr int kDeemedMonths = 300;
 

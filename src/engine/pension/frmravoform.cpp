@@ -1,6 +1,7 @@
 #include "frmravoform.h"
 
 #include "accrualrates.h"
+#include "formulapanels.h"
 #include "insuredperiods.h"
 
 #include "engine/text/numbertext.h"
@@ -33,7 +34,7 @@ void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today
     form.num3[Num3::ShortNewRate1] = PlainNumber(kShortRequirementNewRates.rate1);
     form.num3[Num3::ShortNewRate2] = PlainNumber(kShortRequirementNewRates.rate2);
     for (int slot : {Num3::ShortOldSlideRate, Num3::ShortNewSlideRate, Num3::LongOldSlideRate, Num3::LongNewSlideRate})
-        form.num3[slot] = QStringLiteral("0.985");
+        form.num3[slot] = PlainNumber(kDefaultSlideRate);
 }
 
 CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today)

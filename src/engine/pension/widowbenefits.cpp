@@ -105,7 +105,7 @@ std::int32_t TransitionalWidowsAddition(const QDate &wifeBirth)
 
 double WidowsPensionAmount(double basicPensionAmount, double paidMonths)
 {
-    return IntFloor((basicPensionAmount * paidMonths / 480 * 3 / 4 + 50) / 100) * 100;
+    return IntFloor((basicPensionAmount * paidMonths / kFullContributionMonths * 3 / 4 + 50) / 100) * 100;
 }
 
 std::int32_t DeathLumpSum(int paidMonths)

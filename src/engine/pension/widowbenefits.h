@@ -47,6 +47,9 @@ std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household,
 inline constexpr double kTransitionalAdditionFirstAge = 65;
 std::int32_t TransitionalWidowsAddition(const QDate &wifeBirth);
 
+// The months from 20 to 60 that earn the full old-age basic pension.
+inline constexpr double kFullContributionMonths = 480;
+
 // 寡婦年金: three quarters of the old-age basic pension the husband had earned
 // by his paid months out of 480, rounded half up to 100 yen.
 double WidowsPensionAmount(double basicPensionAmount, double paidMonths);

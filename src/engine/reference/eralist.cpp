@@ -19,4 +19,14 @@ QStringList EraList()
     return lines;
 }
 
+int ShowaYear(int westernYear)
+{
+    return westernYear - kShowaOffset;
+}
+
+QString ShowaBirthBand(int showaYear)
+{
+    return QStringLiteral("昭和%1年4月2日 ～ 昭和%2年4月1日").arg(showaYear).arg(showaYear + 1);
+}
+
 } // namespace izoku::engine

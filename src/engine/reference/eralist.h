@@ -9,4 +9,11 @@ namespace izoku::engine {
 // lasted a week and has no line of its own.
 QStringList EraList();
 
+// The Shōwa year of a Western year (1926 to 1988).
+int ShowaYear(int westernYear);
+
+// A birth-year band as the law states it, from 2 April of Shōwa
+// `showaYear` to 1 April of the next: "昭和17年4月2日 ～ 昭和18年4月1日".
+QString ShowaBirthBand(int showaYear);
+
 } // namespace izoku::engine

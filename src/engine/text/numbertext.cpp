@@ -162,6 +162,21 @@ QString PlainNumber(double value)
     return text;
 }
 
+QString FullWidthDigits(QStringView text, bool commas)
+{
+    QString wide;
+    wide.reserve(text.size());
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            wide += QChar(c.unicode() - u'0' + 0xFF10);
+        else if (commas && c == u',')
+            wide += QChar(0xFF0C);
+        else
+            wide += c;
+    }
+    return wide;
+}
+
 QString FormatNumber(double value, NumberFormat format)
 {
     static const QLocale japanese(QLocale::Japanese, QLocale::Japan);

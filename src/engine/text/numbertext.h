@@ -52,6 +52,10 @@ enum class NumberFormat {
 // Rounds half away from zero, as the screens' formats always have.
 QString FormatNumber(double value, NumberFormat format);
 
+// Figures in the reference tables are set in full-width digits
+// ("２２７,９００円"); `commas` also widens the digit-group commas.
+QString FullWidthDigits(QStringView text, bool commas = false);
+
 // The sum of whole yen over a sheet row is kept in 32 bits; a sum outside
 // that range gives no value.
 std::optional<std::int32_t> AddInt32(std::int32_t a, std::int32_t b);

@@ -9,7 +9,18 @@
 #include "ui/needs/frmhoken.h"
 #include "ui/pension/frmravo.h"
 #include "ui/reference/formgengou.h"
+#include "ui/reference/formhelp.h"
+#include "ui/reference/formhthsyo.h"
+#include "ui/reference/formkyouikuhi.h"
+#include "ui/reference/formkyuyo.h"
+#include "ui/reference/formnen_1.h"
+#include "ui/reference/formyouken.h"
 #include "ui/reference/frmabout.h"
+#include "ui/reference/frmbubunnkn.h"
+#include "ui/reference/frmkakyu.h"
+#include "ui/reference/frmkkfskk.h"
+#include "ui/reference/frmrekisi.h"
+#include "ui/reference/frmsyubetu.h"
 #include "ui/store/formdata.h"
 #include "ui/store/formlogin.h"
 
@@ -17,6 +28,37 @@
 #include <QFont>
 
 namespace izoku::ui {
+
+namespace {
+
+template <typename Window> void addReference(WindowRegistry &registry, const QString &key)
+{
+    registry.add(
+        key, [] { return new Window; }, OnClose::Destroy);
+}
+
+void registerReferenceWindows(WindowRegistry &registry)
+{
+    registry.add(
+        screen::History, [&registry] { return new FrmRekisi([&registry] { registry.show(screen::InsuredKinds); }); },
+        OnClose::Destroy);
+    addReference<FrmSyubetu>(registry, screen::InsuredKinds);
+    addReference<FrmBubunnkn>(registry, screen::PartialPension);
+    addReference<FrmKakyu>(registry, screen::TransferAddition);
+    addReference<Frmkkfskk>(registry, screen::EmployeesPensionCalc);
+    addReference<FormHThsyo>(registry, screen::PensionLevel);
+    addReference<FormNen_1>(registry, screen::PensionAmounts);
+    addReference<FormYouken>(registry, screen::Requirements);
+    addReference<FormKyouikuhi>(registry, screen::EducationCosts);
+    addReference<FormKyuyo>(registry, screen::Salaries);
+    // The guide pictures the needs-analysis screen as it is, building it
+    // (hidden) if the agent has not opened it yet.
+    registry.add(
+        screen::Help, [&registry] { return new FormHelp([&registry] { return registry.window(screen::Needs); }); },
+        OnClose::Destroy);
+}
+
+} // namespace
 
 void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
 {
@@ -56,6 +98,7 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
     registry.add(
         screen::BaseFigures, [databasePath] { return new FormLogin(databasePath, store::ProcessBaseData()); },
         OnClose::Destroy);
+    registerReferenceWindows(registry);
 }
 
 void ApplyApplicationFont()

@@ -26,7 +26,7 @@ QStringList WindowRegistry::keys() const
     return keys;
 }
 
-QWidget *WindowRegistry::show(const QString &key)
+QWidget *WindowRegistry::window(const QString &key)
 {
     auto it = m_entries.find(key);
     if (it == m_entries.end() || !it->factory)
@@ -38,7 +38,14 @@ QWidget *WindowRegistry::show(const QString &key)
         window->setAttribute(Qt::WA_DeleteOnClose, it->onClose == OnClose::Destroy);
         it->window = window;
     }
-    QWidget *window = it->window;
+    return it->window;
+}
+
+QWidget *WindowRegistry::show(const QString &key)
+{
+    QWidget *window = this->window(key);
+    if (!window)
+        return nullptr;
     window->show();
     window->raise();
     window->activateWindow();

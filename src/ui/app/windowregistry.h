@@ -33,6 +33,9 @@ class WindowRegistry {
 
     // Creates the window if it does not exist, then shows and raises it.
     QWidget *show(const QString &key);
+    // The window, created if it does not exist yet but not shown: for a
+    // window that pictures another.  Null if the key is not registered.
+    QWidget *window(const QString &key);
     // The window if it exists now (shown or hidden), else null.
     QWidget *existing(const QString &key) const;
 
