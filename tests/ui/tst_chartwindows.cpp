@@ -48,7 +48,8 @@ const QStringList kAllCharts{kFormChart, kFormChart4, kFormChart2, kFormChart3};
 // employees' pension with 120 + 60 months, the wife of the given age.
 engine::FrmRavoForm pensionForm(int wifeAge, const QString &name)
 {
-    engine::FrmRavoForm form = engine::OpenFrmRavo(engine::kBaseData2009, test::kToday);
+    engine::FrmRavoForm form;
+    engine::OpenFrmRavo(form, engine::kBaseData2009, test::kToday);
     form.household.members[engine::HouseholdIndex::Husband].name = name;
     form.household.members[engine::HouseholdIndex::Husband].birth = QDate(1980, 5, 1);
     form.household.members[engine::HouseholdIndex::Wife].age = QString::number(wifeAge);
@@ -262,7 +263,8 @@ class TestChartWindows : public QObject {
     // empty and the window still shows the screen's fields.
     void pensionChartBeforeAnyCalculation()
     {
-        const engine::FrmRavoForm form = engine::OpenFrmRavo(engine::kBaseData2009, test::kToday);
+        engine::FrmRavoForm form;
+        engine::OpenFrmRavo(form, engine::kBaseData2009, test::kToday);
         const ChartFeed feed = engine::PensionChartFeed(form);
         ui::ChartWindow *window = ui::OpenFormChart(*m_registry, form);
         QVERIFY(window);

@@ -59,7 +59,8 @@ QPushButton *button(QWidget *window, const QString &name)
 engine::FrmRavoForm widowAged45()
 {
     const QDate today(2026, 12, 8);
-    engine::FrmRavoForm form = engine::OpenFrmRavo(engine::kBaseData2009, today);
+    engine::FrmRavoForm form;
+    engine::OpenFrmRavo(form, engine::kBaseData2009, today);
     form.household.members[0].birth = QDate(1960, 5, 1);
     form.household.members[1].age = QStringLiteral("45");
     form.text6 = {QString(),

@@ -212,7 +212,7 @@ QWidget *NeedsBenefitPanel(QWidget *parent, ChartFields &fields)
                          periodTable(parent, fields.fields, QStringLiteral("Num1"), periods)});
 }
 
-QWidget *InsurancePanel(QWidget *parent, ChartFields &fields)
+QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields)
 {
     auto *panel = new QWidget(parent);
     auto *row = new QHBoxLayout(panel);

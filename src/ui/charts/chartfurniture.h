@@ -34,7 +34,7 @@ QWidget *NeedsBenefitPanel(QWidget *parent, ChartFields &fields);
 
 // FormChart2: the life insurance held, the notes on what the necessary
 // coverage leaves out, and the agent's diagnosis.
-QWidget *InsurancePanel(QWidget *parent, ChartFields &fields);
+QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields);
 
 // FormChart3, beside the chart: which items make up income and expenses.
 QWidget *CashFlowLegend(QWidget *parent, ChartFields &fields);

@@ -75,7 +75,7 @@ const ChartVariant &FormChart2Variant()
         .legend = true,
         .underChart = QStringLiteral("妻:年齢→"),
         .listHeading = QStringLiteral("■必要補償額"),
-        .under = &InsurancePanel,
+        .under = &InsuranceSummaryPanel,
         .place = &placeNearTop,
     };
     return v;
