@@ -3,7 +3,10 @@
 #include "accrualrates.h"
 #include "insuredperiods.h"
 
+#include "engine/forms/agecheck.h"
 #include "engine/text/numbertext.h"
+
+#include <algorithm>
 
 namespace izoku::engine {
 
@@ -16,6 +19,14 @@ const QString kZero = QStringLiteral("0");
 QString Text6FieldName(int index)
 {
     return QStringLiteral("Text6(%1)").arg(index);
+}
+
+std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form)
+{
+    const auto index = FirstUncomputableAge(form.household, AgesChecked::Survivors);
+    if (!index)
+        return std::nullopt;
+    return AgeMissingMessage(*index, QStringLiteral("Text5(%1)").arg(*index));
 }
 
 FrmRavoForm OpenFrmRavo(const BaseData &base, const QDate &today)
@@ -63,7 +74,9 @@ void ClearPeriodDates(FrmRavoForm &form, const QDate &today)
 void ClearResults(FrmRavoForm &form)
 {
     form.num4.fill(kZero);
-    if (const auto years = ScheduleYears(form.household.WifeAge()))
+    // A negative age would size the grid without limit; like an empty one it
+    // gets the grid of a wife of age 0.
+    if (const auto years = ScheduleYears(std::max(0.0, form.household.WifeAge())))
         form.schedule.Reset(*years);
 }
 
