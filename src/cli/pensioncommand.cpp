@@ -56,7 +56,8 @@ QJsonObject run(const QJsonObject &input)
                QStringLiteral("membership"), QStringLiteral("choice"), kPensionFields},
               QString());
     const QDate today = ReadToday(input);
-    const engine::BaseData base = ReadBaseDataOrStore(input);
+    const BaseFigures figures = ReadBaseDataOrStore(input);
+    const engine::BaseData &base = figures.data;
     engine::FrmRavoForm form = engine::OpenFrmRavo(base, today);
     ReadMembers(input, form.household);
     ReadMembership(input, form.membership);
@@ -65,12 +66,14 @@ QJsonObject run(const QJsonObject &input)
 
     const engine::CalculationOutcome outcome = engine::RunPensionCalculation(form, base, today);
     const engine::ChartFeed chart = engine::PensionChartFeed(form);
-    return QJsonObject{{QStringLiteral("messages"), MessagesJson(outcome.messages)},
-                       {QStringLiteral("stopped"), outcome.stopped},
-                       {QStringLiteral("slots"), TextsJson(form.num4)},
-                       {QStringLiteral("panels"), TextsJson(form.num3)},
-                       {QStringLiteral("schedule"), scheduleJson(form.schedule)},
-                       {QStringLiteral("chart"), ChartFeedJson(chart)}};
+    engine::Messages messages;
+    if (figures.warning)
+        messages.push_back(*figures.warning);
+    messages.insert(messages.end(), outcome.messages.begin(), outcome.messages.end());
+    return QJsonObject{
+        {QStringLiteral("messages"), MessagesJson(messages)},      {QStringLiteral("stopped"), outcome.stopped},
+        {QStringLiteral("slots"), TextsJson(form.num4)},           {QStringLiteral("panels"), TextsJson(form.num3)},
+        {QStringLiteral("schedule"), scheduleJson(form.schedule)}, {QStringLiteral("chart"), ChartFeedJson(chart)}};
 }
 
 } // namespace
