@@ -290,9 +290,18 @@ class TestDatabase : public QObject {
         QCOMPARE(companions(dir.path()), QStringList());
     }
 
+    void readingInWalModeLeavesNothingBehind_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << QString();
+        // The file is then named by a URI: these must not end its path.
+        QTest::newRow("Japanese and URI characters") << QStringLiteral("遺族 保障?#%20&;=");
+    }
     void readingInWalModeLeavesNothingBehind()
     {
-        QTemporaryDir dir;
+        QFETCH(QString, folder);
+        QTemporaryDir dir(QDir::tempPath() + u'/' + folder + QStringLiteral("XXXXXX"));
+        QVERIFY(dir.isValid());
         prepareWalFolder(dir);
         QCOMPARE(companions(dir.path()), QStringList());
         engine::BaseData data;
