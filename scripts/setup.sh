@@ -1,13 +1,32 @@
 #!/usr/bin/env bash
 # Installs what Izoku Planner needs to build, run and test on Debian 12.
-# Installs only what is missing, so a second run is quick.
+# Installs only what is missing, so a second run is quick and a machine
+# that has everything needs no network.
 set -euo pipefail
 
+# Real package names, one a line: a virtual name (one that another package
+# only provides) is never reported installed and would send every run to
+# apt-get.
 packages=(
-  g++ cmake ninja-build pkg-config sqlite3
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6charts6-dev libqt6opengl6-dev libgl-dev
-  qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk xvfb xauth poppler-utils
-  libbenchmark-dev clang-format
+  clang-format
+  cmake
+  fonts-noto-cjk
+  g++
+  libbenchmark-dev
+  libgl-dev
+  libqt6opengl6-dev
+  libqt6sql6-sqlite
+  ninja-build
+  pkg-config
+  poppler-utils
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-charts-dev
+  qt6-qpa-plugins
+  qt6-translations-l10n
+  sqlite3
+  xauth
+  xvfb
 )
 
 missing=()

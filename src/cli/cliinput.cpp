@@ -1,8 +1,12 @@
 #include "cliinput.h"
 
+#include "calc.h"
+
 #include "engine/text/numbertext.h"
 
 #include <QJsonArray>
+
+#include <algorithm>
 
 namespace izoku::cli {
 
@@ -15,7 +19,7 @@ void CheckKeys(const QJsonObject &object, const QSet<QString> &allowed, const QS
 {
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!allowed.contains(it.key()))
-            throw InputError(QStringLiteral("unknown key \"%1%2\"").arg(where, it.key()));
+            throw InputError(QStringLiteral("unknown key \"%1%2\"").arg(where, Echo(it.key())));
     }
 }
 
@@ -23,7 +27,10 @@ QString RequireString(const QJsonValue &value, const QString &key)
 {
     if (!value.isString())
         throw InputError(QStringLiteral("\"%1\" must be a string").arg(key));
-    return value.toString();
+    QString text = value.toString();
+    if (text.size() > kMaxTextLength)
+        throw InputError(QStringLiteral("\"%1\" is longer than %2 characters").arg(key).arg(kMaxTextLength));
+    return text;
 }
 
 bool RequireBool(const QJsonValue &value, const QString &key)
@@ -54,12 +61,21 @@ QJsonArray RequireArray(const QJsonValue &value, const QString &key)
     return value.toArray();
 }
 
+QJsonArray RequireArray(const QJsonValue &value, const QString &key, qsizetype most)
+{
+    QJsonArray array = RequireArray(value, key);
+    if (array.size() > most)
+        throw InputError(
+            QStringLiteral("\"%1\" has %2 entries, at most %3 are allowed").arg(key).arg(array.size()).arg(most));
+    return array;
+}
+
 QDate RequireDate(const QJsonValue &value, const QString &key)
 {
     const QString text = RequireString(value, key);
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (text.size() != 10 || !date.isValid())
-        throw InputError(QStringLiteral("\"%1\" must be a date \"YYYY-MM-DD\", not \"%2\"").arg(key, text));
+        throw InputError(QStringLiteral("\"%1\" must be a date \"YYYY-MM-DD\", not \"%2\"").arg(key, Echo(text)));
     return date;
 }
 
@@ -71,35 +87,45 @@ QString RequireChoice(const QJsonValue &value, const QString &key, const QString
     return text;
 }
 
-engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData data)
+namespace {
+
+struct Figure {
+    QString key;
+    const char *range;
+};
+
+// In the order of engine::kBaseFigures.
+const Figure kFigures[] = {{QStringLiteral("fiscal_year"), "a year from 1900 to 2100"},
+                           {QStringLiteral("slide_rate"), "above 0 and at most 2"},
+                           {QStringLiteral("basic_pension"), "0 to 10000000 yen"},
+                           {QStringLiteral("child_addition_1"), "0 to 10000000 yen"},
+                           {QStringLiteral("child_addition_2"), "0 to 10000000 yen"}};
+
+} // namespace
+
+bool GivesEveryBaseFigure(const QJsonValue &value)
 {
     const QJsonObject object = RequireObject(value, QStringLiteral("base_data"));
-    CheckKeys(object,
-              {QStringLiteral("fiscal_year"), QStringLiteral("slide_rate"), QStringLiteral("basic_pension"),
-               QStringLiteral("child_addition_1"), QStringLiteral("child_addition_2")},
-              QStringLiteral("base_data."));
-    auto whole16 = [&](const QString &key, std::int16_t &field) {
+    return std::all_of(std::begin(kFigures), std::end(kFigures),
+                       [&](const Figure &figure) { return object.contains(figure.key); });
+}
+
+engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData data)
+{
+    const auto &figures = kFigures;
+    const QJsonObject object = RequireObject(value, QStringLiteral("base_data"));
+    QSet<QString> keys;
+    for (const Figure &figure : figures)
+        keys << figure.key;
+    CheckKeys(object, keys, QStringLiteral("base_data."));
+    for (std::size_t i = 0; i < std::size(figures); ++i) {
+        const QString &key = figures[i].key;
         if (!object.contains(key))
-            return;
-        const auto v = engine::ToInt16(RequireNumber(object[key], QStringLiteral("base_data.") + key));
-        if (!v)
-            throw InputError(QStringLiteral("\"base_data.%1\" is out of range").arg(key));
-        field = *v;
-    };
-    auto whole32 = [&](const QString &key, std::int32_t &field) {
-        if (!object.contains(key))
-            return;
-        const auto v = engine::ToInt32(RequireNumber(object[key], QStringLiteral("base_data.") + key));
-        if (!v)
-            throw InputError(QStringLiteral("\"base_data.%1\" is out of range").arg(key));
-        field = *v;
-    };
-    whole16(QStringLiteral("fiscal_year"), data.FiscalYear);
-    if (object.contains(QStringLiteral("slide_rate")))
-        data.SlideRate = RequireNumber(object[QStringLiteral("slide_rate")], QStringLiteral("base_data.slide_rate"));
-    whole32(QStringLiteral("basic_pension"), data.BasicPensionAmount);
-    whole32(QStringLiteral("child_addition_1"), data.ChildAddition1);
-    whole32(QStringLiteral("child_addition_2"), data.ChildAddition2);
+            continue;
+        const QString where = QStringLiteral("base_data.") + key;
+        if (!engine::SetBaseFigure(data, engine::kBaseFigures[i], RequireNumber(object[key], where)))
+            throw InputError(QStringLiteral("\"%1\" is out of range: %2").arg(where, QLatin1String(figures[i].range)));
+    }
     return data;
 }
 

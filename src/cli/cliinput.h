@@ -28,10 +28,15 @@ bool RequireBool(const QJsonValue &value, const QString &key);
 double RequireNumber(const QJsonValue &value, const QString &key);
 QJsonObject RequireObject(const QJsonValue &value, const QString &key);
 QJsonArray RequireArray(const QJsonValue &value, const QString &key);
+// An array of at most `most` entries.
+QJsonArray RequireArray(const QJsonValue &value, const QString &key, qsizetype most);
 // "YYYY-MM-DD", a date that exists.
 QDate RequireDate(const QJsonValue &value, const QString &key);
 // One of the listed words.
 QString RequireChoice(const QJsonValue &value, const QString &key, const QStringList &choices);
+
+// Whether "base_data" gives all five figures, so that ndata.mdb is not needed.
+bool GivesEveryBaseFigure(const QJsonValue &value);
 
 // "base_data": the five figures; the ones left out keep `fallback`'s.
 engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData fallback);

@@ -1,5 +1,6 @@
 #include "needscommand.h"
 
+#include "calc.h"
 #include "cliinput.h"
 #include "screeninput.h"
 #include "screenoutput.h"
@@ -56,7 +57,7 @@ template <typename Setter> void readSlots(const QJsonObject &input, const QStrin
     for (auto it = given.begin(); it != given.end(); ++it) {
         bool ok = false;
         const int slot = it.key().toInt(&ok);
-        const QString where = QStringLiteral("%1.%2").arg(key, it.key());
+        const QString where = QStringLiteral("%1.%2").arg(key, Echo(it.key()));
         if (!ok || slot < first || slot > last || QString::number(slot) != it.key())
             throw InputError(QStringLiteral("unknown key \"%1\" (slots %2..%3)").arg(where).arg(first).arg(last));
         set(slot, RequireString(it.value(), where));
@@ -96,7 +97,7 @@ QStringList readActions(const QJsonObject &input)
     if (!input.contains(QStringLiteral("actions")))
         return {QStringLiteral("base")};
     QStringList actions;
-    const QJsonArray array = RequireArray(input[QStringLiteral("actions")], QStringLiteral("actions"));
+    const QJsonArray array = RequireArray(input[QStringLiteral("actions")], QStringLiteral("actions"), kMaxActions);
     for (qsizetype i = 0; i < array.size(); ++i)
         actions << RequireChoice(array[i], QStringLiteral("actions[%1]").arg(i), known);
     return actions;
@@ -131,13 +132,17 @@ QJsonObject run(const QJsonObject &input)
                QStringLiteral("reference"), QStringLiteral("actions")},
               QString());
     const QDate today = ReadToday(input);
-    const engine::BaseData base = ReadBaseDataOrStore(input);
+    const BaseFigures figures = ReadBaseDataOrStore(input);
+    const engine::BaseData &base = figures.data;
     FrmhokenForm form;
     engine::OpenFrmhoken(form, base, today);
     readForm(input, form);
     const QStringList actions = readActions(input);
 
+    // The menu's warning comes before any calculation is run.
     engine::Messages messages;
+    if (figures.warning)
+        messages.push_back(*figures.warning);
     QJsonObject charts;
     auto show = [&](const engine::Messages &shown) { messages.insert(messages.end(), shown.begin(), shown.end()); };
     for (const QString &action : actions) {

@@ -17,8 +17,11 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "    \"today\"          \"YYYY-MM-DD\", the system date of the run (default: the\n"
                      "                     machine's date)\n"
                      "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
-                     "                     \"child_addition_1\", \"child_addition_2\"}: numbers; what is\n"
-                     "                     left out is read from ndata.mdb beside the program\n"
+                     "                     \"child_addition_1\", \"child_addition_2\"}: numbers (a year\n"
+                     "                     1900..2100, a slide rate above 0 up to 2, yen 0..10000000);\n"
+                     "                     what is left out is read from ndata.mdb beside the program,\n"
+                     "                     and if that fails the menu's warning comes first in\n"
+                     "                     \"messages\"\n"
                      "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"
                      "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
                      "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"
@@ -57,7 +60,8 @@ QJsonObject run(const QJsonObject &input)
                QStringLiteral("membership"), QStringLiteral("choice"), kPensionFields},
               QString());
     const QDate today = ReadToday(input);
-    const engine::BaseData base = ReadBaseDataOrStore(input);
+    const BaseFigures figures = ReadBaseDataOrStore(input);
+    const engine::BaseData &base = figures.data;
     engine::FrmRavoForm form;
     engine::OpenFrmRavo(form, base, today);
     ReadMembers(input, form.household);
@@ -67,12 +71,14 @@ QJsonObject run(const QJsonObject &input)
 
     const engine::CalculationOutcome outcome = engine::RunPensionCalculation(form, base, today);
     const engine::ChartFeed chart = engine::PensionChartFeed(form);
-    return QJsonObject{{QStringLiteral("messages"), MessagesJson(outcome.messages)},
-                       {QStringLiteral("stopped"), outcome.stopped},
-                       {QStringLiteral("slots"), TextsJson(form.num4)},
-                       {QStringLiteral("panels"), TextsJson(form.num3)},
-                       {QStringLiteral("schedule"), scheduleJson(form.schedule)},
-                       {QStringLiteral("chart"), ChartFeedJson(chart)}};
+    engine::Messages messages;
+    if (figures.warning)
+        messages.push_back(*figures.warning);
+    messages.insert(messages.end(), outcome.messages.begin(), outcome.messages.end());
+    return QJsonObject{
+        {QStringLiteral("messages"), MessagesJson(messages)},      {QStringLiteral("stopped"), outcome.stopped},
+        {QStringLiteral("slots"), TextsJson(form.num4)},           {QStringLiteral("panels"), TextsJson(form.num3)},
+        {QStringLiteral("schedule"), scheduleJson(form.schedule)}, {QStringLiteral("chart"), ChartFeedJson(chart)}};
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include <QJsonArray>
 
-#include <algorithm>
-
 namespace izoku::cli {
 
 namespace {
@@ -17,15 +15,6 @@ const QString kMembers = QStringLiteral("members");
 const QString kMembership = QStringLiteral("membership");
 const QString kChoice = QStringLiteral("choice");
 
-QJsonArray boundedArray(const QJsonObject &input, const QString &key, qsizetype most)
-{
-    const QJsonArray array = RequireArray(input[key], key);
-    if (array.size() > most)
-        throw InputError(
-            QStringLiteral("\"%1\" has %2 entries, at most %3 are allowed").arg(key).arg(array.size()).arg(most));
-    return array;
-}
-
 } // namespace
 
 QDate ReadToday(const QJsonObject &input)
@@ -35,29 +24,21 @@ QDate ReadToday(const QJsonObject &input)
     return RequireDate(input[kToday], kToday);
 }
 
-engine::BaseData ReadBaseDataOrStore(const QJsonObject &input)
+BaseFigures ReadBaseDataOrStore(const QJsonObject &input)
 {
-    static const QStringList figures{QStringLiteral("fiscal_year"), QStringLiteral("slide_rate"),
-                                     QStringLiteral("basic_pension"), QStringLiteral("child_addition_1"),
-                                     QStringLiteral("child_addition_2")};
-    engine::BaseData data;
-    bool complete = false;
-    if (input.contains(kBaseData)) {
-        const QJsonObject given = RequireObject(input[kBaseData], kBaseData);
-        complete = std::all_of(figures.begin(), figures.end(), [&](const QString &k) { return given.contains(k); });
-    }
-    if (!complete)
-        store::OpenAndLoadBaseData(store::AppFolderPath(), data);
+    BaseFigures base;
+    if (!input.contains(kBaseData) || !GivesEveryBaseFigure(input[kBaseData]))
+        base.warning = store::BaseDataWarning(store::OpenAndLoadBaseData(store::AppFolderPath(), base.data));
     if (input.contains(kBaseData))
-        data = ReadBaseData(input[kBaseData], data);
-    return data;
+        base.data = ReadBaseData(input[kBaseData], base.data);
+    return base;
 }
 
 void ReadMembers(const QJsonObject &input, engine::Household &household)
 {
     if (!input.contains(kMembers))
         return;
-    const QJsonArray members = boundedArray(input, kMembers, engine::HouseholdIndex::Count);
+    const QJsonArray members = RequireArray(input[kMembers], kMembers, engine::HouseholdIndex::Count);
     for (qsizetype i = 0; i < members.size(); ++i) {
         const QString where = QStringLiteral("members[%1]").arg(i);
         const QJsonObject object = RequireObject(members[i], where);
@@ -109,7 +90,7 @@ void ReadFieldTexts(const QJsonObject &input, const QString &key, std::span<QStr
 {
     if (!input.contains(key))
         return;
-    const QJsonArray array = boundedArray(input, key, static_cast<qsizetype>(texts.size()));
+    const QJsonArray array = RequireArray(input[key], key, static_cast<qsizetype>(texts.size()));
     for (qsizetype i = 0; i < array.size(); ++i)
         texts[i] = RequireString(array[i], QStringLiteral("%1[%2]").arg(key).arg(i));
 }

@@ -2,6 +2,7 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/household.h"
+#include "engine/forms/message.h"
 #include "engine/pension/membership.h"
 
 #include <QDate>
@@ -9,6 +10,7 @@
 #include <QJsonValue>
 #include <QString>
 
+#include <optional>
 #include <span>
 
 // The parts of a calculation screen's input that both screens share.  Each
@@ -19,9 +21,17 @@ namespace izoku::cli {
 // "today": the system date of the run; left out, the machine's date.
 QDate ReadToday(const QJsonObject &input);
 
+// The base figures of a run, and the window's warning when ndata.mdb was
+// needed and could not be read.
+struct BaseFigures {
+    engine::BaseData data;
+    std::optional<engine::Message> warning;
+};
+
 // "base_data": left out (or in part), the figures come from ndata.mdb beside
-// the program as at start-up; a missing database leaves them at 0.
-engine::BaseData ReadBaseDataOrStore(const QJsonObject &input);
+// the program as at start-up; a database that cannot be read leaves them at
+// 0 and gives the warning the menu shows.
+BaseFigures ReadBaseDataOrStore(const QJsonObject &input);
 
 // "members": up to seven objects for 夫, 妻, 子1..子5 in that order, each with
 // the optional keys role, name, birth, age (texts), present and disabled.

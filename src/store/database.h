@@ -1,9 +1,12 @@
 #pragma once
 
 #include "engine/basedata/basedata.h"
+#include "engine/forms/message.h"
 
 #include <QSqlDatabase>
 #include <QString>
+
+#include <optional>
 
 namespace izoku::store {
 
@@ -15,13 +18,22 @@ QString AppFolderPath(const QString &folder);
 // ndata.mdb in that folder.
 QString DatabasePath(const QString &folder = AppFolderPath());
 
+// How a connection may use the file.
+enum class Access {
+    ReadWrite,
+    // Reading only, and leaving the folder as it was: no -wal or -shm file
+    // is created, so the base figures are read alike from a folder the user
+    // cannot write (an installed program) and from his own.
+    ReadOnly,
+};
+
 // One connection to ndata.mdb, owned by whoever opened it and closed when it
 // goes out of scope.  Every user of the database opens its own.
 class DatabaseConnection {
   public:
     // Opens ndata.mdb in the given folder.  A missing file is not created:
     // the connection then stays closed and isOpen() says so.
-    explicit DatabaseConnection(const QString &folder = AppFolderPath());
+    explicit DatabaseConnection(const QString &folder = AppFolderPath(), Access access = Access::ReadWrite);
     ~DatabaseConnection();
     DatabaseConnection(const DatabaseConnection &) = delete;
     DatabaseConnection &operator=(const DatabaseConnection &) = delete;
@@ -31,20 +43,35 @@ class DatabaseConnection {
     QString name() const { return m_name; }
 
   private:
+    void openReadOnly(const QString &path);
+
     QString m_name;
 };
 
 // Where a start-up load of the base figures stopped.
 enum class LoadResult { Loaded, NoDatabase, NoRow, ReadFailed };
 
-// Reads the newest row of 基礎DATA into `data`, field by field in the order
-// 年度, スライド率, 基礎年金, 加算1, 加算2; a field that fails stops the load and
-// leaves it and the later fields as they were.
-LoadResult LoadBaseData(const QSqlDatabase &db, engine::BaseData &data);
+struct BaseDataLoad {
+    LoadResult result = LoadResult::NoDatabase;
+    // The 基礎DATA field that stopped a ReadFailed load, when one did.
+    QString field;
 
-// Opens the database, loads the base figures and closes it again: the whole
-// of the start-up's part in the data.
-LoadResult OpenAndLoadBaseData(const QString &folder, engine::BaseData &data);
+    bool loaded() const { return result == LoadResult::Loaded; }
+};
+
+// Reads the newest row of 基礎DATA into `data`, field by field in the order
+// 年度, スライド率, 基礎年金, 加算1, 加算2; a field that is missing, not a
+// number or not a figure any year could have (engine::SetBaseFigure) stops
+// the load and leaves it and the later fields as they were.
+BaseDataLoad LoadBaseData(const QSqlDatabase &db, engine::BaseData &data);
+
+// Opens the database for reading, loads the base figures and closes it
+// again: the whole of the start-up's part in the data.
+BaseDataLoad OpenAndLoadBaseData(const QString &folder, engine::BaseData &data);
+
+// What the agent is told, once, when the figures could not be loaded: every
+// pension then starts from figures of 0.  Nothing when they were loaded.
+std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load);
 
 // The process-wide record of the base figures.
 engine::BaseData &ProcessBaseData();

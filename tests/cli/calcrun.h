@@ -16,15 +16,21 @@ struct CalcRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
 };
 
-inline CalcRun RunCalc(const QStringList &args, const QByteArray &input)
+// The same with a copy of the program elsewhere, beside another ndata.mdb.
+inline CalcRun RunCalcAt(const QString &program, const QStringList &args, const QByteArray &input)
 {
     QProcess process;
-    process.start(QStringLiteral(IZOKU_CALC), args);
+    process.start(program, args);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+inline CalcRun RunCalc(const QStringList &args, const QByteArray &input)
+{
+    return RunCalcAt(QStringLiteral(IZOKU_CALC), args, input);
 }
 
 } // namespace izoku::test

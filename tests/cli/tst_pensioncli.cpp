@@ -97,13 +97,23 @@ class TestPensionCli : public QObject {
         QCOMPARE(json.value("chart").toObject().value("rows").toInt(), 0);
     }
 
-    void nothingGivenAsksForThePensionRecord()
+    void nothingGivenAsksForTheWifesAgeThenTheRecord_data()
     {
-        const Run run = calc(input(QByteArray()));
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing") << QByteArray() << QStringLiteral("妻の年齢を入力して下さい");
+        QTest::newRow("wife's age only") << QByteArray(R"("members": [{}, {"age": "40"}])")
+                                         << QStringLiteral("年金関連のデータを入れてください");
+    }
+    void nothingGivenAsksForTheWifesAgeThenTheRecord()
+    {
+        QFETCH(QByteArray, rest);
+        QFETCH(QString, text);
+        const Run run = calc(input(rest));
         QCOMPARE(run.exitCode, 0);
         const QJsonObject json = run.json();
-        QCOMPARE(json.value("messages").toArray().at(0).toObject().value("text").toString(),
-                 QStringLiteral("年金関連のデータを入れてください"));
+        QCOMPARE(json.value("stopped").toBool(), true);
+        QCOMPARE(json.value("messages").toArray().at(0).toObject().value("text").toString(), text);
         QCOMPARE(json.value("messages").toArray().at(0).toObject().value("title").toString(),
                  QStringLiteral("入力エラー"));
     }

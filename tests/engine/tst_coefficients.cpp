@@ -258,6 +258,12 @@ class TestCoefficients : public QObject {
         QTest::newRow("E9 empty years") << Ex::E9 << ""
                                         << "3"
                                         << "Num1(33)";
+        // Texts the reading would cut short are no numbers here either.
+        for (const char *text : {"1,000", "1e3", "１２", "1 2", "."}) {
+            QTest::addRow("E1 rate %s", text) << Ex::E1 << "10" << QString::fromUtf8(text) << "Num1(1)";
+            QTest::addRow("E1 years %s", text) << Ex::E1 << QString::fromUtf8(text) << "4"
+                                               << "Num1(2)";
+        }
     }
     void validation()
     {

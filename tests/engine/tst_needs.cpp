@@ -1,5 +1,6 @@
 #include "tst_needshousehold.h"
 
+#include "engine/needs/comparison.h"
 #include "engine/needs/projection.h"
 #include "engine/pension/frmravoform.h"
 
@@ -141,6 +142,71 @@ class TestNeeds : public QObject {
         // The horizon has been looked up again before the age is refused.
         QCOMPARE(h.form().num1(HokenNum1::LifeExpectancy), pensionData ? horizon : QStringLiteral("48"));
         QCOMPARE(h.form().num3[Num3::ShortNewAmount], QStringLiteral("0"));
+    }
+
+    void uncomputableAgesStop_data()
+    {
+        QTest::addColumn<int>("person");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("role");
+        QTest::newRow("husband empty") << 0 << QString() << QStringLiteral("夫");
+        QTest::newRow("husband negative") << 0 << QStringLiteral("-30000") << QStringLiteral("夫");
+        QTest::newRow("husband grouped") << 0 << QStringLiteral("4,0") << QStringLiteral("夫");
+        QTest::newRow("wife empty") << 1 << QString() << QStringLiteral("妻");
+        QTest::newRow("wife letters") << 1 << QStringLiteral("x") << QStringLiteral("妻");
+        QTest::newRow("wife negative") << 1 << QStringLiteral("-1") << QStringLiteral("妻");
+        for (int k = 1; k <= 5; ++k) {
+            QTest::addRow("child %d full-width", k) << k + 1 << QStringLiteral("８") << QStringLiteral("子%1").arg(k);
+            QTest::addRow("child %d negative", k) << k + 1 << QStringLiteral("-0.1") << QStringLiteral("子%1").arg(k);
+        }
+    }
+    void uncomputableAgesStop()
+    {
+        QFETCH(int, person);
+        QFETCH(QString, age);
+        QFETCH(QString, role);
+        NeedsHousehold h = WorkedHousehold();
+        for (int k = 2; k <= 5; ++k)
+            h.child(k, 3);
+        h.calculate();
+        const auto sheetTexts = [&] {
+            QList<QStringList> rows;
+            for (int row = 0; row < h.form().sheet.rowCount(); ++row)
+                rows << h.form().sheet.rowTexts(row);
+            return rows;
+        };
+        const QList<QStringList> before = sheetTexts();
+        QVERIFY(!before.isEmpty());
+        // Every later person has a bad age too: the first in row order is named.
+        for (int i = person + 1; i < HouseholdIndex::Count; ++i)
+            h.set(i, QStringLiteral("-2"));
+        h.set(person, age);
+        const CalculationOutcome outcome = h.calculate();
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.messages,
+                 Messages({Warning(role + QStringLiteral("の年齢を入力して下さい"), QStringLiteral("入力エラー"),
+                                   QStringLiteral("Num1(%1)").arg(person), true)}));
+        QCOMPARE(sheetTexts(), before);
+        QCOMPARE(h.form().num1(HokenNum1::EmployeesPensionAmount), QStringLiteral("477800"));
+        // The comparison starts with the same checks.
+        QCOMPARE(CompareInsuranceWithCoverage(h.form(), kBaseData2009, kToday).messages, outcome.messages);
+    }
+
+    void untickedChildsAgeIsNotChecked()
+    {
+        NeedsHousehold h = WorkedHousehold();
+        h.set(HouseholdIndex::Child3, QStringLiteral("abc"));
+        h.set(HouseholdIndex::Child1, QStringLiteral(" 8 "));
+        QVERIFY(!h.calculate().stopped);
+    }
+
+    void ageCheckFollowsTheAgeLimit()
+    {
+        NeedsHousehold h = WorkedHousehold();
+        h.set(HouseholdIndex::Husband, QString()).set(HouseholdIndex::Wife, QStringLiteral("60"));
+        QCOMPARE(h.calculate().messages.at(0).title, QStringLiteral("年齢制限"));
+        ClearPeriods(h.form());
+        QCOMPARE(h.calculate().messages.at(0).text, QStringLiteral("年金関連データを入力して下さい。"));
     }
 
     void benefits_data()

@@ -43,17 +43,28 @@ class TestNumberText : public QObject {
         QTest::newRow("digits") << "120" << true;
         QTest::newRow("trailing blanks") << "12   " << true;
         QTest::newRow("leading blanks") << "  12" << true;
+        QTest::newRow("both blanks") << " 12 " << true;
         QTest::newRow("decimal") << "0.985" << true;
         QTest::newRow("negative") << "-3" << true;
-        QTest::newRow("grouped") << "1,000" << true;
-        QTest::newRow("exponent") << "1e3" << true;
+        QTest::newRow("plus") << "+3" << true;
+        QTest::newRow("point first") << ".5" << true;
+        QTest::newRow("point last") << "12." << true;
+        QTest::newRow("grouped") << "400,000" << false;
+        QTest::newRow("exponent") << "1e3" << false;
+        QTest::newRow("full-width digits") << "１２３" << false;
+        QTest::newRow("blank inside") << "1 2" << false;
+        QTest::newRow("full-width blank around") << "\u300012" << false;
+        QTest::newRow("tab around") << "\t12" << false;
+        QTest::newRow("blank after sign") << "- 3" << false;
         QTest::newRow("letter after") << "12a" << false;
         QTest::newRow("sign only") << "-" << false;
+        QTest::newRow("point only") << "." << false;
+        QTest::newRow("sign and point") << "-." << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("blank") << "  " << false;
         QTest::newRow("two points") << "1.2.3" << false;
+        QTest::newRow("two signs") << "--3" << false;
         QTest::newRow("yen sign after") << "0.985円" << false;
-        QTest::newRow("bare exponent") << "1e" << false;
     }
     void isNumeric()
     {

@@ -120,7 +120,7 @@ class TestPensionCalculation : public QObject {
         QTest::addColumn<QString>("lastAge");
         QTest::newRow("59") << QStringLiteral("59") << 13 << QStringLiteral("59") << QStringLiteral("67");
         QTest::newRow("30") << QStringLiteral("30") << 42 << QStringLiteral("30") << QStringLiteral("67");
-        QTest::newRow("empty") << QString() << 72 << QStringLiteral("0") << QStringLiteral("67");
+        QTest::newRow("0") << QStringLiteral("0") << 72 << QStringLiteral("0") << QStringLiteral("67");
     }
     void scheduleSize()
     {

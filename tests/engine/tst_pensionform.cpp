@@ -79,6 +79,15 @@ class TestPensionForm : public QObject {
                                  << QString();
         QTest::newRow("wife 59.5") << 0 << QString() << QStringLiteral("59.5") << age << QStringLiteral("年齢制限")
                                    << QString();
+        // What the reading would cut short is no number: "400,000" would
+        // read as 400 yen.
+        for (int field = 0; field < Text6::Count; ++field) {
+            for (const char *text : {"400,000", "1e3", "１２３", "1 2", "-", "."}) {
+                QTest::addRow("Text6(%d) %s", field, text)
+                    << field << QString::fromUtf8(text) << QStringLiteral("40") << numeric << QStringLiteral("エラー")
+                    << Text6FieldName(field);
+            }
+        }
     }
     void stoppingChecks()
     {
@@ -102,6 +111,93 @@ class TestPensionForm : public QObject {
         QCOMPARE(outcome.messages[0].selectAll, !focus.isEmpty());
         // Nothing already on screen is cleared.
         QVERIFY(form == before);
+    }
+
+    void wholeNumbersPassTheCheck_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        for (int field = 0; field < Text6::Count; ++field) {
+            for (const char *text : {" 12 ", "12.", ".5"})
+                QTest::addRow("Text6(%d) '%s'", field, text) << field << QString::fromLatin1(text);
+        }
+    }
+    void wholeNumbersPassTheCheck()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        FrmRavoForm form = calculable(QStringLiteral("40"));
+        form.text6[field] = text;
+        const CalculationOutcome outcome = RunPensionCalculation(form, kBase, kToday);
+        QVERIFY(!outcome.stopped);
+        QVERIFY(outcome.messages.empty());
+    }
+
+    void uncomputableAgesStop_data()
+    {
+        QTest::addColumn<int>("person");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("text");
+        const QString wife = QStringLiteral("妻の年齢を入力して下さい");
+        QTest::newRow("wife empty") << 1 << QString() << wife;
+        QTest::newRow("wife blank") << 1 << QStringLiteral(" ") << wife;
+        QTest::newRow("wife letters") << 1 << QStringLiteral("abc") << wife;
+        QTest::newRow("wife grouped") << 1 << QStringLiteral("1,5") << wife;
+        QTest::newRow("wife negative") << 1 << QStringLiteral("-30000") << wife;
+        QTest::newRow("wife just below 0") << 1 << QStringLiteral("-0.5") << wife;
+        for (int k = 1; k <= 5; ++k) {
+            const QString child = QStringLiteral("子%1の年齢を入力して下さい").arg(k);
+            QTest::addRow("child %d empty", k) << k + 1 << QString() << child;
+            QTest::addRow("child %d negative", k) << k + 1 << QStringLiteral("-1") << child;
+        }
+    }
+    void uncomputableAgesStop()
+    {
+        QFETCH(int, person);
+        QFETCH(QString, age);
+        QFETCH(QString, text);
+        FrmRavoForm form = calculable(QStringLiteral("40"));
+        // Every child ticked with an age, a later one with a bad age too: the
+        // first in row order is named.
+        for (int i = HouseholdIndex::Child1; i < HouseholdIndex::Count; ++i) {
+            form.household.members[i].present = true;
+            form.household.members[i].age = i > person ? QStringLiteral("-2") : QStringLiteral("3");
+        }
+        form.household.members[person].age = age;
+        form.num4[BenefitSlots::EmployeesPensionAmount] = QStringLiteral("123");
+        const FrmRavoForm before = form;
+        const CalculationOutcome outcome = RunPensionCalculation(form, kBase, kToday);
+        QVERIFY(outcome.stopped);
+        QCOMPARE(outcome.messages, Messages({Warning(text, QStringLiteral("入力エラー"),
+                                                     QStringLiteral("Text5(%1)").arg(person), true)}));
+        QVERIFY(form == before);
+    }
+
+    void agesThatDoNotCountAreNotChecked()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("0"));
+        // The husband's age and an unticked child's play no part here.
+        form.household.members[HouseholdIndex::Husband].age = QStringLiteral("-5");
+        form.household.members[HouseholdIndex::Child3].age = QStringLiteral("abc");
+        form.household.members[HouseholdIndex::Child1].age = QStringLiteral(" 0 ");
+        form.household.members[HouseholdIndex::Child1].present = true;
+        const CalculationOutcome outcome = RunPensionCalculation(form, kBase, kToday);
+        QVERIFY(!outcome.stopped);
+        QCOMPARE(form.schedule.columns(), 72);
+    }
+
+    void ageCheckFollowsTheAgeLimitAndPrecedesTheRecord()
+    {
+        FrmRavoForm form = calculable(QStringLiteral("60"));
+        form.household.members[HouseholdIndex::Child1].present = true;
+        auto first = [&] { return RunPensionCalculation(form, kBase, kToday).messages.at(0).text; };
+        QCOMPARE(first(), QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"));
+        form.household.members[HouseholdIndex::Wife].age = QStringLiteral("59");
+        QCOMPARE(first(), QStringLiteral("子1の年齢を入力して下さい"));
+        form.text6 = {};
+        QCOMPARE(first(), QStringLiteral("子1の年齢を入力して下さい"));
+        form.household.members[HouseholdIndex::Child1].age = QStringLiteral("1");
+        QCOMPARE(first(), QStringLiteral("年金関連のデータを入れてください"));
     }
 
     void checksComeInOrder()
@@ -154,14 +250,6 @@ class TestPensionForm : public QObject {
         QCOMPARE(form.schedule.cell(ScheduleRow::BasicPension, 1), QStringLiteral("2147227900"));
         QCOMPARE(form.schedule.cell(ScheduleRow::EmployeesPension, 1), QStringLiteral("477800"));
         QCOMPARE(form.schedule.cell(ScheduleRow::Total, 1), QStringLiteral("0"));
-
-        // A wife's age no schedule can hold: the slots are cleared, the
-        // schedule is left as it was.
-        FrmRavoForm odd = calculable(QStringLiteral("-40000"));
-        odd.num4[0] = QStringLiteral("9");
-        QVERIFY(RunPensionCalculation(odd, kBase, kToday).messages.empty());
-        QCOMPARE(odd.num4[0], QStringLiteral("0"));
-        QCOMPARE(odd.schedule.rows(), 0);
     }
 
     void clears()
@@ -202,6 +290,8 @@ class TestPensionForm : public QObject {
         QTest::addColumn<int>("columns");
         QTest::newRow("59") << QStringLiteral("59") << 13;
         QTest::newRow("empty") << QString() << 72;
+        // A negative age no schedule can be built for sizes it as age 0.
+        QTest::newRow("negative") << QStringLiteral("-30000") << 72;
         // Past 67 the schedule keeps its titles and S + 5 columns.
         QTest::newRow("70") << QStringLiteral("70") << 2;
         QTest::newRow("71") << QStringLiteral("71") << 1;

@@ -1,9 +1,16 @@
 #include "store/database.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+#include <unistd.h>
 
 using namespace izoku;
 
@@ -25,6 +32,58 @@ void exec(const QString &folder, const QString &sql)
     QSqlQuery query(connection.database());
     QVERIFY2(query.exec(sql), qPrintable(sql));
 }
+
+const QString kNewerRow =
+    QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
+                   " VALUES (2010, 0.981, 792100, 227900, 75900)");
+
+// What a load leaves beside ndata.mdb.
+QStringList companions(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("ndata.mdb-*")}, QDir::Files);
+}
+
+// The line the helper mode below prints for one load.
+QString loadLine(const QString &folder)
+{
+    engine::BaseData data;
+    const store::BaseDataLoad load = store::OpenAndLoadBaseData(folder, data);
+    return QStringLiteral("%1 %2 %3").arg(int(load.result)).arg(data.FiscalYear).arg(data.SlideRate);
+}
+
+// Loads the figures from `folder` as a user who may not write it.  Tests
+// run as root, who may write anything: a copy of this program loads them
+// as "nobody" instead.  Empty when that cannot be arranged.
+QString loadAsUnprivileged(const QString &folder, const QTemporaryDir &programDir)
+{
+    if (::geteuid() != 0)
+        return loadLine(folder);
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    const QString program = programDir.filePath(QStringLiteral("loader"));
+    if (setpriv.isEmpty() || !QFile::copy(QCoreApplication::applicationFilePath(), program))
+        return {};
+    QFile::setPermissions(programDir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QProcess process;
+    process.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                            QStringLiteral("--clear-groups"), program, QStringLiteral("--load"), folder});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// A folder others may enter and read, holding a copy of ndata.mdb in
+// write-ahead-log mode.
+void prepareWalFolder(const QTemporaryDir &dir)
+{
+    copyDatabase(dir);
+    exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
+    QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+}
+
+constexpr QFile::Permissions kReadableFolder =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
 } // namespace
 
@@ -59,7 +118,7 @@ class TestDatabase : public QObject {
         QTemporaryDir dir;
         copyDatabase(dir);
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
         QCOMPARE(data, engine::kBaseData2009);
     }
 
@@ -80,7 +139,7 @@ class TestDatabase : public QObject {
     {
         QTemporaryDir dir;
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::NoDatabase);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::NoDatabase);
         QCOMPARE(data, engine::BaseData{});
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ndata.mdb"))));
     }
@@ -91,7 +150,7 @@ class TestDatabase : public QObject {
         copyDatabase(dir);
         exec(dir.path(), QStringLiteral("DELETE FROM \"基礎DATA\""));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::NoRow);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::NoRow);
         QCOMPARE(data, engine::BaseData{});
     }
 
@@ -103,7 +162,7 @@ class TestDatabase : public QObject {
              QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
                             " VALUES (2010, 0.981, 792100, 227900, 75900)"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), 2010);
         QCOMPARE(data.SlideRate, 0.981);
     }
@@ -129,7 +188,7 @@ class TestDatabase : public QObject {
                              .arg(year)
                              .arg(amount, 0, 'f', 1));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), expectedYear);
         QCOMPARE(data.BasicPensionAmount, expectedAmount);
     }
@@ -141,14 +200,173 @@ class TestDatabase : public QObject {
         // A year too large for 16 bits stops the load at the first field.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 70000"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::ReadFailed);
         QCOMPARE(data, engine::BaseData{});
         // A missing child addition keeps the figures read before it.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 2009, \"加算1\" = NULL"));
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::ReadFailed);
         QCOMPARE(data.BasicPensionAmount, 792100);
         QCOMPARE(data.ChildAddition1, 0);
         QCOMPARE(data.ChildAddition2, 0);
+    }
+
+    void implausibleFiguresAreNotUsed_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("loaded");
+        const auto bounds = [](const char *field, std::initializer_list<std::pair<const char *, bool>> rows) {
+            for (const auto &[value, loaded] : rows)
+                QTest::addRow("%s %s", field, value)
+                    << QString::fromUtf8(field) << QString::fromLatin1(value) << loaded;
+        };
+        bounds("年度", {{"1899", false}, {"1900", true}, {"2100", true}, {"2101", false}, {"'nan'", false}});
+        bounds("スライド率", {{"0", false},
+                              {"-0.5", false},
+                              {"0.0001", true},
+                              {"2", true},
+                              {"2.0001", false},
+                              {"'nan'", false},
+                              {"'inf'", false},
+                              {"1e999", false},
+                              {"'abc'", false}});
+        for (const char *field : {"基礎年金", "加算1", "加算2"}) {
+            bounds(field, {{"-1", false},
+                           {"0", true},
+                           {"10000000", true},
+                           {"10000001", false},
+                           {"'nan'", false},
+                           {"-1e999", false}});
+        }
+    }
+    void implausibleFiguresAreNotUsed()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(bool, loaded);
+        QTemporaryDir dir;
+        copyDatabase(dir);
+        exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"%1\" = %2").arg(field, value));
+        engine::BaseData data;
+        const store::BaseDataLoad load = store::OpenAndLoadBaseData(dir.path(), data);
+        QCOMPARE(load.loaded(), loaded);
+        if (loaded) {
+            QVERIFY(!store::BaseDataWarning(load));
+            return;
+        }
+        QCOMPARE(load.result, store::LoadResult::ReadFailed);
+        QCOMPARE(load.field, field);
+        const auto warning = store::BaseDataWarning(load);
+        QVERIFY(warning);
+        QCOMPARE(warning->text, QStringLiteral("基礎データ（ndata.mdb）の「%1」を読み込めませんでした。"
+                                               "遺族基礎年金額などが 0 として計算されます。")
+                                    .arg(field));
+        QCOMPARE(warning->title, QStringLiteral("エラー"));
+        QCOMPARE(warning->icon, engine::MessageIcon::Warning);
+    }
+
+    void missingDatabaseWarnsWithoutAField_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a database") << QByteArray("this is no database file, only some text\n");
+    }
+    void missingDatabaseWarnsWithoutAField()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        if (!content.isEmpty()) {
+            QFile file(dir.filePath(QStringLiteral("ndata.mdb")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        engine::BaseData data;
+        const auto warning = store::BaseDataWarning(store::OpenAndLoadBaseData(dir.path(), data));
+        QVERIFY(warning);
+        QCOMPARE(warning->text,
+                 QStringLiteral(
+                     "基礎データ（ndata.mdb）を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。"));
+        QCOMPARE(data, engine::BaseData{});
+        QCOMPARE(companions(dir.path()), QStringList());
+    }
+
+    void readingInWalModeLeavesNothingBehind_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << QString();
+        // The file is then named by a URI: these must not end its path.
+        QTest::newRow("Japanese and URI characters") << QStringLiteral("遺族 保障?#%20&;=");
+    }
+    void readingInWalModeLeavesNothingBehind()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir(QDir::tempPath() + u'/' + folder + QStringLiteral("XXXXXX"));
+        QVERIFY(dir.isValid());
+        prepareWalFolder(dir);
+        QCOMPARE(companions(dir.path()), QStringList());
+        engine::BaseData data;
+        QVERIFY(store::OpenAndLoadBaseData(dir.path(), data).loaded());
+        QCOMPARE(data, engine::kBaseData2009);
+        QCOMPARE(companions(dir.path()), QStringList());
+    }
+
+    void readingBesideAWriterSeesItsCommittedRows()
+    {
+        QTemporaryDir dir;
+        prepareWalFolder(dir);
+        {
+            // The writer's new row is still in its log, not yet in the file.
+            store::DatabaseConnection writer(dir.path());
+            QSqlQuery query(writer.database());
+            QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+            QVERIFY(query.exec(kNewerRow));
+            engine::BaseData data;
+            QVERIFY(store::OpenAndLoadBaseData(dir.path(), data).loaded());
+            QCOMPARE(int(data.FiscalYear), 2010);
+        }
+        QCOMPARE(companions(dir.path()), QStringList());
+    }
+
+    void readOnlyFolderOrFile_data()
+    {
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<bool>("wal");
+        QTest::addColumn<bool>("writer");
+        QTest::newRow("read-only folder, log mode") << false << true << false;
+        QTest::newRow("read-only folder, rollback journal") << false << false << false;
+        QTest::newRow("read-only folder beside a writer") << false << true << true;
+        QTest::newRow("read-only file in a writable folder, log mode") << true << true << false;
+    }
+    void readOnlyFolderOrFile()
+    {
+        QFETCH(bool, folderWritable);
+        QFETCH(bool, wal);
+        QFETCH(bool, writer);
+        QTemporaryDir dir;
+        QTemporaryDir programDir;
+        copyDatabase(dir);
+        if (wal)
+            exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
+        QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")), QFile::ReadOwner | QFile::ReadOther);
+        std::optional<store::DatabaseConnection> writing;
+        if (writer) {
+            writing.emplace(dir.path());
+            QSqlQuery query(writing->database());
+            QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+            QVERIFY(query.exec(kNewerRow));
+        }
+        const QStringList before = companions(dir.path());
+        QFile::setPermissions(dir.path(), folderWritable ? kReadableFolder | QFile::WriteOther | QFile::WriteGroup
+                                                         : kReadableFolder);
+        if (::geteuid() != 0 && !folderWritable)
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QString line = loadAsUnprivileged(dir.path(), programDir);
+        QFile::setPermissions(dir.path(), kReadableFolder);
+        if (line.isEmpty())
+            QSKIP("cannot run the load as a user without write access (setpriv and user nobody needed as root)");
+        QCOMPARE(line, writer ? QStringLiteral("%1 2010 0.981").arg(int(store::LoadResult::Loaded))
+                              : QStringLiteral("%1 2009 0.985").arg(int(store::LoadResult::Loaded)));
+        QCOMPARE(companions(dir.path()), before);
     }
 
     void connectionsAreIndependent()
@@ -163,5 +381,17 @@ class TestDatabase : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestDatabase)
+// "--load FOLDER": load the figures from FOLDER and print what came of it,
+// for the loads run as another user.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--load") {
+        std::printf("%s\n", qPrintable(loadLine(QString::fromLocal8Bit(argv[2]))));
+        return 0;
+    }
+    TestDatabase test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_database.moc"

@@ -536,5 +536,5 @@ class TestChartWindows : public QObject {
     }
 };
 
-QTEST_MAIN(TestChartWindows)
+IZOKU_TEST_MAIN(TestChartWindows)
 #include "tst_chartwindows.moc"

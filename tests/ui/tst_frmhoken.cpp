@@ -195,10 +195,12 @@ class TestFrmhoken : public QObject {
         QVERIFY(!child<QWidget>(QStringLiteral("Picture3"))->isVisible());
         QVERIFY(!child<QTableView>(QStringLiteral("MSFlexGrid1"))->isVisible());
         QVERIFY(child<QWidget>(QStringLiteral("Picture8"))->isVisible());
-        // Windows not part of the program yet stay closed to the agent.
-        for (const char *name : {"cmdCoverageChart", "cmdPensionChart", "cmdCashFlowChart", "cmdSave", "Command23",
-                                 "Command24", "Command33"})
-            QVERIFY2(!button(QString::fromLatin1(name))->isEnabled(), name);
+        // The charts and the reference windows open from here; saving needs
+        // the program's own store, which this window was not given.
+        for (const char *name : {"cmdCoverageChart", "cmdPensionChart", "cmdCashFlowChart", "Command23", "Command24",
+                                 "Command33"})
+            QVERIFY2(button(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
         QVERIFY(button(QStringLiteral("Command35"))->isEnabled());
         // It fits a laptop screen and stands centred on it.
         const QRect area = m_window->screen()->availableGeometry();

@@ -405,6 +405,16 @@ class TestFrmRavo : public QObject {
                                       << "数値を入れて下さい"
                                       << "エラー"
                                       << "Text6(4)";
+        QTest::newRow("grouped remuneration") << "Text6(4)"
+                                              << "400,000"
+                                              << "数値を入れて下さい"
+                                              << "エラー"
+                                              << "Text6(4)";
+        QTest::newRow("wife's age negative") << "Text5(1)"
+                                             << "-30000"
+                                             << "妻の年齢を入力して下さい"
+                                             << "入力エラー"
+                                             << "Text5(1)";
         QTest::newRow("wife too old") << "Text5(1)"
                                       << "60"
                                       << "妻の年齢が60歳未満の場合のみ対応しています。"

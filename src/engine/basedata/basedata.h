@@ -20,4 +20,18 @@ struct BaseData {
 // The fiscal-2009 figures that ndata.mdb is shipped with.
 inline constexpr BaseData kBaseData2009{2009, 0.985, 792100, 227900, 75900};
 
+// The five figures, in the order a 基礎DATA row is read.
+enum class BaseFigure { FiscalYear, SlideRate, BasicPensionAmount, ChildAddition1, ChildAddition2 };
+inline constexpr BaseFigure kBaseFigures[] = {BaseFigure::FiscalYear, BaseFigure::SlideRate,
+                                              BaseFigure::BasicPensionAmount, BaseFigure::ChildAddition1,
+                                              BaseFigure::ChildAddition2};
+
+// Stores `value` as `figure` of `data`, converted as the figure is kept
+// (whole numbers round half to even), if it is a figure some fiscal year
+// could have: a year from 1900 to 2100, a slide rate above 0 and at most
+// 2, yen amounts from 0 to 10,000,000.  Anything else (not finite, out of
+// those bounds) leaves `data` as it was and gives false: a figure like that
+// would turn every pension into 0 or nonsense without a word.
+bool SetBaseFigure(BaseData &data, BaseFigure figure, double value);
+
 } // namespace izoku::engine

@@ -1,5 +1,6 @@
 #include "basecalculation.h"
 
+#include "engine/forms/agecheck.h"
 #include "engine/needs/benefitdetermination.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/projection.h"
@@ -44,6 +45,12 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
     if (form.num1Value(HokenNum1::WifeAge) > kOldestWife) {
         outcome.messages.push_back(
             Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限")));
+        outcome.stopped = true;
+        return outcome;
+    }
+    // The husband's age places his policies on the sheet; the others size it.
+    if (const auto index = FirstUncomputableAge(form.household, AgesChecked::HusbandAndSurvivors)) {
+        outcome.messages.push_back(AgeMissingMessage(*index, QStringLiteral("Num1(%1)").arg(*index)));
         outcome.stopped = true;
         return outcome;
     }

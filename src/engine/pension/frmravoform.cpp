@@ -4,7 +4,10 @@
 #include "formulapanels.h"
 #include "insuredperiods.h"
 
+#include "engine/forms/agecheck.h"
 #include "engine/text/numbertext.h"
+
+#include <algorithm>
 
 namespace izoku::engine {
 
@@ -17,6 +20,14 @@ const QString kZero = QStringLiteral("0");
 QString Text6FieldName(int index)
 {
     return QStringLiteral("Text6(%1)").arg(index);
+}
+
+std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form)
+{
+    const auto index = FirstUncomputableAge(form.household, AgesChecked::Survivors);
+    if (!index)
+        return std::nullopt;
+    return AgeMissingMessage(*index, QStringLiteral("Text5(%1)").arg(*index));
 }
 
 void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today)
@@ -91,7 +102,9 @@ CalculationOutcome ClearPeriodDates(FrmRavoForm &form, const QDate &today)
 CalculationOutcome ClearResults(FrmRavoForm &form)
 {
     form.num4.fill(kZero);
-    if (const auto years = ScheduleYears(form.household.WifeAge()))
+    // A negative age would size the grid without limit; like an empty one it
+    // gets the grid of a wife of age 0.
+    if (const auto years = ScheduleYears(std::max(0.0, form.household.WifeAge())))
         form.schedule.Reset(*years);
     return {};
 }

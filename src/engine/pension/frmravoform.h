@@ -135,6 +135,11 @@ struct FrmRavoForm {
 // The window's field name for a message's focus: "Text6(2)".
 QString Text6FieldName(int index);
 
+// The check of "年金計算" that follows the wife's age limit: the wife's age
+// and those of the ticked children must be numbers of at least 0; the
+// first that is not gets its message and the focus on its age field.
+std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form);
+
 // The screen as it opens: household block fresh, every date today,
 // employees' pension membership, the slide rate from the base figures.
 void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today);

@@ -28,6 +28,8 @@ std::optional<Message> checkInputs(const FrmRavoForm &form)
         return Warning(QStringLiteral("数値を入れて下さい"), QStringLiteral("エラー"), Text6FieldName(*field), true);
     if (form.household.WifeAge() > kOldestWife)
         return Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限"));
+    if (auto message = CheckHouseholdAges(form))
+        return message;
     if (AllFieldsZero(std::span(form.text6).first(kRecordFields)))
         return Warning(QStringLiteral("年金関連のデータを入れてください"), QStringLiteral("入力エラー"));
     return std::nullopt;

@@ -74,41 +74,30 @@ double LeadingNumber(QStringView text)
 
 bool IsNumeric(QStringView text)
 {
-    const QStringView t = text.trimmed();
-    qsizetype i = 0;
-    const qsizetype n = t.size();
-    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+    // Only what the leading-number reading takes in whole may pass: a group
+    // comma or an exponent would be accepted here and then cut off by the
+    // reading ("400,000" read as 400 yen).
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    qsizetype i = first;
+    if (i < last && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     bool digits = false;
     bool point = false;
-    while (i < n) {
-        const QChar c = t[i];
-        if (isAsciiDigit(c)) {
+    for (; i < last; ++i) {
+        const QChar c = text[i];
+        if (isAsciiDigit(c))
             digits = true;
-        } else if (c == u',' && !point) {
-            // group separators belong to the whole part only
-        } else if (c == u'.' && !point) {
+        else if (c == u'.' && !point)
             point = true;
-        } else {
-            break;
-        }
-        ++i;
-    }
-    if (!digits)
-        return false;
-    if (i < n && (t[i] == u'e' || t[i] == u'E' || t[i] == u'd' || t[i] == u'D')) {
-        ++i;
-        if (i < n && (t[i] == u'+' || t[i] == u'-'))
-            ++i;
-        bool expDigits = false;
-        while (i < n && isAsciiDigit(t[i])) {
-            expDigits = true;
-            ++i;
-        }
-        if (!expDigits)
+        else
             return false;
     }
-    return i == n;
+    return digits;
 }
 
 std::optional<std::int16_t> ToInt16(double value)

@@ -17,9 +17,11 @@ namespace izoku::engine {
 // " 0.985円" reads 0.985, "-" reads 0).
 double LeadingNumber(QStringView text);
 
-// Whether a text is a complete number as a user would type one: surrounding
-// blanks, an optional sign, digits with group commas, one decimal point and
-// an exponent are accepted.  "12a", "-" and the empty text are not numbers.
+// Whether a text is a complete number that LeadingNumber reads in whole:
+// after leading and trailing half-width blanks, an optional sign and digits
+// with at most one decimal point, at least one digit ("12", "-3", ".5",
+// "12.").  "12a", "400,000", "1e3", "１２３", "1 2", "-" and the empty text
+// are not numbers.
 bool IsNumeric(QStringView text);
 
 // Conversions to whole numbers round to the nearest integer with halves to

@@ -123,8 +123,8 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
-    m_baseDataLoaded =
-        store::OpenAndLoadBaseData(m_options.dataFolder, store::ProcessBaseData()) == store::LoadResult::Loaded;
+    m_baseDataWarning =
+        store::BaseDataWarning(store::OpenAndLoadBaseData(m_options.dataFolder, store::ProcessBaseData()));
 }
 
 void Formmenu::tick()
@@ -135,16 +135,12 @@ void Formmenu::tick()
 void Formmenu::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_baseDataLoaded || m_warned)
+    if (!m_baseDataWarning || m_warned)
         return;
     m_warned = true;
     // Without the base figures every pension would be computed as 0: say so
     // once, as soon as the menu is on screen.
-    QTimer::singleShot(0, this, [this] {
-        Messages().show(this, engine::Warning(QStringLiteral("基礎データ（ndata.mdb）を読み込めませんでした。"
-                                                             "遺族基礎年金額などが 0 として計算されます。"),
-                                              QStringLiteral("エラー")));
-    });
+    QTimer::singleShot(0, this, [this] { Messages().show(this, *m_baseDataWarning); });
 }
 
 void Formmenu::closeEvent(QCloseEvent *event)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "engine/forms/message.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QDateEdit;
 class QLabel;
@@ -76,7 +79,7 @@ class Formmenu final : public QWidget {
     QDateEdit *m_date = nullptr;
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
-    bool m_baseDataLoaded = false;
+    std::optional<engine::Message> m_baseDataWarning;
     bool m_warned = false;
 };
 

@@ -1,0 +1,124 @@
+#include "calc.h"
+
+#include "cliinput.h"
+#include "commands.h"
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <algorithm>
+
+namespace izoku::cli {
+
+namespace {
+
+const QString kEllipsis = QStringLiteral("…");
+
+QString helpText()
+{
+    QString text = QStringLiteral("usage: izoku-calc COMMAND < input.json > output.json\n"
+                                  "\n"
+                                  "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
+                                  "object on standard input, writes one JSON object on standard output.\n"
+                                  "Every key of the input is optional; what is left out keeps the value the\n"
+                                  "window has when it opens.  Field texts are given and returned exactly as\n"
+                                  "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
+                                  "standard error (at most 200 characters) and exit status 2.  Refused before\n"
+                                  "any calculation: an input over 1,048,576 bytes, a text over 1,000\n"
+                                  "characters, more than 100 \"actions\".\n");
+    for (const auto &command : Commands())
+        text += QStringLiteral("\n%1\n%2").arg(command.name, command.help);
+    return text;
+}
+
+CalcResult refuse(const QString &message)
+{
+    return CalcResult{2, {}, ErrorLine(message)};
+}
+
+void appendEscaped(QString &out, QChar c)
+{
+    switch (c.unicode()) {
+    case u'\n':
+        out += QStringLiteral("\\n");
+        return;
+    case u'\r':
+        out += QStringLiteral("\\r");
+        return;
+    case u'\t':
+        out += QStringLiteral("\\t");
+        return;
+    default:
+        break;
+    }
+    // Line and paragraph separators end a line in many viewers as well.
+    if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    else
+        out += c;
+}
+
+// `text` with its control characters escaped; past `most` characters the
+// rest is left out for a "…", without splitting a character in two.
+QString escapedAndCut(const QString &text, qsizetype most)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QString next;
+        appendEscaped(next, text[i]);
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            next += text[++i];
+        if (out.size() + next.size() > most)
+            return out + kEllipsis;
+        out += next;
+    }
+    return out;
+}
+
+} // namespace
+
+QString Echo(const QString &text)
+{
+    return escapedAndCut(text, kMaxEchoLength);
+}
+
+QByteArray ErrorLine(const QString &message)
+{
+    return escapedAndCut(QStringLiteral("izoku-calc: ") + message, kMaxErrorLength - kEllipsis.size()).toUtf8() + '\n';
+}
+
+const Command *FindCommand(const QString &name)
+{
+    const auto &commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(), [&](const auto &c) { return c.name == name; });
+    return command == commands.end() ? nullptr : &*command;
+}
+
+CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
+{
+    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h"))
+        return CalcResult{arguments.isEmpty() ? 2 : 0, helpText().toUtf8(), {}};
+    if (arguments.size() > 1)
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
+    const Command *command = FindCommand(arguments[0]);
+    if (!command)
+        return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[0])));
+
+    if (input.size() > kMaxInputBytes)
+        return refuse(QStringLiteral("the input is larger than %1 bytes").arg(kMaxInputBytes));
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(input, &error);
+    if (error.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("malformed JSON at offset %1: %2").arg(error.offset).arg(error.errorString()));
+    if (!document.isObject())
+        return refuse(QStringLiteral("the input must be one JSON object"));
+
+    try {
+        const QJsonObject output = command->run(document.object());
+        return CalcResult{0, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
+    } catch (const InputError &e) {
+        return refuse(QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace izoku::cli

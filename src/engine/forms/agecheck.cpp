@@ -1,0 +1,26 @@
+#include "agecheck.h"
+
+#include "engine/text/numbertext.h"
+
+namespace izoku::engine {
+
+std::optional<int> FirstUncomputableAge(const Household &household, AgesChecked checked)
+{
+    const int first = checked == AgesChecked::HusbandAndSurvivors ? HouseholdIndex::Husband : HouseholdIndex::Wife;
+    for (int i = first; i < HouseholdIndex::Count; ++i) {
+        const HouseholdMember &member = household.members[i];
+        if (Household::IsChild(i) && !member.present)
+            continue;
+        if (!IsNumeric(member.age) || LeadingNumber(member.age) < 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+Message AgeMissingMessage(int index, const QString &field)
+{
+    return Warning(QStringLiteral("%1の年齢を入力して下さい").arg(Household::DefaultRole(index)),
+                   QStringLiteral("入力エラー"), field, true);
+}
+
+} // namespace izoku::engine
