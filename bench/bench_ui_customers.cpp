@@ -51,7 +51,7 @@ const QString &databaseWithCustomers()
         const QString file = dir.filePath(QStringLiteral("ndata.mdb"));
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), file);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        const store::FileConnection connection(file, store::Access::Write);
+        const store::FileConnection connection(file, store::Access::ReadWrite);
         const engine::CustomerRecord first = household(0);
         QStringList columns;
         for (const engine::CustomerField &field : first)

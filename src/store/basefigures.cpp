@@ -33,7 +33,7 @@ QString figureText(const QVariant &value)
 
 std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePath)
 {
-    const FileConnection connection(databasePath, Access::Read);
+    const FileConnection connection(databasePath, Access::ReadOnly);
     if (!connection.isOpen())
         return std::nullopt;
     const QSqlDatabase db = connection.database();
@@ -46,7 +46,7 @@ std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePa
     StoredBaseFigures figures;
     if (query.next()) {
         figures.key = query.value(0).toLongLong();
-        for (int slot = 0; slot < engine::BaseFigure::Count; ++slot)
+        for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
             figures.texts[static_cast<size_t>(slot)] = figureText(query.value(slot + 1));
     }
     return figures;

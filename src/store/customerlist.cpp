@@ -22,7 +22,7 @@ constexpr int kPagesKept = 32;
 
 CustomerListModel::CustomerListModel(const QString &databasePath, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_connection(std::make_unique<FileConnection>(databasePath, Access::Read))
+    , m_connection(std::make_unique<FileConnection>(databasePath, Access::ReadOnly))
     , m_pages(kPagesKept)
 {
     if (!m_connection->isOpen())

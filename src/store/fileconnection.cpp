@@ -81,7 +81,7 @@ FileConnection::FileConnection(const QString &path, Access access)
     }
     // The URI's mode keeps SQLite from creating a file that vanished after
     // the check above.
-    const bool write = access == Access::Write;
+    const bool write = access == Access::ReadWrite;
     QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
     uri += write ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro");
     db.setDatabaseName(uri);
@@ -132,7 +132,7 @@ WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
     for (int attempt = 0; attempt < kTries; ++attempt) {
         if (attempt > 0)
             QThread::msleep(20 * attempt);
-        auto connection = std::make_unique<FileConnection>(path, Access::Write);
+        auto connection = std::make_unique<FileConnection>(path, Access::ReadWrite);
         if (!connection->isOpen()) {
             error = connection->error();
             return outcome;

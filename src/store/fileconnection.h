@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/database.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -8,8 +10,6 @@
 #include <functional>
 
 namespace izoku::store {
-
-enum class Access { Read, Write };
 
 // One connection to the database file at `path`, owned by whoever opened it
 // and closed when it goes out of scope.  The file is never created: a

@@ -53,11 +53,14 @@ class TestBaseFigures : public QObject {
         QTest::newRow("year 0") << QStringList{"0", "0.981", "792100", "227900", "75900"} << empty << "Num1(0)";
         QTest::newRow("third child 0") << QStringList{"2010", "0.981", "792100", "227900", "0"} << empty << "Num1(0)";
         QTest::newRow("year start-up cannot read")
-            << QStringList{"40000", "0.981", "792100", "227900", "75900"} << "数値が大きすぎます"
+            << QStringList{"40000", "0.981", "792100", "227900", "75900"} << "数値が範囲外です"
             << "Num1(0)";
         QTest::newRow("amount start-up cannot read")
-            << QStringList{"2010", "0.981", "3000000000", "227900", "75900"} << "数値が大きすぎます"
+            << QStringList{"2010", "0.981", "3000000000", "227900", "75900"} << "数値が範囲外です"
             << "Num1(2)";
+        QTest::newRow("slide rate above 2")
+            << QStringList{"2010", "2.5", "792100", "227900", "75900"} << "数値が範囲外です"
+            << "Num1(1)";
     }
     void storingRefusesWhatCannotBeUsed()
     {
@@ -69,8 +72,8 @@ class TestBaseFigures : public QObject {
         const FiguresToStore figures = ReadFiguresToStore(t);
         if (refusal.isEmpty()) {
             QVERIFY(!figures.refusal);
-            QCOMPARE(figures.values[BaseFigure::SlideRate], 0.981);
-            QCOMPARE(figures.values[BaseFigure::ChildAddition2], 75900.0);
+            QCOMPARE(figures.values[1], 0.981);
+            QCOMPARE(figures.values[4], 75900.0);
             return;
         }
         QVERIFY(figures.refusal);

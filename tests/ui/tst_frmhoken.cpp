@@ -197,8 +197,8 @@ class TestFrmhoken : public QObject {
         QVERIFY(child<QWidget>(QStringLiteral("Picture8"))->isVisible());
         // The charts and the reference windows open from here; saving needs
         // the program's own store, which this window was not given.
-        for (const char *name : {"cmdCoverageChart", "cmdPensionChart", "cmdCashFlowChart", "Command23", "Command24",
-                                 "Command33"})
+        for (const char *name :
+             {"cmdCoverageChart", "cmdPensionChart", "cmdCashFlowChart", "Command23", "Command24", "Command33"})
             QVERIFY2(button(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
         QVERIFY(button(QStringLiteral("Command35"))->isEnabled());
@@ -575,6 +575,7 @@ class TestFrmhoken : public QObject {
         QCOMPARE(opened.size(), 0);
         QVERIFY(!registry.existing(ui::screen::NeedsPensionChart));
 
+        window.findChild<QLineEdit *>(num1(0))->setText(QStringLiteral("38"));
         window.findChild<QLineEdit *>(num1(1))->setText(QStringLiteral("36"));
         window.findChild<QLineEdit *>(num1(8))->setText(QStringLiteral("120"));
         window.findChild<QLineEdit *>(num1(9))->setText(QStringLiteral("300000"));

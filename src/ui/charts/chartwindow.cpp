@@ -125,7 +125,6 @@ ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     footer->addWidget(close, 0, Qt::AlignBottom);
     layout->addLayout(footer);
-    FitToScreen(this);
 }
 
 QWidget *ChartWindow::buildChart()

@@ -28,7 +28,7 @@ struct FigureRow {
     const char *reference; // the 2009 figure shown for comparison
 };
 
-const FigureRow kRows[engine::BaseFigure::Count] = {
+const FigureRow kRows[engine::kBaseFigureCount] = {
     {"年　度", "2009"},   {"物価スライド率", "0.985"}, {"遺族基礎年金額", "792100"},
     {"加算額", "227900"}, {"3人目の加算額", "75900"},
 };
@@ -49,7 +49,7 @@ FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QW
     auto *grid = new QGridLayout(panel);
     grid->addWidget(new QLabel(QStringLiteral("登録されている内容"), panel), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(QStringLiteral("2009年内容"), panel), 0, 2, Qt::AlignCenter);
-    for (int slot = 0; slot < engine::BaseFigure::Count; ++slot) {
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
         grid->addWidget(new QLabel(QString::fromUtf8(kRows[slot].label), panel), slot + 1, 0);
         auto *field = new QLineEdit(panel);
         field->setObjectName(QStringLiteral("Num1(%1)").arg(slot));
@@ -93,7 +93,7 @@ FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QW
     }
     m_read = true;
     m_key = stored->key;
-    for (int slot = 0; slot < engine::BaseFigure::Count; ++slot)
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
         m_fields[static_cast<size_t>(slot)]->setText(stored->texts[static_cast<size_t>(slot)]);
     if (m_key >= 0)
         engine::CopyBaseFigures(stored->texts, baseData);
@@ -104,7 +104,7 @@ void FormLogin::store()
     if (Messages().ask(this, engine::RegisterQuestion()) != Answer::Yes)
         return;
     engine::BaseFigureTexts texts;
-    for (int slot = 0; slot < engine::BaseFigure::Count; ++slot)
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
         texts[static_cast<size_t>(slot)] = m_fields[static_cast<size_t>(slot)]->text();
     const engine::FiguresToStore figures = engine::ReadFiguresToStore(texts);
     if (figures.refusal) {
