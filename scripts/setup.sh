@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6charts6-dev libqt6opengl6-dev libgl-dev
   qt6-qpa-plugins fonts-noto-cjk xvfb xauth
   libbenchmark-dev clang-format
+  libsqlite3-dev dpkg-dev file lintian desktop-file-utils
 )
 
 missing=()

@@ -1,21 +1,28 @@
-#include "store/database.h"
+#include "store/location.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Izoku Planner"));
     izoku::ui::ApplyApplicationFont();
+    QStringList arguments = QCoreApplication::arguments();
+    if (!izoku::store::SelectDatabase(arguments)) {
+        std::fputs("usage: izoku-planner [--database PATH]\n", stderr);
+        return 2;
+    }
 
     auto &registry = izoku::ui::WindowRegistry::instance();
     izoku::ui::RegisterScreens(registry);
 
     izoku::ui::Formmenu::Options options;
-    options.dataFolder = izoku::store::AppFolderPath();
+    options.databasePath = izoku::store::DatabaseInUse();
     // 終了 ends the program at once, whatever windows are open or hidden and
     // whatever they would say about being closed.
     options.endProgram = [] { QCoreApplication::exit(0); };

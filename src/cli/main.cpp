@@ -2,6 +2,7 @@
 // Reads one JSON object on standard input and writes one on standard output.
 #include "cliinput.h"
 #include "commands.h"
+#include "store/location.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,14 +15,15 @@ namespace {
 
 void printHelp()
 {
-    QString text = QStringLiteral("usage: izoku-calc COMMAND < input.json > output.json\n"
+    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND < input.json > output.json\n"
                                   "\n"
                                   "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
                                   "object on standard input, writes one JSON object on standard output.\n"
                                   "Every key of the input is optional; what is left out keeps the value the\n"
                                   "window has when it opens.  Field texts are given and returned exactly as\n"
                                   "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
-                                  "standard error and exit status 2.\n");
+                                  "standard error and exit status 2.  --database names the ndata.mdb the\n"
+                                  "base figures are read from, as for izoku-planner.\n");
     for (const auto &command : izoku::cli::Commands())
         text += QStringLiteral("\n%1\n%2").arg(command.name, command.help);
     std::fputs(text.toUtf8().constData(), stdout);
@@ -38,7 +40,9 @@ int fail(const QString &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    if (!izoku::store::SelectDatabase(args))
+        return fail(QStringLiteral("--database needs a path"));
     if (args.size() < 2 || args[1] == QStringLiteral("--help") || args[1] == QStringLiteral("-h")) {
         printHelp();
         return args.size() < 2 ? 2 : 0;

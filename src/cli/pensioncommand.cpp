@@ -18,7 +18,7 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "                     machine's date)\n"
                      "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
                      "                     \"child_addition_1\", \"child_addition_2\"}: numbers; what is\n"
-                     "                     left out is read from ndata.mdb beside the program\n"
+                     "                     left out is read from the ndata.mdb in use (--database)\n"
                      "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"
                      "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
                      "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"

@@ -2,6 +2,7 @@
 
 #include "cliinput.h"
 #include "store/database.h"
+#include "store/location.h"
 
 #include <QJsonArray>
 
@@ -47,7 +48,7 @@ engine::BaseData ReadBaseDataOrStore(const QJsonObject &input)
         complete = std::all_of(figures.begin(), figures.end(), [&](const QString &k) { return given.contains(k); });
     }
     if (!complete)
-        store::OpenAndLoadBaseData(store::AppFolderPath(), data);
+        store::OpenAndLoadBaseData(store::DatabaseInUse(), data);
     if (input.contains(kBaseData))
         data = ReadBaseData(input[kBaseData], data);
     return data;

@@ -19,8 +19,8 @@ namespace izoku::cli {
 // "today": the system date of the run; left out, the machine's date.
 QDate ReadToday(const QJsonObject &input);
 
-// "base_data": left out (or in part), the figures come from ndata.mdb beside
-// the program as at start-up; a missing database leaves them at 0.
+// "base_data": left out (or in part), the figures come from the database in
+// use, as at start-up; a missing database leaves them at 0.
 engine::BaseData ReadBaseDataOrStore(const QJsonObject &input);
 
 // "members": up to seven objects for 夫, 妻, 子1..子5 in that order, each with

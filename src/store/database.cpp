@@ -52,11 +52,10 @@ QString DatabasePath(const QString &folder)
     return AppFolderPath(folder) + QStringLiteral("ndata.mdb");
 }
 
-DatabaseConnection::DatabaseConnection(const QString &folder)
+DatabaseConnection::DatabaseConnection(const QString &path)
     : m_name(nextConnectionName())
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    const QString path = DatabasePath(folder);
     // The SQLite driver would create a missing file; the program never does.
     if (!QFileInfo(path).isFile())
         return;
@@ -122,9 +121,9 @@ LoadResult LoadBaseData(const QSqlDatabase &db, engine::BaseData &data)
     return LoadResult::Loaded;
 }
 
-LoadResult OpenAndLoadBaseData(const QString &folder, engine::BaseData &data)
+LoadResult OpenAndLoadBaseData(const QString &path, engine::BaseData &data)
 {
-    const DatabaseConnection connection(folder);
+    const DatabaseConnection connection(path);
     if (!connection.isOpen())
         return LoadResult::NoDatabase;
     return LoadBaseData(connection.database(), data);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/basedata/basedata.h"
+#include "store/location.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -19,9 +20,9 @@ QString DatabasePath(const QString &folder = AppFolderPath());
 // goes out of scope.  Every user of the database opens its own.
 class DatabaseConnection {
   public:
-    // Opens ndata.mdb in the given folder.  A missing file is not created:
-    // the connection then stays closed and isOpen() says so.
-    explicit DatabaseConnection(const QString &folder = AppFolderPath());
+    // Opens the database file at `path`.  A missing file is not created: the
+    // connection then stays closed and isOpen() says so.
+    explicit DatabaseConnection(const QString &path = DatabaseInUse());
     ~DatabaseConnection();
     DatabaseConnection(const DatabaseConnection &) = delete;
     DatabaseConnection &operator=(const DatabaseConnection &) = delete;
@@ -44,7 +45,7 @@ LoadResult LoadBaseData(const QSqlDatabase &db, engine::BaseData &data);
 
 // Opens the database, loads the base figures and closes it again: the whole
 // of the start-up's part in the data.
-LoadResult OpenAndLoadBaseData(const QString &folder, engine::BaseData &data);
+LoadResult OpenAndLoadBaseData(const QString &path, engine::BaseData &data);
 
 // The process-wide record of the base figures.
 engine::BaseData &ProcessBaseData();

@@ -1,5 +1,7 @@
 #include "store/database.h"
 
+#include "databasecopy.h"
+
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -9,18 +11,9 @@ using namespace izoku;
 
 namespace {
 
-// A private copy of the shipped ndata.mdb, so a test can change it freely.
-QString copyDatabase(const QTemporaryDir &dir)
-{
-    const QString path = dir.filePath(QStringLiteral("ndata.mdb"));
-    QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
-}
-
 void exec(const QString &folder, const QString &sql)
 {
-    store::DatabaseConnection connection(folder);
+    store::DatabaseConnection connection(store::DatabasePath(folder));
     QVERIFY(connection.isOpen());
     QSqlQuery query(connection.database());
     QVERIFY2(query.exec(sql), qPrintable(sql));
@@ -57,17 +50,17 @@ class TestDatabase : public QObject {
     void loadsShippedFigures()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::Loaded);
         QCOMPARE(data, engine::kBaseData2009);
     }
 
     void customerTableIsEmptyAndText()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
-        store::DatabaseConnection connection(dir.path());
+        test::CopyDatabase(dir);
+        store::DatabaseConnection connection(store::DatabasePath(dir.path()));
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"顧客資料\"")));
         QVERIFY(query.next());
@@ -80,7 +73,7 @@ class TestDatabase : public QObject {
     {
         QTemporaryDir dir;
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::NoDatabase);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::NoDatabase);
         QCOMPARE(data, engine::BaseData{});
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ndata.mdb"))));
     }
@@ -88,22 +81,22 @@ class TestDatabase : public QObject {
     void emptyTableLeavesZero()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(), QStringLiteral("DELETE FROM \"基礎DATA\""));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::NoRow);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::NoRow);
         QCOMPARE(data, engine::BaseData{});
     }
 
     void newestRowWins()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(),
              QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
                             " VALUES (2010, 0.981, 792100, 227900, 75900)"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), 2010);
         QCOMPARE(data.SlideRate, 0.981);
     }
@@ -124,12 +117,12 @@ class TestDatabase : public QObject {
         QFETCH(int, expectedYear);
         QFETCH(int, expectedAmount);
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = %1, \"基礎年金\" = %2")
                              .arg(year)
                              .arg(amount, 0, 'f', 1));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), expectedYear);
         QCOMPARE(data.BasicPensionAmount, expectedAmount);
     }
@@ -137,15 +130,15 @@ class TestDatabase : public QObject {
     void failingFieldKeepsWhatWasRead()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         // A year too large for 16 bits stops the load at the first field.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 70000"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::ReadFailed);
         QCOMPARE(data, engine::BaseData{});
         // A missing child addition keeps the figures read before it.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 2009, \"加算1\" = NULL"));
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data), store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data), store::LoadResult::ReadFailed);
         QCOMPARE(data.BasicPensionAmount, 792100);
         QCOMPARE(data.ChildAddition1, 0);
         QCOMPARE(data.ChildAddition2, 0);
@@ -154,9 +147,9 @@ class TestDatabase : public QObject {
     void connectionsAreIndependent()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
-        store::DatabaseConnection first(dir.path());
-        store::DatabaseConnection second(dir.path());
+        test::CopyDatabase(dir);
+        store::DatabaseConnection first(store::DatabasePath(dir.path()));
+        store::DatabaseConnection second(store::DatabasePath(dir.path()));
         QVERIFY(first.isOpen());
         QVERIFY(second.isOpen());
         QVERIFY(first.name() != second.name());

@@ -52,7 +52,7 @@ class Formmenu final : public QWidget {
     Q_OBJECT
   public:
     struct Options {
-        QString dataFolder; // where ndata.mdb is looked for
+        QString databasePath; // the ndata.mdb in use
         Clock clock = SystemClock;
         std::function<void()> endProgram; // 終了 and the close box
     };
@@ -77,6 +77,8 @@ class Formmenu final : public QWidget {
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
     bool m_baseDataLoaded = false;
+    bool m_backupFailed = false;
+    QString m_backupPath;
     bool m_warned = false;
 };
 
