@@ -21,13 +21,20 @@ foreach(size 16 32 48 64 128 256)
           RENAME izoku-planner.png)
 endforeach()
 
-# Debian wants the copyright and a compressed changelog in the package's doc folder.
+# Debian wants the copyright, a compressed changelog and manual pages.
 set(IZOKU_CHANGELOG ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 string(TIMESTAMP IZOKU_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(${IZOKU_PACKAGING}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
 file(ARCHIVE_CREATE OUTPUT ${IZOKU_CHANGELOG} PATHS ${CMAKE_BINARY_DIR}/packaging/changelog FORMAT raw
      COMPRESSION GZip COMPRESSION_LEVEL 9)
 install(FILES ${IZOKU_PACKAGING}/copyright ${IZOKU_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/izoku-planner)
+foreach(page izoku-planner izoku-calc)
+  set(IZOKU_MAN_PAGE ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
+  file(ARCHIVE_CREATE OUTPUT ${IZOKU_MAN_PAGE} PATHS ${IZOKU_PACKAGING}/man/${page}.1 FORMAT raw COMPRESSION GZip
+       COMPRESSION_LEVEL 9)
+  install(FILES ${IZOKU_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${IZOKU_PACKAGING}/man/${page}.1)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME izoku-planner)

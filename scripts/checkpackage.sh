@@ -25,7 +25,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in usr/bin/izoku-planner usr/bin/izoku-calc usr/share/izoku-planner/ndata.mdb \
   usr/share/applications/izoku-planner.desktop usr/share/icons/hicolor/scalable/apps/izoku-planner.svg \
   usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/izoku-planner.png \
-  usr/share/doc/izoku-planner/copyright usr/share/doc/izoku-planner/changelog.gz; do
+  usr/share/doc/izoku-planner/copyright usr/share/doc/izoku-planner/changelog.gz \
+  usr/share/man/man1/izoku-planner.1.gz usr/share/man/man1/izoku-calc.1.gz; do
   grep -qxF "./$file" <<<"$contents" || fail "$file is not in the package"
 done
 

@@ -3,6 +3,7 @@
 #include "ui/app/windowregistry.h"
 
 #include "store/database.h"
+#include "store/location.h"
 #include "testkit.h"
 
 #include <QDateEdit>
@@ -98,6 +99,24 @@ class TestFormmenu : public QObject {
         QTest::keyClick(about, Qt::Key_Tab);
         QCOMPARE(test::Focused(), menu->findChild<QPushButton *>(QStringLiteral("Command8")));
         QCOMPARE(menu->pos(), QPoint(0, 0));
+    }
+
+    // The agent who copies or restores the customers must know which file
+    // the program is using.
+    void aboutNamesTheDatabaseInUse()
+    {
+        const QString path = m_withData.filePath(QStringLiteral("ndata.mdb"));
+        store::UseDatabase(path);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        auto menu = makeMenu(registry, m_withData.path());
+        QVERIFY(test::ShowAndActivate(menu.get()));
+        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command6")), Qt::LeftButton);
+        QWidget *about = registry.existing(ui::screen::About);
+        QVERIFY(about);
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblDatabase"))->text(),
+                 QStringLiteral("データファイル：") + path);
+        registry.destroyAll();
     }
 
     void screensNotBuiltAreDisabled()
