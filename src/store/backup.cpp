@@ -1,5 +1,6 @@
 #include "backup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,13 +98,20 @@ BackupResult BackUpDaily(const QString &databasePath, const QDate &today, int ke
         result.error = QStringLiteral("cannot create %1").arg(folder.path());
         return result;
     }
-    // Written under a temporary name, so that a copy cut short never passes
-    // for the day's copy.
-    const QString partial = result.path + QStringLiteral(".part");
+    // Written under a name of this process's own, so that a copy cut short
+    // never passes for the day's copy and two copies of the program started
+    // together do not write into one file.
+    const QString partial = result.path + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
     QFile::remove(partial);
     result.error = onlineBackup(databasePath, partial);
-    if (result.error.isEmpty() && !QFile::rename(partial, result.path))
+    if (result.error.isEmpty() && !QFile::rename(partial, result.path)) {
+        if (QFileInfo::exists(result.path)) {
+            QFile::remove(partial);
+            result.status = BackupResult::Status::AlreadyMade;
+            return result;
+        }
         result.error = QStringLiteral("cannot rename %1").arg(partial);
+    }
     if (!result.error.isEmpty()) {
         QFile::remove(partial);
         return result;

@@ -42,7 +42,8 @@ FrmAbout::FrmAbout(QWidget *parent)
                            "無断で複製・配布・改変すると、法律により罰せられることがあります。"));
     // Which file holds the customers: the one to copy, move or restore.
     addLine(QStringLiteral("lblDatabase"),
-            QStringLiteral("データファイル：%1").arg(QDir::toNativeSeparators(store::DatabaseInUse())));
+            QStringLiteral("データファイル：%1").arg(QDir::toNativeSeparators(store::DatabaseInUse())))
+        ->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addSpacing(8);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
