@@ -99,12 +99,14 @@ class TestBackup : public QObject {
     }
 
     // Another copy of the program saving households while the copy is taken:
-    // the copy holds whole saves only, and the saves all succeed.
+    // the copy holds whole saves only, and the saves go on meanwhile.
     void copyWhileAnotherProcessSaves()
     {
         QTemporaryDir dir;
         const QString database = test::CopyDatabase(dir);
-        constexpr int kSaves = 400;
+        // More saves than the test waits for: the writer is still saving when
+        // the copy is done, however fast the disk.
+        constexpr int kSaves = 20000;
         constexpr int kRowsPerSave = 50;
         QString script = QStringLiteral(".bail on\nPRAGMA busy_timeout = 10000;\n");
         for (int i = 0; i < kSaves; ++i)
@@ -120,10 +122,13 @@ class TestBackup : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(scalar(database, kCustomers).toInt() > 0, 10000);
 
         const store::BackupResult result = store::BackUpDaily(database, kFirstDay);
-        QVERIFY2(writer.state() == QProcess::Running, "the copy was not taken during the saves");
-        QVERIFY(writer.waitForFinished(60000));
-        QCOMPARE(writer.exitCode(), 0);
-        QCOMPARE(scalar(database, kCustomers).toInt(), kSaves * kRowsPerSave);
+        const int afterCopy = scalar(database, kCustomers).toInt();
+        QTRY_VERIFY_WITH_TIMEOUT(scalar(database, kCustomers).toInt() > afterCopy, 10000);
+        QCOMPARE(writer.state(), QProcess::Running);
+        const QByteArray errors = writer.readAllStandardError();
+        writer.kill();
+        writer.waitForFinished();
+        QVERIFY2(errors.isEmpty(), errors.constData());
 
         QCOMPARE(result.status, store::BackupResult::Status::Made);
         QCOMPARE(scalar(result.path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
