@@ -10,12 +10,17 @@ set -euo pipefail
 packages=(
   clang-format
   cmake
+  desktop-file-utils
+  dpkg-dev
+  file
   fonts-noto-cjk
   g++
   libbenchmark-dev
   libgl-dev
   libqt6opengl6-dev
   libqt6sql6-sqlite
+  libsqlite3-dev
+  lintian
   ninja-build
   pkg-config
   poppler-utils

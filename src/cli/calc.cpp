@@ -16,7 +16,7 @@ const QString kEllipsis = QStringLiteral("…");
 
 QString helpText()
 {
-    QString text = QStringLiteral("usage: izoku-calc COMMAND < input.json > output.json\n"
+    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND < input.json > output.json\n"
                                   "\n"
                                   "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
                                   "object on standard input, writes one JSON object on standard output.\n"
@@ -25,7 +25,8 @@ QString helpText()
                                   "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
                                   "standard error (at most 200 characters) and exit status 2.  Refused before\n"
                                   "any calculation: an input over 1,048,576 bytes, a text over 1,000\n"
-                                  "characters, more than 100 \"actions\".\n");
+                                  "characters, more than 100 \"actions\".  --database names the ndata.mdb the\n"
+                                  "base figures are read from, as for izoku-planner.\n");
     for (const auto &command : Commands())
         text += QStringLiteral("\n%1\n%2").arg(command.name, command.help);
     return text;

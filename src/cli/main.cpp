@@ -1,6 +1,7 @@
 // izoku-calc: the calculations of the program's screens without a window.
 // Reads one JSON object on standard input and writes one on standard output.
 #include "calc.h"
+#include "store/location.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
+    if (!izoku::store::SelectDatabase(arguments)) {
+        std::fputs(izoku::cli::ErrorLine(QStringLiteral("--database needs a path")).constData(), stderr);
+        return 2;
+    }
     arguments.removeFirst();
 
     QByteArray input;

@@ -19,7 +19,7 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
                      "                     \"child_addition_1\", \"child_addition_2\"}: numbers (a year\n"
                      "                     1900..2100, a slide rate above 0 up to 2, yen 0..10000000);\n"
-                     "                     what is left out is read from ndata.mdb beside the program,\n"
+                     "                     what is left out is read from the ndata.mdb in use (--database),\n"
                      "                     and if that fails the menu's warning comes first in\n"
                      "                     \"messages\"\n"
                      "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"

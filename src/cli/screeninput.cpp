@@ -2,6 +2,7 @@
 
 #include "cliinput.h"
 #include "store/database.h"
+#include "store/location.h"
 
 #include <QJsonArray>
 
@@ -28,7 +29,7 @@ BaseFigures ReadBaseDataOrStore(const QJsonObject &input)
 {
     BaseFigures base;
     if (!input.contains(kBaseData) || !GivesEveryBaseFigure(input[kBaseData]))
-        base.warning = store::BaseDataWarning(store::OpenAndLoadBaseData(store::AppFolderPath(), base.data));
+        base.warning = store::BaseDataWarning(store::OpenAndLoadBaseData(store::DatabaseInUse(), base.data));
     if (input.contains(kBaseData))
         base.data = ReadBaseData(input[kBaseData], base.data);
     return base;

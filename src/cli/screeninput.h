@@ -28,8 +28,8 @@ struct BaseFigures {
     std::optional<engine::Message> warning;
 };
 
-// "base_data": left out (or in part), the figures come from ndata.mdb beside
-// the program as at start-up; a database that cannot be read leaves them at
+// "base_data": left out (or in part), the figures come from the ndata.mdb in
+// use, as at start-up; a database that cannot be read leaves them at
 // 0 and gives the warning the menu shows.
 BaseFigures ReadBaseDataOrStore(const QJsonObject &input);
 

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -83,11 +84,10 @@ QString DatabasePath(const QString &folder)
     return AppFolderPath(folder) + QStringLiteral("ndata.mdb");
 }
 
-DatabaseConnection::DatabaseConnection(const QString &folder, Access access)
+DatabaseConnection::DatabaseConnection(const QString &path, Access access)
     : m_name(nextConnectionName())
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    const QString path = DatabasePath(folder);
     // The SQLite driver would create a missing file; the program never does.
     if (!QFileInfo(path).isFile())
         return;
@@ -167,22 +167,24 @@ BaseDataLoad LoadBaseData(const QSqlDatabase &db, engine::BaseData &data)
     return {LoadResult::Loaded, {}};
 }
 
-BaseDataLoad OpenAndLoadBaseData(const QString &folder, engine::BaseData &data)
+BaseDataLoad OpenAndLoadBaseData(const QString &path, engine::BaseData &data)
 {
-    const DatabaseConnection connection(folder, Access::ReadOnly);
+    const DatabaseConnection connection(path, Access::ReadOnly);
     if (!connection.isOpen())
-        return {QFileInfo(DatabasePath(folder)).isFile() ? LoadResult::ReadFailed : LoadResult::NoDatabase, {}};
+        return {QFileInfo(path).isFile() ? LoadResult::ReadFailed : LoadResult::NoDatabase, {}};
     return LoadBaseData(connection.database(), data);
 }
 
-std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load)
+std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load, const QString &path)
 {
     if (load.loaded())
         return std::nullopt;
     const QString what = load.field.isEmpty() ? QStringLiteral("基礎データ（ndata.mdb）")
                                               : QStringLiteral("基礎データ（ndata.mdb）の「%1」").arg(load.field);
-    return engine::Warning(what + QStringLiteral("を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。"),
-                           QStringLiteral("エラー"));
+    QString text = what + QStringLiteral("を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。");
+    if (!path.isEmpty())
+        text += u'\n' + QDir::toNativeSeparators(path);
+    return engine::Warning(text, QStringLiteral("エラー"));
 }
 
 engine::BaseData &ProcessBaseData()

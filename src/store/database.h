@@ -2,6 +2,7 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "store/location.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -31,9 +32,9 @@ enum class Access {
 // goes out of scope.  Every user of the database opens its own.
 class DatabaseConnection {
   public:
-    // Opens ndata.mdb in the given folder.  A missing file is not created:
-    // the connection then stays closed and isOpen() says so.
-    explicit DatabaseConnection(const QString &folder = AppFolderPath(), Access access = Access::ReadWrite);
+    // Opens the database file at `path`.  A missing file is not created: the
+    // connection then stays closed and isOpen() says so.
+    explicit DatabaseConnection(const QString &path = DatabaseInUse(), Access access = Access::ReadWrite);
     ~DatabaseConnection();
     DatabaseConnection(const DatabaseConnection &) = delete;
     DatabaseConnection &operator=(const DatabaseConnection &) = delete;
@@ -67,11 +68,12 @@ BaseDataLoad LoadBaseData(const QSqlDatabase &db, engine::BaseData &data);
 
 // Opens the database for reading, loads the base figures and closes it
 // again: the whole of the start-up's part in the data.
-BaseDataLoad OpenAndLoadBaseData(const QString &folder, engine::BaseData &data);
+BaseDataLoad OpenAndLoadBaseData(const QString &path, engine::BaseData &data);
 
 // What the agent is told, once, when the figures could not be loaded: every
 // pension then starts from figures of 0.  Nothing when they were loaded.
-std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load);
+// The window names the file it tried (`path`), so the agent knows which.
+std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load, const QString &path = {});
 
 // The process-wide record of the base figures.
 engine::BaseData &ProcessBaseData();

@@ -1,6 +1,9 @@
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "calcrun.h"
@@ -35,6 +38,7 @@ QStringList texts(const QJsonValue &value)
 
 class TestPensionCli : public QObject {
     Q_OBJECT
+    QTemporaryDir m_folder;
   private slots:
     void workedHousehold()
     {
@@ -118,14 +122,38 @@ class TestPensionCli : public QObject {
                  QStringLiteral("入力エラー"));
     }
 
+    void baseFiguresFromTheDatabase_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("basicPension");
+        const QString other = m_folder.filePath(QStringLiteral("other.mdb"));
+        QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), other);
+        QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner);
+        QProcess::execute(QStringLiteral(IZOKU_SQLITE3),
+                          {other, QStringLiteral("UPDATE \"基礎DATA\" SET \"基礎年金\" = 800000, "
+                                                 "\"加算1\" = 230000")});
+        QTest::newRow("beside the program") << QStringList{"pension"} << 0 << "1020000";
+        QTest::newRow("--database") << QStringList{"--database", other, "pension"} << 0 << "1030000";
+        QTest::newRow("--database= after the command")
+            << QStringList{"pension", "--database=" + other} << 0 << "1030000";
+        QTest::newRow("--database missing")
+            << QStringList{"--database", m_folder.filePath("none.mdb"), "pension"} << 0 << "0";
+        QTest::newRow("--database without a path") << QStringList{"pension", "--database"} << 2 << "";
+    }
     void baseFiguresFromTheDatabase()
     {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, basicPension);
         const Run run = calc(R"({"today": "2026-12-08", "members": [{}, {"age": "40"}, {"age": "10", "present": true}],
-                                 "membership": "national", "pension_fields": ["299"]})");
-        QCOMPARE(run.exitCode, 0);
+                                 "membership": "national", "pension_fields": ["299"]})",
+                             args);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0)
+            return;
         const QJsonObject json = run.json();
-        QCOMPARE(texts(json.value("slots")).at(21), QStringLiteral("1020000"));
-        QCOMPARE(texts(json.value("panels")).at(6), QStringLiteral("0.985"));
+        QCOMPARE(texts(json.value("slots")).at(21), basicPension);
     }
 
     void widowsPensionOfANationalMember()

@@ -1,5 +1,7 @@
 #include "store/database.h"
 
+#include "databasecopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,18 +18,9 @@ using namespace izoku;
 
 namespace {
 
-// A private copy of the shipped ndata.mdb, so a test can change it freely.
-QString copyDatabase(const QTemporaryDir &dir)
-{
-    const QString path = dir.filePath(QStringLiteral("ndata.mdb"));
-    QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
-}
-
 void exec(const QString &folder, const QString &sql)
 {
-    store::DatabaseConnection connection(folder);
+    store::DatabaseConnection connection(store::DatabasePath(folder));
     QVERIFY(connection.isOpen());
     QSqlQuery query(connection.database());
     QVERIFY2(query.exec(sql), qPrintable(sql));
@@ -47,7 +40,7 @@ QStringList companions(const QString &folder)
 QString loadLine(const QString &folder)
 {
     engine::BaseData data;
-    const store::BaseDataLoad load = store::OpenAndLoadBaseData(folder, data);
+    const store::BaseDataLoad load = store::OpenAndLoadBaseData(store::DatabasePath(folder), data);
     return QStringLiteral("%1 %2 %3").arg(int(load.result)).arg(data.FiscalYear).arg(data.SlideRate);
 }
 
@@ -76,7 +69,7 @@ QString loadAsUnprivileged(const QString &folder, const QTemporaryDir &programDi
 // write-ahead-log mode.
 void prepareWalFolder(const QTemporaryDir &dir)
 {
-    copyDatabase(dir);
+    test::CopyDatabase(dir);
     exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
     QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
@@ -116,17 +109,17 @@ class TestDatabase : public QObject {
     void loadsShippedFigures()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result, store::LoadResult::Loaded);
         QCOMPARE(data, engine::kBaseData2009);
     }
 
     void customerTableIsEmptyAndText()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
-        store::DatabaseConnection connection(dir.path());
+        test::CopyDatabase(dir);
+        store::DatabaseConnection connection(store::DatabasePath(dir.path()));
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"顧客資料\"")));
         QVERIFY(query.next());
@@ -139,7 +132,8 @@ class TestDatabase : public QObject {
     {
         QTemporaryDir dir;
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::NoDatabase);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result,
+                 store::LoadResult::NoDatabase);
         QCOMPARE(data, engine::BaseData{});
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ndata.mdb"))));
     }
@@ -147,22 +141,22 @@ class TestDatabase : public QObject {
     void emptyTableLeavesZero()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(), QStringLiteral("DELETE FROM \"基礎DATA\""));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::NoRow);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result, store::LoadResult::NoRow);
         QCOMPARE(data, engine::BaseData{});
     }
 
     void newestRowWins()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(),
              QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
                             " VALUES (2010, 0.981, 792100, 227900, 75900)"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result, store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), 2010);
         QCOMPARE(data.SlideRate, 0.981);
     }
@@ -183,12 +177,12 @@ class TestDatabase : public QObject {
         QFETCH(int, expectedYear);
         QFETCH(int, expectedAmount);
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = %1, \"基礎年金\" = %2")
                              .arg(year)
                              .arg(amount, 0, 'f', 1));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result, store::LoadResult::Loaded);
         QCOMPARE(int(data.FiscalYear), expectedYear);
         QCOMPARE(data.BasicPensionAmount, expectedAmount);
     }
@@ -196,15 +190,17 @@ class TestDatabase : public QObject {
     void failingFieldKeepsWhatWasRead()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         // A year too large for 16 bits stops the load at the first field.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 70000"));
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result,
+                 store::LoadResult::ReadFailed);
         QCOMPARE(data, engine::BaseData{});
         // A missing child addition keeps the figures read before it.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 2009, \"加算1\" = NULL"));
-        QCOMPARE(store::OpenAndLoadBaseData(dir.path(), data).result, store::LoadResult::ReadFailed);
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result,
+                 store::LoadResult::ReadFailed);
         QCOMPARE(data.BasicPensionAmount, 792100);
         QCOMPARE(data.ChildAddition1, 0);
         QCOMPARE(data.ChildAddition2, 0);
@@ -245,10 +241,10 @@ class TestDatabase : public QObject {
         QFETCH(QString, value);
         QFETCH(bool, loaded);
         QTemporaryDir dir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"%1\" = %2").arg(field, value));
         engine::BaseData data;
-        const store::BaseDataLoad load = store::OpenAndLoadBaseData(dir.path(), data);
+        const store::BaseDataLoad load = store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data);
         QCOMPARE(load.loaded(), loaded);
         if (loaded) {
             QVERIFY(!store::BaseDataWarning(load));
@@ -281,7 +277,7 @@ class TestDatabase : public QObject {
             file.write(content);
         }
         engine::BaseData data;
-        const auto warning = store::BaseDataWarning(store::OpenAndLoadBaseData(dir.path(), data));
+        const auto warning = store::BaseDataWarning(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data));
         QVERIFY(warning);
         QCOMPARE(warning->text,
                  QStringLiteral(
@@ -305,7 +301,7 @@ class TestDatabase : public QObject {
         prepareWalFolder(dir);
         QCOMPARE(companions(dir.path()), QStringList());
         engine::BaseData data;
-        QVERIFY(store::OpenAndLoadBaseData(dir.path(), data).loaded());
+        QVERIFY(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).loaded());
         QCOMPARE(data, engine::kBaseData2009);
         QCOMPARE(companions(dir.path()), QStringList());
     }
@@ -316,12 +312,12 @@ class TestDatabase : public QObject {
         prepareWalFolder(dir);
         {
             // The writer's new row is still in its log, not yet in the file.
-            store::DatabaseConnection writer(dir.path());
+            store::DatabaseConnection writer(store::DatabasePath(dir.path()));
             QSqlQuery query(writer.database());
             QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
             QVERIFY(query.exec(kNewerRow));
             engine::BaseData data;
-            QVERIFY(store::OpenAndLoadBaseData(dir.path(), data).loaded());
+            QVERIFY(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).loaded());
             QCOMPARE(int(data.FiscalYear), 2010);
         }
         QCOMPARE(companions(dir.path()), QStringList());
@@ -344,13 +340,13 @@ class TestDatabase : public QObject {
         QFETCH(bool, writer);
         QTemporaryDir dir;
         QTemporaryDir programDir;
-        copyDatabase(dir);
+        test::CopyDatabase(dir);
         if (wal)
             exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")), QFile::ReadOwner | QFile::ReadOther);
         std::optional<store::DatabaseConnection> writing;
         if (writer) {
-            writing.emplace(dir.path());
+            writing.emplace(store::DatabasePath(dir.path()));
             QSqlQuery query(writing->database());
             QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
             QVERIFY(query.exec(kNewerRow));
@@ -372,9 +368,9 @@ class TestDatabase : public QObject {
     void connectionsAreIndependent()
     {
         QTemporaryDir dir;
-        copyDatabase(dir);
-        store::DatabaseConnection first(dir.path());
-        store::DatabaseConnection second(dir.path());
+        test::CopyDatabase(dir);
+        store::DatabaseConnection first(store::DatabasePath(dir.path()));
+        store::DatabaseConnection second(store::DatabasePath(dir.path()));
         QVERIFY(first.isOpen());
         QVERIFY(second.isOpen());
         QVERIFY(first.name() != second.name());

@@ -4,6 +4,7 @@
 #include "ui/app/windowregistry.h"
 
 #include "store/database.h"
+#include "store/location.h"
 #include "testkit.h"
 
 #include <QDateEdit>
@@ -32,13 +33,12 @@ class TestFormmenu : public QObject {
 
     std::unique_ptr<test::Seams> m_seams;
     QTemporaryDir m_withData;
-    QTemporaryDir m_empty;
 
     std::unique_ptr<ui::Formmenu> makeMenu(ui::WindowRegistry &registry, const QString &folder, int *ended = nullptr,
                                            QDateTime *now = nullptr)
     {
         ui::Formmenu::Options options;
-        options.dataFolder = folder;
+        options.databasePath = store::DatabasePath(folder);
         options.clock = [now] { return now ? *now : kStart; };
         options.endProgram = [ended] {
             if (ended)
@@ -138,6 +138,24 @@ class TestFormmenu : public QObject {
         QCOMPARE(menu->pos(), QPoint(0, 0));
     }
 
+    // The agent who copies or restores the customers must know which file
+    // the program is using.
+    void aboutNamesTheDatabaseInUse()
+    {
+        const QString path = m_withData.filePath(QStringLiteral("ndata.mdb"));
+        store::UseDatabase(path);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry);
+        auto menu = makeMenu(registry, m_withData.path());
+        QVERIFY(test::ShowAndActivate(menu.get()));
+        QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Command6")), Qt::LeftButton);
+        QWidget *about = registry.existing(ui::screen::About);
+        QVERIFY(about);
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblDatabase"))->text(),
+                 QStringLiteral("データファイル：") + path);
+        registry.destroyAll();
+    }
+
     void screensNotBuiltAreDisabled()
     {
         ui::WindowRegistry registry;
@@ -164,30 +182,54 @@ class TestFormmenu : public QObject {
         ui::WindowRegistry registry;
         auto menu = makeMenu(registry, m_withData.path());
         QCOMPARE(store::ProcessBaseData(), engine::kBaseData2009);
+        QVERIFY(QFile::exists(m_withData.filePath(QStringLiteral("backup/ndata-2026-12-08.mdb"))));
         QVERIFY(test::ShowAndActivate(menu.get()));
         QTest::qWait(20);
         QVERIFY(m_seams->messages->shown.isEmpty());
         QCOMPARE(menu->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->date(), kStart.date());
     }
 
-    void missingDatabaseIsSaidOnce()
+    void startUpTroubleIsSaidOnce_data()
     {
+        QTest::addColumn<bool>("withDatabase");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing database")
+            << false << "エラー"
+            << "基礎データ（ndata.mdb）を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。\n"
+            << "ndata.mdb";
+        // A file where the copies' folder should be: the day's copy cannot be made.
+        QTest::newRow("backup cannot be written") << true << "バックアップ"
+                                                  << "顧客データのバックアップを作成できませんでした。\n"
+                                                  << "backup/ndata-2026-12-08.mdb";
+    }
+    void startUpTroubleIsSaidOnce()
+    {
+        QFETCH(bool, withDatabase);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(QString, path);
+        QTemporaryDir folder;
+        if (withDatabase) {
+            QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), folder.filePath(QStringLiteral("ndata.mdb")));
+            QFile blocker(folder.filePath(QStringLiteral("backup")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
         ui::WindowRegistry registry;
-        auto menu = makeMenu(registry, m_empty.path());
-        QCOMPARE(store::ProcessBaseData(), engine::BaseData{});
+        auto menu = makeMenu(registry, folder.path());
+        QCOMPARE(store::ProcessBaseData() == engine::kBaseData2009, withDatabase);
         QVERIFY(test::ShowAndActivate(menu.get()));
         QTRY_COMPARE(m_seams->messages->shown.size(), 1);
         const engine::Message &m = m_seams->messages->shown.first().message;
-        QCOMPARE(m.title, QStringLiteral("エラー"));
-        QCOMPARE(m.text,
-                 QStringLiteral(
-                     "基礎データ（ndata.mdb）を読み込めませんでした。遺族基礎年金額などが 0 として計算されます。"));
+        QCOMPARE(m.title, title);
+        QCOMPARE(m.text, text + folder.filePath(path));
         QCOMPARE(m.icon, engine::MessageIcon::Warning);
         menu->hide();
         menu->show();
         QTest::qWait(20);
         QCOMPARE(m_seams->messages->shown.size(), 1);
-        QVERIFY(!QFile::exists(m_empty.filePath(QStringLiteral("ndata.mdb"))));
+        QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("ndata.mdb"))), withDatabase);
     }
 
     void clockShowsTwentyFourHoursAndTicks()

@@ -3,10 +3,12 @@
 #include "messageservice.h"
 #include "windowregistry.h"
 
+#include "store/backup.h"
 #include "store/database.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -123,8 +125,12 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
-    m_baseDataWarning =
-        store::BaseDataWarning(store::OpenAndLoadBaseData(m_options.dataFolder, store::ProcessBaseData()));
+    m_baseDataWarning = store::BaseDataWarning(
+        store::OpenAndLoadBaseData(m_options.databasePath, store::ProcessBaseData()), m_options.databasePath);
+    // The day's copy of the customers is taken before anything can be saved.
+    const store::BackupResult backup = store::BackUpDaily(m_options.databasePath, m_options.clock().date());
+    m_backupFailed = backup.status == store::BackupResult::Status::Failed;
+    m_backupPath = backup.path;
 }
 
 void Formmenu::tick()
@@ -135,12 +141,20 @@ void Formmenu::tick()
 void Formmenu::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_baseDataWarning || m_warned)
+    if (m_warned)
         return;
     m_warned = true;
-    // Without the base figures every pension would be computed as 0: say so
-    // once, as soon as the menu is on screen.
-    QTimer::singleShot(0, this, [this] { Messages().show(this, *m_baseDataWarning); });
+    // Without the base figures every pension would be computed as 0, and
+    // without the day's copy a damaged file would lose the customers: say so
+    // once, as soon as the menu is on screen, and carry on.
+    QTimer::singleShot(0, this, [this] {
+        if (m_baseDataWarning)
+            Messages().show(this, *m_baseDataWarning);
+        if (m_backupFailed)
+            Messages().show(this, engine::Warning(QStringLiteral("顧客データのバックアップを作成できませんでした。\n%1")
+                                                      .arg(QDir::toNativeSeparators(m_backupPath)),
+                                                  QStringLiteral("バックアップ")));
+    });
 }
 
 void Formmenu::closeEvent(QCloseEvent *event)

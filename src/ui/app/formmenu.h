@@ -55,7 +55,7 @@ class Formmenu final : public QWidget {
     Q_OBJECT
   public:
     struct Options {
-        QString dataFolder; // where ndata.mdb is looked for
+        QString databasePath; // the ndata.mdb in use
         Clock clock = SystemClock;
         std::function<void()> endProgram; // 終了 and the close box
     };
@@ -80,6 +80,8 @@ class Formmenu final : public QWidget {
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
     std::optional<engine::Message> m_baseDataWarning;
+    bool m_backupFailed = false;
+    QString m_backupPath;
     bool m_warned = false;
 };
 

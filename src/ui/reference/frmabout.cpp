@@ -1,7 +1,9 @@
 #include "frmabout.h"
 
+#include "store/location.h"
 #include "ui/app/placement.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +40,10 @@ FrmAbout::FrmAbout(QWidget *parent)
     addLine(QStringLiteral("lblWarning"),
             QStringLiteral("警告：このプログラムは著作権法および国際条約により保護されています。"
                            "無断で複製・配布・改変すると、法律により罰せられることがあります。"));
+    // Which file holds the customers: the one to copy, move or restore.
+    addLine(QStringLiteral("lblDatabase"),
+            QStringLiteral("データファイル：%1").arg(QDir::toNativeSeparators(store::DatabaseInUse())))
+        ->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addSpacing(8);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,0 +1,109 @@
+#include "store/database.h"
+#include "store/location.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace izoku;
+
+class TestLocation : public QObject {
+    Q_OBJECT
+  private slots:
+    void lookupOrder_data()
+    {
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<bool>("inProgramFolder");
+        QTest::addColumn<bool>("inUserFolder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("--database wins over the program folder") << true << true << false << "elsewhere/mine.mdb";
+        QTest::newRow("--database missing is not created") << true << false << false << "elsewhere/mine.mdb";
+        QTest::newRow("portable copy beside the program") << false << true << true << "bin/ndata.mdb";
+        QTest::newRow("first start: seed copied to the user")
+            << false << false << false << "share/izoku-planner/ndata.mdb";
+        QTest::newRow("later start: the user's file kept") << false << false << true << "share/izoku-planner/ndata.mdb";
+    }
+    void lookupOrder()
+    {
+        QFETCH(bool, given);
+        QFETCH(bool, inProgramFolder);
+        QFETCH(bool, inUserFolder);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const store::DatabasePlaces places{given ? root.filePath(QStringLiteral("elsewhere/mine.mdb")) : QString(),
+                                           root.filePath(QStringLiteral("bin")),
+                                           root.filePath(QStringLiteral("share/izoku-planner")),
+                                           QStringLiteral(IZOKU_DATABASE_FILE)};
+        QDir(root.path()).mkpath(QStringLiteral("bin"));
+        if (inProgramFolder)
+            QVERIFY(QFile::copy(places.seed, store::DatabasePath(places.programFolder)));
+        const QByteArray usersOwn("the user's own customers");
+        if (inUserFolder) {
+            QDir(root.path()).mkpath(QStringLiteral("share/izoku-planner"));
+            QFile file(store::DatabasePath(places.userDataFolder));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(usersOwn);
+        }
+
+        const QString path = store::PrepareDatabase(places);
+        QCOMPARE(path, root.filePath(expected));
+        QCOMPARE(store::LocateDatabase(places), path);
+        QCOMPARE(QFile::exists(path), !given);
+        if (path != store::DatabasePath(places.userDataFolder))
+            return;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (inUserFolder) {
+            QCOMPARE(file.readAll(), usersOwn);
+            return;
+        }
+        // The seed holds the fiscal-2009 figures; the copy is the user's alone.
+        engine::BaseData data;
+        QCOMPARE(store::OpenAndLoadBaseData(path, data), store::LoadResult::Loaded);
+        QCOMPARE(data, engine::kBaseData2009);
+        QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
+        QVERIFY(file.permissions() & QFile::WriteOwner);
+    }
+
+    void missingSeedLeavesThePathForTheWarning()
+    {
+        QTemporaryDir root;
+        const store::DatabasePlaces places{
+            {}, root.path(), root.filePath(QStringLiteral("user")), root.filePath(QStringLiteral("no-seed.mdb"))};
+        QCOMPARE(store::PrepareDatabase(places), root.filePath(QStringLiteral("user/ndata.mdb")));
+        QVERIFY(!QFile::exists(root.filePath(QStringLiteral("user/ndata.mdb"))));
+    }
+
+    void databaseOption_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("rest");
+        QTest::newRow("none") << QStringList{"izoku-calc", "pension"} << true << ""
+                              << QStringList{"izoku-calc", "pension"};
+        QTest::newRow("before the command") << QStringList{"izoku-calc", "--database", "/d/a.mdb", "pension"} << true
+                                            << "/d/a.mdb" << QStringList{"izoku-calc", "pension"};
+        QTest::newRow("after the command") << QStringList{"izoku-calc", "pension", "--database=/d/a.mdb"} << true
+                                           << "/d/a.mdb" << QStringList{"izoku-calc", "pension"};
+        QTest::newRow("no path") << QStringList{"izoku-planner", "--database"} << false << "" << QStringList{};
+        QTest::newRow("empty path") << QStringList{"izoku-planner", "--database="} << false << "" << QStringList{};
+    }
+    void databaseOption()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, valid);
+        QFETCH(QString, path);
+        QFETCH(QStringList, rest);
+        const auto taken = store::TakeDatabaseOption(arguments);
+        QCOMPARE(taken.has_value(), valid);
+        if (!valid)
+            return;
+        QCOMPARE(*taken, path);
+        QCOMPARE(arguments, rest);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLocation)
+#include "tst_location.moc"
