@@ -132,7 +132,7 @@ class TestCalcContract : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(QByteArray(4096, 'x'));
         } else {
-            holder.emplace(m_folder.path());
+            holder.emplace(izoku::store::DatabasePath(m_folder.path()));
             QSqlQuery query(holder->database());
             if (state == u"locked") {
                 // A writer in rollback-journal mode keeps every reader out

@@ -60,7 +60,7 @@ class TestLocation : public QObject {
         }
         // The seed holds the fiscal-2009 figures; the copy is the user's alone.
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(path, data), store::LoadResult::Loaded);
+        QCOMPARE(store::OpenAndLoadBaseData(path, data).result, store::LoadResult::Loaded);
         QCOMPARE(data, engine::kBaseData2009);
         QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
         QVERIFY(file.permissions() & QFile::WriteOwner);

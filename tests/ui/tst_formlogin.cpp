@@ -32,7 +32,7 @@ void exec(const QString &path, const QString &sql)
 engine::BaseData stored(const QString &path)
 {
     engine::BaseData data;
-    store::OpenAndLoadBaseData(QFileInfo(path).path(), data);
+    store::OpenAndLoadBaseData(path, data);
     return data;
 }
 
