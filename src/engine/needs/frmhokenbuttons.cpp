@@ -31,7 +31,7 @@ void setNum4Zero(FrmhokenForm &form, int from, int to)
 
 } // namespace
 
-CalculationOutcome OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
+void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today)
 {
     for (auto &member : form.household.members)
         member.birth = today;
@@ -39,7 +39,6 @@ CalculationOutcome OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, co
     form.list7 = LifeExpectancyTable();
     form.num1(HokenNum1::SlideRate) = PlainNumber(baseData.SlideRate);
     form.num1(HokenNum1::WifeOldAgePension) = QString::number(baseData.BasicPensionAmount);
-    return {};
 }
 
 CalculationOutcome SetBaseDateToday(FrmhokenForm &form, const QDate &today)

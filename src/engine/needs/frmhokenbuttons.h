@@ -16,7 +16,7 @@ struct FrmhokenForm;
 // The first showing of the screen: every date picker today, the
 // life-expectancy list, and the slide rate and the wife's old-age basic
 // pension from this year's base figures.
-CalculationOutcome OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
+void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
 
 // "Now": the base date back to today.
 CalculationOutcome SetBaseDateToday(FrmhokenForm &form, const QDate &today);
