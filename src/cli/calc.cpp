@@ -94,13 +94,29 @@ const Command *FindCommand(const QString &name)
     return command == commands.end() ? nullptr : &*command;
 }
 
+namespace {
+
+// The one option a command may take: --csv, for a command with a table.
+bool asCsv(const Command &command, const QStringList &arguments)
+{
+    return arguments.size() == 2 && arguments[1] == QStringLiteral("--csv") && command.csv;
+}
+
+} // namespace
+
+bool ReadsInput(const QStringList &arguments)
+{
+    const Command *command = arguments.isEmpty() ? nullptr : FindCommand(arguments[0]);
+    return command && (arguments.size() == 1 || asCsv(*command, arguments));
+}
+
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
 {
     if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h"))
         return CalcResult{arguments.isEmpty() ? 2 : 0, helpText().toUtf8(), {}};
-    if (arguments.size() > 1)
-        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
     const Command *command = FindCommand(arguments[0]);
+    if (arguments.size() > 1 && !(command && asCsv(*command, arguments)))
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
     if (!command)
         return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[0])));
 
@@ -114,6 +130,8 @@ CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
         return refuse(QStringLiteral("the input must be one JSON object"));
 
     try {
+        if (asCsv(*command, arguments))
+            return CalcResult{0, command->csv(document.object()), {}};
         const QJsonObject output = command->run(document.object());
         return CalcResult{0, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
     } catch (const InputError &e) {

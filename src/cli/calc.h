@@ -28,6 +28,9 @@ struct CalcResult {
 
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input);
 
+// Whether the arguments name a run that reads its JSON from standard input.
+bool ReadsInput(const QStringList &arguments);
+
 struct Command;
 // The command of that name; none for any other word.
 const Command *FindCommand(const QString &name);

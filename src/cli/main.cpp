@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
 
     QByteArray input;
     // Only a run that will calculate waits for its input.
-    if (arguments.size() == 1 && izoku::cli::FindCommand(arguments[0])) {
+    if (izoku::cli::ReadsInput(arguments)) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             std::fputs(izoku::cli::ErrorLine(QStringLiteral("cannot read standard input")).constData(), stderr);

@@ -45,12 +45,17 @@ Seams::Seams()
     printer = p.get();
     ui::SetMessageService(std::move(m));
     ui::SetPrintService(std::move(p));
+    ui::SetFileChooser([this](QWidget *, const QString &proposed) {
+        proposedFiles << proposed;
+        return fileAnswer;
+    });
 }
 
 Seams::~Seams()
 {
     ui::SetMessageService(nullptr);
     ui::SetPrintService(nullptr);
+    ui::SetFileChooser(nullptr);
 }
 
 bool ShowAndActivate(QWidget *window)

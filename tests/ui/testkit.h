@@ -51,6 +51,10 @@ class Seams {
     ~Seams();
     RecordingMessages *messages;
     RecordingPrinter *printer;
+    // The save dialog: every path it was opened with, and where the agent
+    // saves (empty: cancels).
+    QList<QString> proposedFiles;
+    QString fileAnswer;
 };
 
 // Shows a window and waits until it is active, so focus can be tested.

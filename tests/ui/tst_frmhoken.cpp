@@ -2,6 +2,7 @@
 
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/projectioncsv.h"
 #include "store/database.h"
 #include "testkit.h"
 #include "ui/app/screens.h"
@@ -545,6 +546,39 @@ class TestFrmhoken : public QObject {
         QCOMPARE(saved, QStringLiteral("山田太郎"));
         m_window->setSaveHandler({});
         QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
+    }
+
+    // "CSV出力" asks for the base calculation first, then saves the sheet
+    // the screen shows under the customer's name.
+    void csvSavesTheSheet()
+    {
+        click(QStringLiteral("cmdCsv"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown[0].message.text, QStringLiteral("基礎計算実行ボタンを押してください"));
+        QVERIFY(m_seams->proposedFiles.isEmpty());
+
+        QTemporaryDir dir;
+        m_seams->fileAnswer = dir.filePath(QStringLiteral("sheet.csv"));
+        edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));
+        typeHousehold(QStringLiteral("36"), true);
+        click(QStringLiteral("cmdBase"));
+        click(QStringLiteral("cmdBase"));
+        click(QStringLiteral("cmdCsv"));
+        QCOMPARE(m_seams->proposedFiles.size(), 1);
+        QVERIFY2(m_seams->proposedFiles[0].endsWith(QStringLiteral("/試算表_山田太郎_2026-12-08.csv")),
+                 qPrintable(m_seams->proposedFiles[0]));
+        QFile file(m_seams->fileAnswer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        engine::FrmhokenForm expected = engineForm(QStringLiteral("36"), true);
+        engine::RunBaseCalculation(expected, store::ProcessBaseData(), kToday);
+        QCOMPARE(file.readAll(), engine::ProjectionCsv(expected.sheet));
+        QVERIFY(m_seams->messages->shown.last().message.text.contains(QStringLiteral("sheet.csv")));
+
+        // A folder that cannot be written says so rather than claiming the file.
+        m_seams->fileAnswer = dir.filePath(QStringLiteral("missing/sheet.csv"));
+        click(QStringLiteral("cmdCsv"));
+        QVERIFY(
+            m_seams->messages->shown.last().message.text.startsWith(QStringLiteral("ファイルを保存できませんでした")));
     }
 
     void printsInLandscape()

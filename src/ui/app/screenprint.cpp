@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -159,29 +160,83 @@ bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QStrin
     return nameIdeographsInPdf(path);
 }
 
-QString ProposedPdfPath(const QWidget *window, const QDate &today)
+QString DocumentsPath(QString name)
 {
-    QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
-    // A title such as "西暦/和暦" must not become a folder.
     static const QString kNotInFileNames = QStringLiteral("/\\:*?\"<>|");
     for (QChar &c : name) {
         if (kNotInFileNames.contains(c))
             c = u'_';
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
 }
 
-QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+QString ProposedPdfPath(const QWidget *window, const QDate &today)
 {
-    QFileDialog dialog(parent, QStringLiteral("PDF ファイルとして保存"));
+    const QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+    return DocumentsPath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+}
+
+QString ChooseSaveFile(QWidget *parent, const QString &proposedPath)
+{
+    const QString suffix = QFileInfo(proposedPath).suffix();
+    QFileDialog dialog(parent, QStringLiteral("%1 ファイルとして保存").arg(suffix.toUpper()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
+    dialog.setDefaultSuffix(suffix);
     dialog.selectFile(proposedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+{
+    return ChooseSaveFile(parent, proposedPath);
+}
+
+namespace {
+
+FileChooser &currentChooser()
+{
+    static FileChooser chooser = ChooseSaveFile;
+    return chooser;
+}
+
+engine::Message savedMessage(const QString &path, const QString &title)
+{
+    return engine::Message{QStringLiteral("%1 ファイルを保存しました。\n%2")
+                               .arg(QFileInfo(path).suffix().toUpper(), QDir::toNativeSeparators(path)),
+                           title,
+                           engine::MessageIcon::Information,
+                           {},
+                           false};
+}
+
+} // namespace
+
+FileChooser SetFileChooser(FileChooser chooser)
+{
+    if (!chooser)
+        chooser = ChooseSaveFile;
+    std::swap(currentChooser(), chooser);
+    return chooser;
+}
+
+QString SaveFileAs(QWidget *parent, const QString &title, const QString &proposedPath,
+                   const std::function<bool(const QString &path)> &write)
+{
+    const QString path = currentChooser()(parent, proposedPath);
+    if (path.isEmpty())
+        return {};
+    if (!write(path)) {
+        Messages().show(
+            parent,
+            engine::Warning(QStringLiteral("ファイルを保存できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+                            title));
+        return {};
+    }
+    Messages().show(parent, savedMessage(path, title));
+    return path;
 }
 
 PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const QString &proposedPath,
@@ -196,12 +251,7 @@ PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const
         return PrintOutcome::Cancelled;
     if (!PrintWindowToPdf(window, orientation, path))
         return PrintOutcome::Failed;
-    Messages().show(
-        window, engine::Message{QStringLiteral("PDF ファイルを保存しました。\n%1").arg(QDir::toNativeSeparators(path)),
-                                QStringLiteral("印刷"),
-                                engine::MessageIcon::Information,
-                                {},
-                                false});
+    Messages().show(window, savedMessage(path, QStringLiteral("印刷")));
     return PrintOutcome::SavedAsPdf;
 }
 

@@ -13,6 +13,8 @@
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/insurance.h"
 #include "engine/needs/needscharts.h"
+#include "engine/needs/projectioncsv.h"
+#include "engine/report/customerfile.h"
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/messageservice.h"
@@ -36,6 +38,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -232,6 +235,8 @@ QWidget *Frmhoken::buildButtonRow(QWidget *parent)
     m_close = MakeButton(row, QStringLiteral("Command22"), QStringLiteral("閉じる"));
     grid->addWidget(m_saveButton, 0, 9);
     grid->addWidget(m_close, 1, 9);
+    m_csv = MakeButton(row, QStringLiteral("cmdCsv"), QStringLiteral("CSV出力"));
+    grid->addWidget(m_csv, 0, 10);
     return row;
 }
 
@@ -292,6 +297,7 @@ void Frmhoken::connectButtons()
         if (m_save)
             m_save(m_form);
     });
+    on(m_csv, [this] { exportCsv(); });
     on(m_close, [this] { close(); });
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
@@ -320,6 +326,24 @@ void Frmhoken::setTabOrder()
         order << m_fields.num4[static_cast<size_t>(slot)];
     order << m_insurance->coverageChart << m_insurance->pensionChart << m_insurance->cashFlowChart << m_saveButton;
     SetTabOrder(this, order);
+}
+
+void Frmhoken::exportCsv()
+{
+    std::optional<QByteArray> csv;
+    run([&csv](engine::FrmhokenForm &f) {
+        engine::CsvExport exported = engine::ExportProjectionCsv(f);
+        csv = std::move(exported.csv);
+        return engine::CalculationOutcome{std::move(exported.messages), !csv};
+    });
+    if (!csv)
+        return;
+    const QString proposed =
+        DocumentsPath(engine::CustomerFileName(QStringLiteral("試算表"), m_form, today(), QStringLiteral("csv")));
+    SaveFileAs(this, QStringLiteral("CSV出力"), proposed, [&csv](const QString &path) {
+        QSaveFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(*csv) == csv->size() && file.commit();
+    });
 }
 
 void Frmhoken::setSaveHandler(SaveHandler handler)
