@@ -99,6 +99,12 @@ QString PdfText(const QString &path)
     return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
 }
 
+QStringList PdfFonts(const QString &path)
+{
+    // Two heading lines, then one font a line.
+    return runPoppler(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+}
+
 QList<QSize> PdfImages(const QString &path)
 {
     // "page num type width height ..." after two heading lines.

@@ -3,6 +3,8 @@
 #include "formmenu.h"
 #include "messageservice.h"
 
+#include "ui/report/pdffile.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -37,59 +39,6 @@ class BusyCursor {
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-// Noto Sans CJK draws 金, 子, 生 … and the Kangxi radicals ⾦, ⼦, ⽣ … with
-// one glyph each, and Qt's PDF text map names the lowest code point of a
-// glyph: the radical.  A search for "遺族年金" would then miss the page.  The
-// map is plain text inside the file; each radical's four hex digits are
-// swapped for its ideograph's, byte for byte, so nothing else in the file
-// moves.
-QByteArray ideographsNotRadicals(QByteArray cmap)
-{
-    qsizetype open = 0;
-    while ((open = cmap.indexOf('[', open)) >= 0) {
-        const qsizetype close = cmap.indexOf(']', open);
-        if (close < 0)
-            break;
-        for (qsizetype i = cmap.indexOf('<', open); i >= 0 && i + 5 < close; i = cmap.indexOf('<', i + 1)) {
-            if (cmap.at(i + 5) != '>')
-                continue;
-            bool ok = false;
-            const uint code = cmap.mid(i + 1, 4).toUInt(&ok, 16);
-            if (!ok || code < 0x2E80 || code > 0x2FDF)
-                continue;
-            const QString ideograph = QString(QChar(char16_t(code))).normalized(QString::NormalizationForm_KC);
-            if (ideograph.size() == 1 && ideograph.at(0).unicode() != code)
-                cmap.replace(i + 1, 4,
-                             QByteArray::number(ideograph.at(0).unicode(), 16).toUpper().rightJustified(4, '0'));
-        }
-        open = close;
-    }
-    return cmap;
-}
-
-bool nameIdeographsInPdf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    QByteArray pdf = file.readAll();
-    bool changed = false;
-    for (qsizetype begin = 0; (begin = pdf.indexOf("begincmap", begin)) >= 0;) {
-        const qsizetype end = pdf.indexOf("endcmap", begin);
-        if (end < 0)
-            break;
-        const QByteArray fixed = ideographsNotRadicals(pdf.mid(begin, end - begin));
-        if (fixed != pdf.mid(begin, end - begin)) {
-            pdf.replace(begin, end - begin, fixed);
-            changed = true;
-        }
-        begin = end;
-    }
-    if (!changed)
-        return true;
-    return file.seek(0) && file.write(pdf) == pdf.size();
-}
 
 class SystemPrintService final : public PrintService {
   public:
@@ -157,7 +106,7 @@ bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QStrin
     setUp(writer, orientation);
     if (!RenderWindow(window, writer))
         return false;
-    return nameIdeographsInPdf(path);
+    return NameIdeographsInPdf(path);
 }
 
 QString DocumentsPath(QString name)

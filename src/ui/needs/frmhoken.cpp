@@ -14,6 +14,7 @@
 #include "engine/needs/insurance.h"
 #include "engine/needs/needscharts.h"
 #include "engine/needs/projectioncsv.h"
+#include "engine/report/consultationreport.h"
 #include "engine/report/customerfile.h"
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
@@ -26,6 +27,7 @@
 #include "ui/forms/householdpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
+#include "ui/report/reportpdf.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -236,7 +238,9 @@ QWidget *Frmhoken::buildButtonRow(QWidget *parent)
     grid->addWidget(m_saveButton, 0, 9);
     grid->addWidget(m_close, 1, 9);
     m_csv = MakeButton(row, QStringLiteral("cmdCsv"), QStringLiteral("CSV出力"));
+    m_report = MakeButton(row, QStringLiteral("cmdReport"), QStringLiteral("提案書PDF"));
     grid->addWidget(m_csv, 0, 10);
+    grid->addWidget(m_report, 1, 10);
     return row;
 }
 
@@ -298,6 +302,7 @@ void Frmhoken::connectButtons()
             m_save(m_form);
     });
     on(m_csv, [this] { exportCsv(); });
+    on(m_report, [this] { writeReport(); });
     on(m_close, [this] { close(); });
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
@@ -344,6 +349,22 @@ void Frmhoken::exportCsv()
         QSaveFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(*csv) == csv->size() && file.commit();
     });
+}
+
+void Frmhoken::writeReport()
+{
+    std::optional<engine::ConsultationReport> report;
+    run([this, &report](engine::FrmhokenForm &f) {
+        engine::ReportOpening opening = engine::OpenConsultationReport(f, store::ProcessBaseData(), today());
+        report = std::move(opening.report);
+        return engine::CalculationOutcome{std::move(opening.messages), !report};
+    });
+    if (!report)
+        return;
+    const QString proposed =
+        DocumentsPath(engine::CustomerFileName(QStringLiteral("提案書"), m_form, today(), QStringLiteral("pdf")));
+    SaveFileAs(this, QStringLiteral("提案書PDF"), proposed,
+               [&report](const QString &path) { return WriteConsultationReport(*report, path); });
 }
 
 void Frmhoken::setSaveHandler(SaveHandler handler)

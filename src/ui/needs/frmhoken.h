@@ -76,6 +76,8 @@ class Frmhoken final : public QWidget {
     void setSheetShown(bool shown);
     // "CSV出力": the projection sheet into a file the agent chooses.
     void exportCsv();
+    // "提案書PDF": the consultation report of the household on screen.
+    void writeReport();
     // The calculation process and the insurance held take turns in the
     // right-hand panel.
     void showProcess(bool shown);
@@ -107,6 +109,7 @@ class Frmhoken final : public QWidget {
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_close = nullptr;
     QPushButton *m_csv = nullptr;
+    QPushButton *m_report = nullptr;
 };
 
 } // namespace izoku::ui
