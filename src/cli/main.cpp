@@ -9,7 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = izoku::cli::MakeApplication(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 

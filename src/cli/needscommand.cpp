@@ -127,14 +127,9 @@ QJsonArray sheetJson(const engine::ProjectionSheet &sheet)
     return rows;
 }
 
-// The screen after the agent pressed the buttons of the input.
-struct NeedsRun {
-    FrmhokenForm form;
-    engine::Messages messages;
-    QJsonObject charts;
-};
+} // namespace
 
-NeedsRun press(const QJsonObject &input)
+NeedsRun PressNeedsButtons(const QJsonObject &input)
 {
     CheckKeys(input,
               {QStringLiteral("today"), QStringLiteral("base_data"), QStringLiteral("members"),
@@ -145,7 +140,7 @@ NeedsRun press(const QJsonObject &input)
     const QDate today = ReadToday(input);
     const BaseFigures figures = ReadBaseDataOrStore(input);
     const engine::BaseData &base = figures.data;
-    NeedsRun done;
+    NeedsRun done{base, today, {}, {}, {}};
     FrmhokenForm &form = done.form;
     engine::OpenFrmhoken(form, base, today);
     readForm(input, form);
@@ -189,9 +184,17 @@ NeedsRun press(const QJsonObject &input)
     return done;
 }
 
+QString NoSheetError(const NeedsRun &run)
+{
+    return QStringLiteral("no projection sheet to write: %1")
+        .arg(run.messages.empty() ? QStringLiteral("the actions run no base calculation") : run.messages.back().text);
+}
+
+namespace {
+
 QJsonObject run(const QJsonObject &input)
 {
-    const NeedsRun done = press(input);
+    const NeedsRun done = PressNeedsButtons(input);
     const FrmhokenForm &form = done.form;
     QStringList num1;
     for (int slot = 0; slot < engine::HokenNum1::kCount; ++slot)
@@ -206,13 +209,10 @@ QJsonObject run(const QJsonObject &input)
 
 QByteArray csv(const QJsonObject &input)
 {
-    const NeedsRun done = press(input);
+    const NeedsRun done = PressNeedsButtons(input);
     const engine::CsvExport exported = engine::ExportProjectionCsv(done.form);
     if (!exported.csv)
-        // A base calculation that stopped says why; otherwise none was run.
-        throw InputError(QStringLiteral("no projection sheet to write: %1")
-                             .arg(done.messages.empty() ? QStringLiteral("the actions run no base calculation")
-                                                        : done.messages.back().text));
+        throw InputError(NoSheetError(done));
     return *exported.csv;
 }
 

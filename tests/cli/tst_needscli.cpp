@@ -1,6 +1,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "calcrun.h"
@@ -156,6 +158,14 @@ class TestNeedsCli : public QObject {
         QTest::newRow("csv of a stopped base calculation")
             << QByteArray(R"({"members": [{"age": "40"}, {"age": "61"}]})")
             << QByteArray("no projection sheet to write: ") << csv;
+        const QStringList report{QStringLiteral("report"), QStringLiteral("--output"),
+                                 QStringLiteral("/nonexistent-folder/report.pdf")};
+        QTest::newRow("report without --output")
+            << household("") << QByteArray("--output FILE") << QStringList{QStringLiteral("report")};
+        QTest::newRow("report without a base calculation")
+            << QByteArray(R"({"actions": []})") << QByteArray("no base calculation") << report;
+        QTest::newRow("report into a missing folder") << household("") << QByteArray("cannot write") << report;
+        QTest::newRow("report of malformed JSON") << QByteArray("{") << QByteArray("malformed JSON") << report;
         QTest::newRow("unknown option") << household("") << QByteArray("\"--tsv\"")
                                         << QStringList{QStringLiteral("needs"), QStringLiteral("--tsv")};
         QTest::newRow("malformed JSON") << QByteArray("{\"num1\": ") << QByteArray("malformed JSON") << QStringList();
@@ -206,6 +216,24 @@ class TestNeedsCli : public QObject {
         QCOMPARE(lines.size(), sheet.size());
         for (qsizetype row = 0; row < sheet.size(); ++row)
             QCOMPARE(lines[row].split(u','), texts(sheet[row]));
+    }
+
+    // The same three pages "提案書PDF" writes, for a household given as JSON.
+    void reportWritesThePdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("提案書.pdf"));
+        const Answer answer = needs(household(""), {QStringLiteral("report"), QStringLiteral("--output"), path});
+        QCOMPARE(answer.exitCode, 0);
+        QVERIFY2(answer.err.isEmpty(), answer.err.constData());
+        QCOMPARE(answer.json()[QStringLiteral("output")].toString(), path);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(pdf.count(u'\f'), 3);
+        QVERIFY(pdf.contains(QStringLiteral("山田太郎様")));
+        QVERIFY(pdf.contains(QStringLiteral("2009年度の基準額")));
     }
 
     void help()
