@@ -7,6 +7,7 @@
 #include <QJsonParseError>
 
 #include <algorithm>
+#include <optional>
 
 namespace izoku::cli {
 
@@ -95,13 +96,47 @@ const Command *FindCommand(const QString &name)
     return command == commands.end() ? nullptr : &*command;
 }
 
+namespace {
+
+// How a command is asked to answer: as JSON, as CSV (--csv, for a command
+// with a table) or into a file (--output FILE, for a command that writes one).
+struct Invocation {
+    bool csv = false;
+    QString output;
+};
+
+std::optional<Invocation> invocation(const Command &command, const QStringList &arguments)
+{
+    if (command.toFile) {
+        if (arguments.size() == 3 && arguments[1] == QStringLiteral("--output") && !arguments[2].isEmpty())
+            return Invocation{false, arguments[2]};
+        return std::nullopt;
+    }
+    if (arguments.size() == 1)
+        return Invocation{};
+    if (arguments.size() == 2 && arguments[1] == QStringLiteral("--csv") && command.csv)
+        return Invocation{true, {}};
+    return std::nullopt;
+}
+
+} // namespace
+
+bool ReadsInput(const QStringList &arguments)
+{
+    const Command *command = arguments.isEmpty() ? nullptr : FindCommand(arguments[0]);
+    return command && invocation(*command, arguments);
+}
+
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
 {
     if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h"))
         return CalcResult{arguments.isEmpty() ? 2 : 0, helpText().toUtf8(), {}};
-    if (arguments.size() > 1)
-        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
     const Command *command = FindCommand(arguments[0]);
+    const std::optional<Invocation> how = command ? invocation(*command, arguments) : std::nullopt;
+    if (command && command->toFile && !how)
+        return refuse(QStringLiteral("%1 writes a file: give --output FILE").arg(command->name));
+    if (arguments.size() > 1 && !how)
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
     if (!command)
         return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[0])));
 
@@ -115,7 +150,10 @@ CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
         return refuse(QStringLiteral("the input must be one JSON object"));
 
     try {
-        const QJsonObject output = command->run(document.object());
+        if (how->csv)
+            return CalcResult{0, command->csv(document.object()), {}};
+        const QJsonObject output =
+            command->toFile ? command->toFile(document.object(), how->output) : command->run(document.object());
         return CalcResult{0, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
     } catch (const InputError &e) {
         return refuse(QString::fromUtf8(e.what()));

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QCoreApplication;
+
 // One run of izoku-calc without the process around it: the arguments after
 // the program's name and the whole of standard input in, the exit status
 // and both outputs back.
@@ -27,6 +31,14 @@ struct CalcResult {
 };
 
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input);
+
+// The application a run needs: the report draws text, which takes a
+// QGuiApplication (on the offscreen platform unless one is chosen, so that
+// it runs on a server); every other run a QCoreApplication.
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char **argv);
+
+// Whether the arguments name a run that reads its JSON from standard input.
+bool ReadsInput(const QStringList &arguments);
 
 struct Command;
 // The command of that name; none for any other word.

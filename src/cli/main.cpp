@@ -10,7 +10,7 @@
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = izoku::cli::MakeApplication(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     if (!izoku::store::SelectDatabase(arguments)) {
         std::fputs(izoku::cli::ErrorLine(QStringLiteral("--database needs a path")).constData(), stderr);
@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
 
     QByteArray input;
     // Only a run that will calculate waits for its input.
-    if (arguments.size() == 1 && izoku::cli::FindCommand(arguments[0])) {
+    if (izoku::cli::ReadsInput(arguments)) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             std::fputs(izoku::cli::ErrorLine(QStringLiteral("cannot read standard input")).constData(), stderr);

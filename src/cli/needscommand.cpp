@@ -10,6 +10,7 @@
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/insurance.h"
 #include "engine/needs/needscharts.h"
+#include "engine/needs/projectioncsv.h"
 
 #include <QJsonArray>
 
@@ -43,6 +44,9 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "                opened the chart: \"rows\", \"values\" (two lists, 万円),\n"
                      "                \"labels\", \"axis_max\", \"list\", \"name\", \"fields\" (the\n"
                      "                window's numbered fields) and, for \"income\", \"table\"\n"
+                     "  With --csv: the projection sheet instead, as the screen's \"CSV出力\" writes it\n"
+                     "    (UTF-8 with a byte order mark, one line per row, label first); an error if\n"
+                     "    no base calculation left a sheet\n"
                      "  Example:\n"
                      "    echo '{\"today\": \"2026-12-08\", \"members\": [{\"age\": \"40\"}, {\"age\": \"38\"}],\n"
                      "           \"num1\": {\"8\": \"120\", \"9\": \"300000\", \"16\": \"30\"},\n"
@@ -123,7 +127,9 @@ QJsonArray sheetJson(const engine::ProjectionSheet &sheet)
     return rows;
 }
 
-QJsonObject run(const QJsonObject &input)
+} // namespace
+
+NeedsRun PressNeedsButtons(const QJsonObject &input)
 {
     CheckKeys(input,
               {QStringLiteral("today"), QStringLiteral("base_data"), QStringLiteral("members"),
@@ -134,16 +140,17 @@ QJsonObject run(const QJsonObject &input)
     const QDate today = ReadToday(input);
     const BaseFigures figures = ReadBaseDataOrStore(input);
     const engine::BaseData &base = figures.data;
-    FrmhokenForm form;
+    NeedsRun done{base, today, {}, {}, {}};
+    FrmhokenForm &form = done.form;
     engine::OpenFrmhoken(form, base, today);
     readForm(input, form);
     const QStringList actions = readActions(input);
 
     // The menu's warning comes before any calculation is run.
-    engine::Messages messages;
+    engine::Messages &messages = done.messages;
     if (figures.warning)
         messages.push_back(*figures.warning);
-    QJsonObject charts;
+    QJsonObject &charts = done.charts;
     auto show = [&](const engine::Messages &shown) { messages.insert(messages.end(), shown.begin(), shown.end()); };
     for (const QString &action : actions) {
         if (action == u"base") {
@@ -174,22 +181,46 @@ QJsonObject run(const QJsonObject &input)
         }
     }
 
+    return done;
+}
+
+QString NoSheetError(const NeedsRun &run)
+{
+    return QStringLiteral("no projection sheet to write: %1")
+        .arg(run.messages.empty() ? QStringLiteral("the actions run no base calculation") : run.messages.back().text);
+}
+
+namespace {
+
+QJsonObject run(const QJsonObject &input)
+{
+    const NeedsRun done = PressNeedsButtons(input);
+    const FrmhokenForm &form = done.form;
     QStringList num1;
     for (int slot = 0; slot < engine::HokenNum1::kCount; ++slot)
         num1 << form.num1(slot);
-    return QJsonObject{{QStringLiteral("messages"), MessagesJson(messages)},
+    return QJsonObject{{QStringLiteral("messages"), MessagesJson(done.messages)},
                        {QStringLiteral("num1"), QJsonArray::fromStringList(num1)},
                        {QStringLiteral("num4"), TextsJson(form.num4)},
                        {QStringLiteral("panels"), TextsJson(form.num3)},
                        {QStringLiteral("sheet"), sheetJson(form.sheet)},
-                       {QStringLiteral("charts"), charts}};
+                       {QStringLiteral("charts"), done.charts}};
+}
+
+QByteArray csv(const QJsonObject &input)
+{
+    const NeedsRun done = PressNeedsButtons(input);
+    const engine::CsvExport exported = engine::ExportProjectionCsv(done.form);
+    if (!exported.csv)
+        throw InputError(NoSheetError(done));
+    return *exported.csv;
 }
 
 } // namespace
 
 Command NeedsCommand()
 {
-    return Command{QStringLiteral("needs"), QString::fromUtf8(kHelp), &run};
+    return Command{QStringLiteral("needs"), QString::fromUtf8(kHelp), &run, &csv};
 }
 
 } // namespace izoku::cli

@@ -1,6 +1,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "calcrun.h"
@@ -149,31 +151,89 @@ class TestNeedsCli : public QObject {
     {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("named");
-        QTest::newRow("malformed JSON") << QByteArray("{\"num1\": ") << QByteArray("malformed JSON");
-        QTest::newRow("unknown key") << QByteArray(R"({"num2": {}})") << QByteArray("\"num2\"");
-        QTest::newRow("age slot in num1") << QByteArray(R"({"num1": {"1": "30"}})") << QByteArray("num1.1");
-        QTest::newRow("slot beyond num1") << QByteArray(R"({"num1": {"62": "0"}})") << QByteArray("num1.62");
-        QTest::newRow("slot not a number") << QByteArray(R"({"num4": {"x": "0"}})") << QByteArray("num4.x");
-        QTest::newRow("slot 07") << QByteArray(R"({"num1": {"07": "0"}})") << QByteArray("num1.07");
-        QTest::newRow("slot text as a number") << QByteArray(R"({"num1": {"16": 30}})") << QByteArray("num1.16");
-        QTest::newRow("unknown action") << QByteArray(R"({"actions": ["print"]})") << QByteArray("actions[0]");
-        QTest::newRow("actions not a list") << QByteArray(R"({"actions": "base"})") << QByteArray("actions");
-        QTest::newRow("unknown reference") << QByteArray(R"({"reference": "64"})") << QByteArray("reference");
+        QTest::addColumn<QStringList>("args");
+        const QStringList csv{QStringLiteral("needs"), QStringLiteral("--csv")};
+        QTest::newRow("csv without a base calculation")
+            << QByteArray(R"({"actions": []})") << QByteArray("no base calculation") << csv;
+        QTest::newRow("csv of a stopped base calculation")
+            << QByteArray(R"({"members": [{"age": "40"}, {"age": "61"}]})")
+            << QByteArray("no projection sheet to write: ") << csv;
+        const QStringList report{QStringLiteral("report"), QStringLiteral("--output"),
+                                 QStringLiteral("/nonexistent-folder/report.pdf")};
+        QTest::newRow("report without --output")
+            << household("") << QByteArray("--output FILE") << QStringList{QStringLiteral("report")};
+        QTest::newRow("report without a base calculation")
+            << QByteArray(R"({"actions": []})") << QByteArray("no base calculation") << report;
+        QTest::newRow("report into a missing folder") << household("") << QByteArray("cannot write") << report;
+        QTest::newRow("report of malformed JSON") << QByteArray("{") << QByteArray("malformed JSON") << report;
+        QTest::newRow("unknown option") << household("") << QByteArray("\"--tsv\"")
+                                        << QStringList{QStringLiteral("needs"), QStringLiteral("--tsv")};
+        QTest::newRow("malformed JSON") << QByteArray("{\"num1\": ") << QByteArray("malformed JSON") << QStringList();
+        QTest::newRow("unknown key") << QByteArray(R"({"num2": {}})") << QByteArray("\"num2\"") << QStringList();
+        QTest::newRow("age slot in num1")
+            << QByteArray(R"({"num1": {"1": "30"}})") << QByteArray("num1.1") << QStringList();
+        QTest::newRow("slot beyond num1")
+            << QByteArray(R"({"num1": {"62": "0"}})") << QByteArray("num1.62") << QStringList();
+        QTest::newRow("slot not a number")
+            << QByteArray(R"({"num4": {"x": "0"}})") << QByteArray("num4.x") << QStringList();
+        QTest::newRow("slot 07") << QByteArray(R"({"num1": {"07": "0"}})") << QByteArray("num1.07") << QStringList();
+        QTest::newRow("slot text as a number")
+            << QByteArray(R"({"num1": {"16": 30}})") << QByteArray("num1.16") << QStringList();
+        QTest::newRow("unknown action") << QByteArray(R"({"actions": ["print"]})") << QByteArray("actions[0]")
+                                        << QStringList();
+        QTest::newRow("actions not a list")
+            << QByteArray(R"({"actions": "base"})") << QByteArray("actions") << QStringList();
+        QTest::newRow("unknown reference")
+            << QByteArray(R"({"reference": "64"})") << QByteArray("reference") << QStringList();
         QTest::newRow("impossible base date")
-            << QByteArray(R"({"base_date": "2026-02-30"})") << QByteArray("base_date");
-        QTest::newRow("company not a text") << QByteArray(R"({"company": 1})") << QByteArray("company");
+            << QByteArray(R"({"base_date": "2026-02-30"})") << QByteArray("base_date") << QStringList();
+        QTest::newRow("company not a text")
+            << QByteArray(R"({"company": 1})") << QByteArray("company") << QStringList();
         QTest::newRow("eight members") << QByteArray(R"({"members": [{}, {}, {}, {}, {}, {}, {}, {}]})")
-                                       << QByteArray("members");
+                                       << QByteArray("members") << QStringList();
     }
     void badInput()
     {
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, named);
-        const Answer answer = needs(input);
+        QFETCH(QStringList, args);
+        const Answer answer = args.isEmpty() ? needs(input) : needs(input, args);
         QCOMPARE(answer.exitCode, 2);
         QVERIFY(answer.out.isEmpty());
         QVERIFY2(answer.err.contains(named), answer.err.constData());
         QCOMPARE(answer.err.count('\n'), 1);
+    }
+
+    // The file "CSV出力" writes: the sheet of the JSON answer, row for row.
+    void csvIsTheSheet()
+    {
+        const QJsonArray sheet = needs(household("")).json()[QStringLiteral("sheet")].toArray();
+        const Answer answer = needs(household(""), {QStringLiteral("needs"), QStringLiteral("--csv")});
+        QCOMPARE(answer.exitCode, 0);
+        QVERIFY(answer.out.startsWith("\xEF\xBB\xBF"));
+        QStringList lines = QString::fromUtf8(answer.out.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines.size(), sheet.size());
+        for (qsizetype row = 0; row < sheet.size(); ++row)
+            QCOMPARE(lines[row].split(u','), texts(sheet[row]));
+    }
+
+    // The same three pages "提案書PDF" writes, for a household given as JSON.
+    void reportWritesThePdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("提案書.pdf"));
+        const Answer answer = needs(household(""), {QStringLiteral("report"), QStringLiteral("--output"), path});
+        QCOMPARE(answer.exitCode, 0);
+        QVERIFY2(answer.err.isEmpty(), answer.err.constData());
+        QCOMPARE(answer.json()[QStringLiteral("output")].toString(), path);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(pdf.count(u'\f'), 3);
+        QVERIFY(pdf.contains(QStringLiteral("山田太郎様")));
+        QVERIFY(pdf.contains(QStringLiteral("2009年度の基準額")));
     }
 
     void help()

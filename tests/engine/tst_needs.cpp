@@ -2,6 +2,7 @@
 
 #include "engine/needs/comparison.h"
 #include "engine/needs/projection.h"
+#include "engine/needs/projectioncsv.h"
 #include "engine/pension/frmravoform.h"
 
 #include <QTest>
@@ -299,6 +300,50 @@ class TestNeeds : public QObject {
                  sheet.value(Row::BasicPension, 1) + sheet.value(Row::EmployeesPension, 1) +
                      sheet.value(Row::MiddleAgedAddition, 1) + sheet.value(Row::WidowsPension, 1) +
                      sheet.value(Row::DeathLumpSum, 1));
+    }
+
+    // A spreadsheet reads the file back cell for cell, a label holding a
+    // comma or a quote included.
+    void csvReadsBackAsTheSheet()
+    {
+        NeedsHousehold h = WorkedHousehold();
+        QCOMPARE(ExportProjectionCsv(h.form()).messages.front().text,
+                 QStringLiteral("基礎計算実行ボタンを押してください"));
+        QVERIFY(!ExportProjectionCsv(h.form()).csv);
+        h.calculate();
+        ProjectionSheet &sheet = h.form().sheet;
+        sheet.setText(Row::Unused, 0, QStringLiteral("備考,\"特約\"\r\n2行目"));
+        const std::optional<QByteArray> csv = ExportProjectionCsv(h.form()).csv;
+        QVERIFY(csv);
+        QVERIFY(csv->startsWith("\xEF\xBB\xBF"));
+
+        const QString text = QString::fromUtf8(csv->mid(3));
+        std::vector<QStringList> rows(1);
+        QString field;
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (quoted && c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                quoted = !quoted;
+            } else if (!quoted && c == u',') {
+                rows.back() << std::exchange(field, {});
+            } else if (!quoted && c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                rows.back() << std::exchange(field, {});
+                rows.emplace_back();
+                ++i;
+            } else {
+                field += c;
+            }
+        }
+        QVERIFY(rows.back().isEmpty() && field.isEmpty()); // the last line ends like every other
+        rows.pop_back();
+        QCOMPARE(int(rows.size()), sheet.rowCount());
+        for (int row = 0; row < sheet.rowCount(); ++row)
+            QCOMPARE(rows[size_t(row)], sheet.rowTexts(row));
+        QCOMPARE(rows[Row::WifeAge][0], ProjectionSheet::Label(Row::WifeAge));
     }
 
     void fiveChildren()

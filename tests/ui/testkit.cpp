@@ -45,12 +45,17 @@ Seams::Seams()
     printer = p.get();
     ui::SetMessageService(std::move(m));
     ui::SetPrintService(std::move(p));
+    ui::SetFileChooser([this](QWidget *, const QString &proposed) {
+        proposedFiles << proposed;
+        return fileAnswer;
+    });
 }
 
 Seams::~Seams()
 {
     ui::SetMessageService(nullptr);
     ui::SetPrintService(nullptr);
+    ui::SetFileChooser(nullptr);
 }
 
 bool ShowAndActivate(QWidget *window)
@@ -92,6 +97,12 @@ void UseLaptopScreen(const char *configFile)
 QString PdfText(const QString &path)
 {
     return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+QStringList PdfFonts(const QString &path)
+{
+    // Two heading lines, then one font a line.
+    return runPoppler(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
 }
 
 QList<QSize> PdfImages(const QString &path)

@@ -51,6 +51,10 @@ class Seams {
     ~Seams();
     RecordingMessages *messages;
     RecordingPrinter *printer;
+    // The save dialog: every path it was opened with, and where the agent
+    // saves (empty: cancels).
+    QList<QString> proposedFiles;
+    QString fileAnswer;
 };
 
 // Shows a window and waits until it is active, so focus can be tested.
@@ -62,6 +66,9 @@ QWidget *Focused();
 // A PDF file as a reader sees it, through poppler's tools (scripts/setup.sh
 // installs them): its text, as pdftotext extracts it.
 QString PdfText(const QString &path);
+// The fonts of the file as pdffonts lists them, one line each: name, type,
+// encoding, "emb" (yes/no) …
+QStringList PdfFonts(const QString &path);
 // The pixel sizes of the pictures embedded in the file.
 QList<QSize> PdfImages(const QString &path);
 

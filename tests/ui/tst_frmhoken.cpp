@@ -2,6 +2,8 @@
 
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/projectioncsv.h"
+#include "engine/report/consultationreport.h"
 #include "store/database.h"
 #include "testkit.h"
 #include "ui/app/screens.h"
@@ -545,6 +547,88 @@ class TestFrmhoken : public QObject {
         QCOMPARE(saved, QStringLiteral("山田太郎"));
         m_window->setSaveHandler({});
         QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
+    }
+
+    // "CSV出力" asks for the base calculation first, then saves the sheet
+    // the screen shows under the customer's name.
+    void csvSavesTheSheet()
+    {
+        click(QStringLiteral("cmdCsv"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown[0].message.text, QStringLiteral("基礎計算実行ボタンを押してください"));
+        QVERIFY(m_seams->proposedFiles.isEmpty());
+
+        QTemporaryDir dir;
+        m_seams->fileAnswer = dir.filePath(QStringLiteral("sheet.csv"));
+        edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));
+        typeHousehold(QStringLiteral("36"), true);
+        click(QStringLiteral("cmdBase"));
+        click(QStringLiteral("cmdBase"));
+        click(QStringLiteral("cmdCsv"));
+        QCOMPARE(m_seams->proposedFiles.size(), 1);
+        QVERIFY2(m_seams->proposedFiles[0].endsWith(QStringLiteral("/試算表_山田太郎_2026-12-08.csv")),
+                 qPrintable(m_seams->proposedFiles[0]));
+        QFile file(m_seams->fileAnswer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        engine::FrmhokenForm expected = engineForm(QStringLiteral("36"), true);
+        engine::RunBaseCalculation(expected, store::ProcessBaseData(), kToday);
+        QCOMPARE(file.readAll(), engine::ProjectionCsv(expected.sheet));
+        QVERIFY(m_seams->messages->shown.last().message.text.contains(QStringLiteral("sheet.csv")));
+
+        // A folder that cannot be written says so rather than claiming the file.
+        m_seams->fileAnswer = dir.filePath(QStringLiteral("missing/sheet.csv"));
+        click(QStringLiteral("cmdCsv"));
+        QVERIFY(
+            m_seams->messages->shown.last().message.text.startsWith(QStringLiteral("ファイルを保存できませんでした")));
+    }
+
+    // "提案書PDF": three pages of vector drawing with the screen's figures,
+    // searchable, its font inside the file.
+    void reportIsThreePagesOfTheScreensFigures()
+    {
+        click(QStringLiteral("cmdReport"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown[0].message.text, QStringLiteral("基礎計算実行ボタンを押してください"));
+
+        QTemporaryDir dir;
+        m_seams->fileAnswer = dir.filePath(QStringLiteral("report.pdf"));
+        edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));
+        typeHousehold(QStringLiteral("36"), true);
+        click(QStringLiteral("cmdBase"));
+        click(QStringLiteral("cmdBase"));
+        const QString sheetBefore = text(num1(HokenNum1::EmployeesPensionAmount));
+        click(QStringLiteral("cmdReport"));
+        QVERIFY2(m_seams->proposedFiles.value(0).endsWith(QStringLiteral("/提案書_山田太郎_2026-12-08.pdf")),
+                 qPrintable(m_seams->proposedFiles.value(0)));
+        QVERIFY(m_seams->messages->shown.last().message.text.contains(QStringLiteral("report.pdf")));
+        QCOMPARE(text(num1(HokenNum1::EmployeesPensionAmount)), sheetBefore);
+
+        engine::FrmhokenForm form = engineForm(QStringLiteral("36"), true);
+        form.household.members[0].name = QStringLiteral("山田太郎");
+        engine::RunBaseCalculation(form, store::ProcessBaseData(), kToday);
+        const auto expected = engine::OpenConsultationReport(form, store::ProcessBaseData(), kToday).report;
+        QVERIFY(expected);
+        const QString pdf = test::PdfText(m_seams->fileAnswer);
+        QCOMPARE(pdf.count(u'\f'), 3);
+        const QStringList pages = pdf.split(u'\f');
+        QVERIFY(pages[0].contains(QStringLiteral("山田太郎様")));
+        QVERIFY(pages[0].contains(QStringLiteral("昭和61年5月1日")));
+        QVERIFY(pages[0].contains(QStringLiteral("生年月日（西暦）")));
+        QVERIFY(pages[0].contains(QStringLiteral("国民年金だけの期間")));
+        for (const engine::ReportBenefit &benefit : expected->benefits) {
+            QVERIFY2(pages[0].contains(benefit.amount), qPrintable(benefit.benefit + benefit.amount));
+            QVERIFY2(pages[0].contains(benefit.reason.left(14)), qPrintable(benefit.reason));
+        }
+        QVERIFY(pages[1].contains(QStringLiteral("遺族年金の推移")));
+        QVERIFY(pages[2].contains(expected->coverageNeeded));
+        QVERIFY(pages[2].contains(expected->insuranceHeld));
+        for (const QString &page : pages.mid(0, 3))
+            QVERIFY(page.contains(QStringLiteral("年度の法令に基づく概算")));
+        const QStringList fonts = test::PdfFonts(m_seams->fileAnswer);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains(QStringLiteral(" yes ")), qPrintable(font));
+        QVERIFY(test::PdfImages(m_seams->fileAnswer).isEmpty());
     }
 
     void printsInLandscape()

@@ -54,15 +54,13 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         outcome.stopped = true;
         return outcome;
     }
-    const double widowsPension =
-        WidowsPensionAmount(form.num1Value(HokenNum1::WifeOldAgePension), form.num1Value(HokenNum1::NationalMonths));
     for (int slot = HokenNum1::EmployeesPensionAmount; slot <= HokenNum1::LumpSumAmount; ++slot)
         form.num1(slot) = QStringLiteral("0");
     for (int slot = HokenNum1::EmployeesPensionFrom; slot <= HokenNum1::MiddleAgedTo; ++slot)
         form.num1(slot) = QStringLiteral("0");
 
     PrepareSheet(form);
-    if (!DetermineBenefits(form, baseData, widowsPension, today, outcome.messages) || !PlacePensions(form) ||
+    if (!DetermineBenefits(form, baseData, today, outcome.messages) || !PlacePensions(form) ||
         !ProjectHousehold(form)) {
         form.sheet.clear();
         outcome.messages.push_back(AmountTooLargeMessage());

@@ -5,6 +5,7 @@
 #include "engine/pension/formulapanelslots.h"
 #include "engine/pension/survivorsbasicpension.h"
 #include "engine/pension/survivorsbenefits.h"
+#include "engine/pension/widowbenefits.h"
 #include "engine/text/numbertext.h"
 
 #include <vector>
@@ -82,16 +83,9 @@ bool computePanels(FrmhokenForm &form, Messages &messages)
 
 // The benefits as both screens decide them, into block ① with the ages
 // this sheet reads.
-bool placeBenefits(FrmhokenForm &form, double widowsPension, const QDate &today, Messages &messages)
+bool placeBenefits(FrmhokenForm &form, const QDate &today, Messages &messages)
 {
-    SurvivorsCase household = SurvivorsCaseOf(form.household, form.option1, form.choice, today);
-    household.nationalMonths = form.num1Value(HokenNum1::NationalMonths);
-    household.employeesMonths =
-        form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
-    household.widowsPension = widowsPension;
-    household.firstYearBasicPension = form.sheet.value(Row::BasicPension, 1);
-    household.basicPensionPhase = anyPhaseAmount(form);
-    const auto benefits = DecideSurvivorsBenefits(household);
+    const auto benefits = DecideSurvivorsBenefits(NeedsSurvivorsCase(form, today));
     if (!benefits)
         return false;
     if (const auto &range = benefits->middleAgedAddition) {
@@ -124,11 +118,25 @@ bool placeBenefits(FrmhokenForm &form, double widowsPension, const QDate &today,
 
 } // namespace
 
-bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension, const QDate &today,
-                       Messages &messages)
+SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const QDate &today)
+{
+    SurvivorsCase household = SurvivorsCaseOf(form.household, form.option1, form.choice, today);
+    household.nationalMonths = form.num1Value(HokenNum1::NationalMonths);
+    household.employeesMonths =
+        form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
+    // The widow's pension the husband's national months earn, on this
+    // screen's own old-age pension figure.
+    household.widowsPension =
+        WidowsPensionAmount(form.num1Value(HokenNum1::WifeOldAgePension), form.num1Value(HokenNum1::NationalMonths));
+    household.firstYearBasicPension = form.sheet.value(Row::BasicPension, 1);
+    household.basicPensionPhase = anyPhaseAmount(form);
+    return household;
+}
+
+bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, const QDate &today, Messages &messages)
 {
     fillPensionRows(form, baseData);
-    return placeBenefits(form, widowsPension, today, messages);
+    return placeBenefits(form, today, messages);
 }
 
 } // namespace izoku::engine

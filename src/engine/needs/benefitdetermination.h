@@ -2,6 +2,7 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "engine/pension/survivorsbenefits.h"
 
 #include <QDate>
 
@@ -13,10 +14,14 @@ struct FrmhokenForm;
 // the husband's membership: rows 0..8 of the sheet (ages, children that
 // count, survivors' basic pension) and the result slots of block ① with
 // the ages they are paid at.  The slots are "0" and the sheet prepared
-// before this runs.  `widowsPension` is the widow's pension the husband's
-// national pension months earn.  False when the employees' months, or the
-// paid months a death lump sum is looked up by, are beyond any whole number.
-[[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, double widowsPension,
-                                     const QDate &today, Messages &messages);
+// before this runs.  False when the employees' months, or the paid months a
+// death lump sum is looked up by, are beyond any whole number.
+[[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, const QDate &today,
+                                     Messages &messages);
+
+// The household and the husband's record as the benefit decisions read them
+// from the screen, rows 0..8 of the sheet included: what the benefits paid
+// are decided on, and what the consultation report explains them by.
+SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const QDate &today);
 
 } // namespace izoku::engine

@@ -3,11 +3,14 @@
 #include "formmenu.h"
 #include "messageservice.h"
 
+#include "ui/report/pdffile.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -36,59 +39,6 @@ class BusyCursor {
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-// Noto Sans CJK draws 金, 子, 生 … and the Kangxi radicals ⾦, ⼦, ⽣ … with
-// one glyph each, and Qt's PDF text map names the lowest code point of a
-// glyph: the radical.  A search for "遺族年金" would then miss the page.  The
-// map is plain text inside the file; each radical's four hex digits are
-// swapped for its ideograph's, byte for byte, so nothing else in the file
-// moves.
-QByteArray ideographsNotRadicals(QByteArray cmap)
-{
-    qsizetype open = 0;
-    while ((open = cmap.indexOf('[', open)) >= 0) {
-        const qsizetype close = cmap.indexOf(']', open);
-        if (close < 0)
-            break;
-        for (qsizetype i = cmap.indexOf('<', open); i >= 0 && i + 5 < close; i = cmap.indexOf('<', i + 1)) {
-            if (cmap.at(i + 5) != '>')
-                continue;
-            bool ok = false;
-            const uint code = cmap.mid(i + 1, 4).toUInt(&ok, 16);
-            if (!ok || code < 0x2E80 || code > 0x2FDF)
-                continue;
-            const QString ideograph = QString(QChar(char16_t(code))).normalized(QString::NormalizationForm_KC);
-            if (ideograph.size() == 1 && ideograph.at(0).unicode() != code)
-                cmap.replace(i + 1, 4,
-                             QByteArray::number(ideograph.at(0).unicode(), 16).toUpper().rightJustified(4, '0'));
-        }
-        open = close;
-    }
-    return cmap;
-}
-
-bool nameIdeographsInPdf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    QByteArray pdf = file.readAll();
-    bool changed = false;
-    for (qsizetype begin = 0; (begin = pdf.indexOf("begincmap", begin)) >= 0;) {
-        const qsizetype end = pdf.indexOf("endcmap", begin);
-        if (end < 0)
-            break;
-        const QByteArray fixed = ideographsNotRadicals(pdf.mid(begin, end - begin));
-        if (fixed != pdf.mid(begin, end - begin)) {
-            pdf.replace(begin, end - begin, fixed);
-            changed = true;
-        }
-        begin = end;
-    }
-    if (!changed)
-        return true;
-    return file.seek(0) && file.write(pdf) == pdf.size();
-}
 
 class SystemPrintService final : public PrintService {
   public:
@@ -156,32 +106,86 @@ bool PrintWindowToPdf(QWidget *window, PageOrientation orientation, const QStrin
     setUp(writer, orientation);
     if (!RenderWindow(window, writer))
         return false;
-    return nameIdeographsInPdf(path);
+    return NameIdeographsInPdf(path);
 }
 
-QString ProposedPdfPath(const QWidget *window, const QDate &today)
+QString DocumentsPath(QString name)
 {
-    QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
-    // A title such as "西暦/和暦" must not become a folder.
     static const QString kNotInFileNames = QStringLiteral("/\\:*?\"<>|");
     for (QChar &c : name) {
         if (kNotInFileNames.contains(c))
             c = u'_';
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
 }
 
-QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+QString ProposedPdfPath(const QWidget *window, const QDate &today)
 {
-    QFileDialog dialog(parent, QStringLiteral("PDF ファイルとして保存"));
+    const QString name = window->windowTitle().isEmpty() ? window->objectName() : window->windowTitle();
+    return DocumentsPath(QStringLiteral("%1_%2.pdf").arg(name, today.toString(Qt::ISODate)));
+}
+
+QString ChooseSaveFile(QWidget *parent, const QString &proposedPath)
+{
+    const QString suffix = QFileInfo(proposedPath).suffix();
+    QFileDialog dialog(parent, QStringLiteral("%1 ファイルとして保存").arg(suffix.toUpper()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
+    dialog.setDefaultSuffix(suffix);
     dialog.selectFile(proposedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
+{
+    return ChooseSaveFile(parent, proposedPath);
+}
+
+namespace {
+
+FileChooser &currentChooser()
+{
+    static FileChooser chooser = ChooseSaveFile;
+    return chooser;
+}
+
+engine::Message savedMessage(const QString &path, const QString &title)
+{
+    return engine::Message{QStringLiteral("%1 ファイルを保存しました。\n%2")
+                               .arg(QFileInfo(path).suffix().toUpper(), QDir::toNativeSeparators(path)),
+                           title,
+                           engine::MessageIcon::Information,
+                           {},
+                           false};
+}
+
+} // namespace
+
+FileChooser SetFileChooser(FileChooser chooser)
+{
+    if (!chooser)
+        chooser = ChooseSaveFile;
+    std::swap(currentChooser(), chooser);
+    return chooser;
+}
+
+QString SaveFileAs(QWidget *parent, const QString &title, const QString &proposedPath,
+                   const std::function<bool(const QString &path)> &write)
+{
+    const QString path = currentChooser()(parent, proposedPath);
+    if (path.isEmpty())
+        return {};
+    if (!write(path)) {
+        Messages().show(
+            parent,
+            engine::Warning(QStringLiteral("ファイルを保存できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+                            title));
+        return {};
+    }
+    Messages().show(parent, savedMessage(path, title));
+    return path;
 }
 
 PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const QString &proposedPath,
@@ -196,12 +200,7 @@ PrintOutcome SaveWindowAsPdf(QWidget *window, PageOrientation orientation, const
         return PrintOutcome::Cancelled;
     if (!PrintWindowToPdf(window, orientation, path))
         return PrintOutcome::Failed;
-    Messages().show(
-        window, engine::Message{QStringLiteral("PDF ファイルを保存しました。\n%1").arg(QDir::toNativeSeparators(path)),
-                                QStringLiteral("印刷"),
-                                engine::MessageIcon::Information,
-                                {},
-                                false});
+    Messages().show(window, savedMessage(path, QStringLiteral("印刷")));
     return PrintOutcome::SavedAsPdf;
 }
 

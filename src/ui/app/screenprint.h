@@ -44,10 +44,29 @@ QString ProposedPdfPath(const QWidget *window, const QDate &today);
 
 // Asks where to save, starting from the proposed path; an empty answer
 // means the agent cancelled.
-using PdfFileChooser = std::function<QString(QWidget *parent, const QString &proposedPath)>;
+using FileChooser = std::function<QString(QWidget *parent, const QString &proposedPath)>;
+using PdfFileChooser = FileChooser;
 // The real chooser: Qt's own save dialog (Japanese once the translations
-// are installed), asking before it overwrites a file.
+// are installed) for files of the proposed path's kind, asking before it
+// overwrites a file.
+QString ChooseSaveFile(QWidget *parent, const QString &proposedPath);
 QString ChoosePdfFile(QWidget *parent, const QString &proposedPath);
+
+// The chooser the screens' own files ("CSV出力", "提案書PDF") are saved
+// through: the real dialog unless a test answers instead.  Returns the
+// previous one; an empty chooser puts the dialog back.
+FileChooser SetFileChooser(FileChooser chooser);
+
+// Asks where the file goes, starting from `proposedPath`, writes it with
+// `write` and says where it went ("CSV ファイルを保存しました。"), or that it
+// could not be written, under `title`.  Returns the path, empty when the
+// agent cancelled or the file could not be written.
+QString SaveFileAs(QWidget *parent, const QString &title, const QString &proposedPath,
+                   const std::function<bool(const QString &path)> &write);
+
+// The documents folder's path for `name`, with the characters a file name
+// cannot hold replaced, so that "西暦/和暦" does not become a folder.
+QString DocumentsPath(QString name);
 
 // With no printer installed: offers a PDF instead, lets the agent choose the
 // file, writes it and says where it went ("PDF ファイルを保存しました。").

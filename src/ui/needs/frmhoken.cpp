@@ -13,6 +13,9 @@
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/insurance.h"
 #include "engine/needs/needscharts.h"
+#include "engine/needs/projectioncsv.h"
+#include "engine/report/consultationreport.h"
+#include "engine/report/customerfile.h"
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/messageservice.h"
@@ -24,6 +27,7 @@
 #include "ui/forms/householdpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
+#include "ui/report/reportpdf.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,6 +40,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -232,6 +237,10 @@ QWidget *Frmhoken::buildButtonRow(QWidget *parent)
     m_close = MakeButton(row, QStringLiteral("Command22"), QStringLiteral("閉じる"));
     grid->addWidget(m_saveButton, 0, 9);
     grid->addWidget(m_close, 1, 9);
+    m_csv = MakeButton(row, QStringLiteral("cmdCsv"), QStringLiteral("CSV出力"));
+    m_report = MakeButton(row, QStringLiteral("cmdReport"), QStringLiteral("提案書PDF"));
+    grid->addWidget(m_csv, 0, 10);
+    grid->addWidget(m_report, 1, 10);
     return row;
 }
 
@@ -292,6 +301,8 @@ void Frmhoken::connectButtons()
         if (m_save)
             m_save(m_form);
     });
+    on(m_csv, [this] { exportCsv(); });
+    on(m_report, [this] { writeReport(); });
     on(m_close, [this] { close(); });
     connect(m_printer, &ClickLabel::clicked, this,
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
@@ -320,6 +331,40 @@ void Frmhoken::setTabOrder()
         order << m_fields.num4[static_cast<size_t>(slot)];
     order << m_insurance->coverageChart << m_insurance->pensionChart << m_insurance->cashFlowChart << m_saveButton;
     SetTabOrder(this, order);
+}
+
+void Frmhoken::exportCsv()
+{
+    std::optional<QByteArray> csv;
+    run([&csv](engine::FrmhokenForm &f) {
+        engine::CsvExport exported = engine::ExportProjectionCsv(f);
+        csv = std::move(exported.csv);
+        return engine::CalculationOutcome{std::move(exported.messages), !csv};
+    });
+    if (!csv)
+        return;
+    const QString proposed =
+        DocumentsPath(engine::CustomerFileName(QStringLiteral("試算表"), m_form, today(), QStringLiteral("csv")));
+    SaveFileAs(this, QStringLiteral("CSV出力"), proposed, [&csv](const QString &path) {
+        QSaveFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(*csv) == csv->size() && file.commit();
+    });
+}
+
+void Frmhoken::writeReport()
+{
+    std::optional<engine::ConsultationReport> report;
+    run([this, &report](engine::FrmhokenForm &f) {
+        engine::ReportOpening opening = engine::OpenConsultationReport(f, store::ProcessBaseData(), today());
+        report = std::move(opening.report);
+        return engine::CalculationOutcome{std::move(opening.messages), !report};
+    });
+    if (!report)
+        return;
+    const QString proposed =
+        DocumentsPath(engine::CustomerFileName(QStringLiteral("提案書"), m_form, today(), QStringLiteral("pdf")));
+    SaveFileAs(this, QStringLiteral("提案書PDF"), proposed,
+               [&report](const QString &path) { return WriteConsultationReport(*report, path); });
 }
 
 void Frmhoken::setSaveHandler(SaveHandler handler)

@@ -74,6 +74,10 @@ class Frmhoken final : public QWidget {
     // the calculation opened a chart.
     template <typename Operation> void openChart(const QString &key, Operation &&operation);
     void setSheetShown(bool shown);
+    // "CSV出力": the projection sheet into a file the agent chooses.
+    void exportCsv();
+    // "提案書PDF": the consultation report of the household on screen.
+    void writeReport();
     // The calculation process and the insurance held take turns in the
     // right-hand panel.
     void showProcess(bool shown);
@@ -104,6 +108,8 @@ class Frmhoken final : public QWidget {
     QPushButton *m_era = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_close = nullptr;
+    QPushButton *m_csv = nullptr;
+    QPushButton *m_report = nullptr;
 };
 
 } // namespace izoku::ui
