@@ -1,7 +1,7 @@
 #include "store/backup.h"
 #include "store/database.h"
 
-#include "databasecopy.h"
+#include "ndatacopy.h"
 
 #include <QDir>
 #include <QFile>

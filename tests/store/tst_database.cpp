@@ -1,6 +1,6 @@
 #include "store/database.h"
 
-#include "databasecopy.h"
+#include "ndatacopy.h"
 
 #include <QDir>
 #include <QFile>
