@@ -3,6 +3,7 @@
 #include "customers.h"
 #include "fileconnection.h"
 
+#include "engine/forms/household.h"
 #include "engine/needs/customerrecord.h"
 
 #include <QSqlQuery>
@@ -33,15 +34,62 @@ CustomerListModel::CustomerListModel(const QString &databasePath, QObject *paren
         return;
     m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
                     .arg(QuotedList(db, engine::CustomerColumns()), CustomerTable(db));
-    QSqlQuery keys(db);
+    m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db));
+    QStringList names;
+    for (int k = 1; k <= engine::HouseholdIndex::Count; ++k)
+        names << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(Quoted(db, QStringLiteral("氏名%1").arg(k)));
+    m_filterSql =
+        QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid").arg(CustomerTable(db), names.join(" OR "));
+    m_open = readKeys();
+}
+
+bool CustomerListModel::readKeys()
+{
+    m_keys.clear();
+    m_pages.clear();
+    QSqlQuery keys(m_connection->database());
     keys.setForwardOnly(true);
-    if (!keys.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db))))
-        return;
+    if (m_filter.isEmpty()) {
+        if (!keys.exec(m_keySql))
+            return false;
+    } else {
+        QString pattern = m_filter;
+        pattern.replace(u'\\', QStringLiteral("\\\\"))
+            .replace(u'%', QStringLiteral("\\%"))
+            .replace(u'_', QStringLiteral("\\_"));
+        if (!keys.prepare(m_filterSql))
+            return false;
+        for (int k = 1; k <= engine::HouseholdIndex::Count; ++k)
+            keys.addBindValue(u'%' + pattern + u'%');
+        if (!keys.exec())
+            return false;
+    }
     while (keys.next())
         m_keys.push_back(keys.value(0).toLongLong());
-    m_open = keys.lastError().type() == QSqlError::NoError;
+    if (keys.lastError().type() == QSqlError::NoError)
+        return true;
+    m_keys.clear();
+    return false;
+}
+
+void CustomerListModel::setFilter(const QString &text)
+{
+    m_filter = text;
+    reload();
+}
+
+void CustomerListModel::reload()
+{
     if (!m_open)
-        m_keys.clear();
+        return;
+    beginResetModel();
+    readKeys();
+    endResetModel();
+}
+
+qint64 CustomerListModel::key(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_keys[static_cast<size_t>(row)] : -1;
 }
 
 CustomerListModel::~CustomerListModel() = default;

@@ -81,7 +81,7 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
     registry.add(
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(
-        screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
+        screen::EraTable, [] { return new FormGengou(SystemClock().date()); }, OnClose::Destroy);
     // A chart is a snapshot of its screen's sheet: closed, it is gone, and the
     // next opening draws it afresh.
     registry.add(
