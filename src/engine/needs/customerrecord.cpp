@@ -151,6 +151,29 @@ Message ReplaceHouseholdQuestion()
     return Question(QStringLiteral("入力中のデータを置き換えます。よろしいですか？"), QStringLiteral("顧客データ"));
 }
 
+Message SaveAgainQuestion()
+{
+    return Question(QStringLiteral("開いた顧客データに上書きしますか？"), QStringLiteral("登録"));
+}
+
+Message DeleteCustomerQuestion()
+{
+    Message question = Question(QStringLiteral("この顧客データを削除します。よろしいですか？"), QStringLiteral("削除"));
+    question.icon = MessageIcon::Warning;
+    return question;
+}
+
+Message DeleteFailedMessage()
+{
+    return Warning(QStringLiteral("削除できませんでした。ndata.mdb を確認してください。"), QStringLiteral("エラー"));
+}
+
+Message ReadFailedMessage()
+{
+    return Warning(QStringLiteral("顧客データを読み込めませんでした。ndata.mdb を確認してください。"),
+                   QStringLiteral("エラー"));
+}
+
 Message SaveFailedMessage()
 {
     return Warning(QStringLiteral("保存できませんでした。ndata.mdb を確認してください。"), QStringLiteral("エラー"));

@@ -51,6 +51,15 @@ bool HoldsHousehold(const FrmhokenForm &form);
 // Asked before a saved household replaces the one on screen.
 Message ReplaceHouseholdQuestion();
 
+// 保 存 on a reopened household: over its row, as a new one, or not at all.
+Message SaveAgainQuestion();
+
+// 削除 on the customer list: a removed household cannot be brought back.
+Message DeleteCustomerQuestion();
+Message DeleteFailedMessage();
+// The list or a row of it could not be read.
+Message ReadFailedMessage();
+
 // The one date format of 顧客資料.
 QString RecordDate(const QDate &date);
 
