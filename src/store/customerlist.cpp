@@ -32,7 +32,9 @@ CustomerListModel::CustomerListModel(const QString &databasePath, QObject *paren
     // A table without one of the fields cannot be listed at all.
     if (!HasColumns(db, QStringLiteral("顧客資料"), engine::CustomerColumns()))
         return;
-    m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+    // A page names its keys: under a search they lie far apart, and a range
+    // from the first to the last would read every row between.
+    m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3) ORDER BY rowid")
                     .arg(QuotedList(db, engine::CustomerColumns()), CustomerTable(db));
     m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db));
     QStringList names;
@@ -140,13 +142,12 @@ const CustomerListModel::Page *CustomerListModel::page(int pageIndex) const
         return nullptr;
     const size_t end = std::min(first + kPageRows, m_keys.size());
 
+    QStringList keys;
+    for (size_t at = first; at < end; ++at)
+        keys << QString::number(m_keys[at]);
     QSqlQuery query(m_connection->database());
     query.setForwardOnly(true);
-    if (!query.prepare(m_pageSql))
-        return nullptr;
-    query.addBindValue(m_keys[first]);
-    query.addBindValue(m_keys[end - 1]);
-    if (!query.exec())
+    if (!query.exec(m_pageSql.arg(keys.join(u','))))
         return nullptr;
     auto rows = std::make_unique<Page>(end - first);
     const int fields = static_cast<int>(engine::CustomerColumns().size());
