@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace izoku::store {
 
 namespace {
@@ -37,11 +39,19 @@ CustomerListModel::CustomerListModel(const QString &databasePath, QObject *paren
     m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3) ORDER BY rowid")
                     .arg(QuotedList(db, engine::CustomerColumns()), CustomerTable(db));
     m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db));
-    QStringList names;
-    for (int k = 1; k <= engine::HouseholdIndex::Count; ++k)
-        names << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(Quoted(db, QStringLiteral("氏名%1").arg(k)));
-    m_filterSql =
-        QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid").arg(CustomerTable(db), names.join(" OR "));
+    // LIKE ignores the case of Latin letters only, which is what a search
+    // for a name needs; a text without Latin letters has no case to ignore,
+    // and instr, a plain substring search, finds it nearly twice as fast.
+    QStringList like;
+    QStringList instr;
+    for (int k = 1; k <= engine::HouseholdIndex::Count; ++k) {
+        const QString name = Quoted(db, QStringLiteral("氏名%1").arg(k));
+        like << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(name);
+        instr << QStringLiteral("instr(%1, ?) > 0").arg(name);
+    }
+    const QString filter = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid");
+    m_filterSql = filter.arg(CustomerTable(db), like.join(QStringLiteral(" OR ")));
+    m_exactFilterSql = filter.arg(CustomerTable(db), instr.join(QStringLiteral(" OR ")));
     m_open = readKeys();
 }
 
@@ -55,14 +65,19 @@ bool CustomerListModel::readKeys()
         if (!keys.exec(m_keySql))
             return false;
     } else {
+        const bool latin = std::any_of(m_filter.begin(), m_filter.end(),
+                                       [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
         QString pattern = m_filter;
-        pattern.replace(u'\\', QStringLiteral("\\\\"))
-            .replace(u'%', QStringLiteral("\\%"))
-            .replace(u'_', QStringLiteral("\\_"));
-        if (!keys.prepare(m_filterSql))
+        if (latin) {
+            pattern.replace(u'\\', QStringLiteral("\\\\"))
+                .replace(u'%', QStringLiteral("\\%"))
+                .replace(u'_', QStringLiteral("\\_"));
+            pattern = u'%' + pattern + u'%';
+        }
+        if (!keys.prepare(latin ? m_filterSql : m_exactFilterSql))
             return false;
         for (int k = 1; k <= engine::HouseholdIndex::Count; ++k)
-            keys.addBindValue(u'%' + pattern + u'%');
+            keys.addBindValue(pattern);
         if (!keys.exec())
             return false;
     }

@@ -53,6 +53,7 @@ class CustomerListModel final : public QAbstractTableModel {
     QString m_pageSql;
     QString m_keySql;
     QString m_filterSql;
+    QString m_exactFilterSql;
     QString m_filter;
     std::vector<qint64> m_keys;
     mutable QCache<int, Page> m_pages;

@@ -271,7 +271,7 @@ class TestCustomers : public QObject {
         QFETCH(QStringList, husbands);
         const test::DatabaseCopy db;
         const QString path = db.path();
-        for (const QString &name : {"山田太郎", "やまだ花子", "O'Brien", "Sato_100%"})
+        for (const QString name : {"山田太郎", "やまだ花子", "O'Brien", "Sato_100%"})
             QVERIFY(store::SaveCustomerRecord(path, household(name)).written());
         engine::CustomerRecord suzuki = household(QStringLiteral("鈴木一郎"));
         for (engine::CustomerField &f : suzuki)
