@@ -32,14 +32,29 @@ class CustomerListModel final : public QAbstractTableModel {
 
     // The text of one field of one row; an unset field is empty.
     QString text(int row, const QString &field) const;
+    // The stored key of a row, -1 past the ends.
+    qint64 key(int row) const;
+
+    // Shows only the households with `text` in any of 氏名1 … 氏名7 (Latin
+    // letters in either case), or every household when it is empty, the
+    // table as it stands now.  Only the keys are read, so a keystroke in
+    // the search box costs one pass over the names.
+    void setFilter(const QString &text);
+    // Reads the keys again under the same filter: after a row was removed.
+    void reload();
 
   private:
     using Page = std::vector<QStringList>;
     const Page *page(int pageIndex) const;
+    bool readKeys();
 
     std::unique_ptr<FileConnection> m_connection;
     bool m_open = false;
     QString m_pageSql;
+    QString m_keySql;
+    QString m_filterSql;
+    QString m_exactFilterSql;
+    QString m_filter;
     std::vector<qint64> m_keys;
     mutable QCache<int, Page> m_pages;
 };

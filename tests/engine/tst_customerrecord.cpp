@@ -122,6 +122,94 @@ class TestCustomerRecord : public QObject {
             QCOMPARE(field(record, QStringLiteral("印%1").arg(k)), QStringLiteral("0"));
         QCOMPARE(field(record, QStringLiteral("国保期間")), QStringLiteral("0"));
     }
+
+    // A saved household reopened on another day: every stored field comes
+    // back, and a child counts when anything of it was typed.
+    void reopenedHousehold_data()
+    {
+        QTest::addColumn<int>("child");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<bool>("present");
+        const QDate saved(2025, 6, 1);
+        QTest::newRow("named child") << 1 << "太郎"
+                                     << "" << saved << true;
+        QTest::newRow("aged child") << 2 << ""
+                                    << "3" << saved << true;
+        QTest::newRow("born child") << 3 << ""
+                                    << "" << QDate(2020, 2, 3) << true;
+        QTest::newRow("empty row of a childless household") << 4 << ""
+                                                            << "" << saved << false;
+        QTest::newRow("age 0 and the saving date") << 5 << ""
+                                                   << "0" << saved << false;
+        QTest::newRow("age typed as text") << 1 << ""
+                                           << "三" << saved << false;
+    }
+    void reopenedHousehold()
+    {
+        QFETCH(int, child);
+        QFETCH(QString, name);
+        QFETCH(QString, age);
+        QFETCH(QDate, birth);
+        QFETCH(bool, present);
+        const QDate saved(2025, 6, 1);
+        FrmhokenForm typed;
+        OpenFrmhoken(typed, kBaseData2009, saved);
+        typed.household.members[HouseholdIndex::Husband].name = QStringLiteral("山田一郎");
+        typed.household.members[HouseholdIndex::Husband].birth = QDate(1985, 4, 2);
+        typed.household.members[HouseholdIndex::Husband].age = QStringLiteral("40");
+        HouseholdMember &member = typed.household.members[HouseholdIndex::Child1 + child - 1];
+        member.name = name;
+        member.age = age;
+        member.birth = birth;
+        member.disabled = true;
+        for (int slot = 7; slot <= 11; ++slot)
+            typed.num1(slot) = QStringLiteral("%1x").arg(slot);
+        for (int slot = 0; slot < HokenNum4::kCount; ++slot)
+            typed.num4[slot] = QString::number(slot * 10);
+        typed.fmt3[HokenFmt3::Company] = QStringLiteral("company");
+        FrmhokenForm reopened;
+        OpenFrmhoken(reopened, kBaseData2009, kToday);
+        QVERIFY(!HoldsHousehold(reopened));
+        const CalculationOutcome outcome = ReopenCustomer(reopened, CustomerRecordOf(typed, saved), kToday);
+        QVERIFY(outcome.messages.empty());
+        QVERIFY(HoldsHousehold(reopened));
+        for (int index = 0; index < HouseholdIndex::Count; ++index) {
+            const HouseholdMember &was = typed.household.members[index];
+            const HouseholdMember &is = reopened.household.members[index];
+            QCOMPARE(is.name, was.name);
+            QCOMPARE(is.birth, was.birth);
+            QCOMPARE(is.age, was.age);
+            QCOMPARE(is.disabled, Household::IsChild(index) && was.disabled);
+            QCOMPARE(is.present, index == HouseholdIndex::Child1 + child - 1 && present);
+        }
+        for (int slot = 7; slot <= 11; ++slot)
+            QCOMPARE(reopened.num1(slot), typed.num1(slot));
+        // The policies only: the range fields after them are not saved.
+        for (int slot = 0; slot < HokenNum4::kTermPolicies * 3 + HokenNum4::kWholeLifePolicies * 2; ++slot)
+            QCOMPARE(reopened.num4[slot], typed.num4[slot]);
+        QCOMPARE(reopened.fmt3[HokenFmt3::Company], QStringLiteral("company"));
+        QCOMPARE(reopened.date2[HokenDate2::BaseDate], kToday);
+    }
+
+    // A hand-edited file: a date that does not read leaves the picker on
+    // the saving date, a text that is not a number arrives as it is.
+    void reopenedHandEditedRow()
+    {
+        CustomerRecord record = CustomerRecordOf(FrmhokenForm(), QDate(2025, 6, 1));
+        for (CustomerField &f : record) {
+            if (f.name == QStringLiteral("生年月日3"))
+                f.text = QStringLiteral("平成21年");
+            if (f.name == QStringLiteral("国保期間"))
+                f.text = QStringLiteral("１２０か月");
+        }
+        FrmhokenForm form;
+        ReopenCustomer(form, record, kToday);
+        QCOMPARE(form.household.members[HouseholdIndex::Child1].birth, QDate(2025, 6, 1));
+        QVERIFY(!form.household.members[HouseholdIndex::Child1].present);
+        QCOMPARE(form.num1(HokenNum1::NationalMonths), QStringLiteral("１２０か月"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCustomerRecord)

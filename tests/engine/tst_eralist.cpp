@@ -6,15 +6,31 @@
 class TestEraList : public QObject {
     Q_OBJECT
   private slots:
-    void runsFromShowa19ToHeisei30()
+    // The first 75 lines, Shōwa 19 to Heisei 30, are those agents have
+    // always read; Heisei 31 and the Reiwa years follow up to this year.
+    void runsFromShowa19ToThisYear_data()
     {
-        const QStringList lines = izoku::engine::EraList();
-        QCOMPARE(lines.size(), 75);
+        QTest::addColumn<int>("currentYear");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("2026") << 2026 << 84 << QStringLiteral("R8   2026");
+        QTest::newRow("first Reiwa year") << 2019 << 77 << QStringLiteral("R1   2019");
+    }
+    void runsFromShowa19ToThisYear()
+    {
+        QFETCH(int, currentYear);
+        QFETCH(int, size);
+        QFETCH(QString, last);
+        const QStringList lines = izoku::engine::EraList(currentYear);
+        QCOMPARE(lines.size(), size);
         QCOMPARE(lines.first(), QStringLiteral("S19   1944"));
         QCOMPARE(lines.at(44), QStringLiteral("S63   1988"));
         // No line for Shōwa 64: Heisei 1 follows Shōwa 63.
         QCOMPARE(lines.at(45), QStringLiteral("H1   1989"));
-        QCOMPARE(lines.last(), QStringLiteral("H30   2018"));
+        QCOMPARE(lines.at(74), QStringLiteral("H30   2018"));
+        QCOMPARE(lines.at(75), QStringLiteral("H31   2019"));
+        QCOMPARE(lines.at(76), QStringLiteral("R1   2019"));
+        QCOMPARE(lines.last(), last);
         QVERIFY(!lines.contains(QStringLiteral("S64   1989")));
     }
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -246,6 +247,80 @@ class TestCustomers : public QObject {
         // Rows saved after the list opened wait for the next opening.
         QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("後"))).written());
         QCOMPARE(list.rowCount(), rows - 1);
+    }
+
+    // The search box: any of the seven names, kana and kanji as typed,
+    // Latin letters in either case, LIKE's wildcards taken literally.
+    void listFiltersOnAnyName_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("husbands");
+        const QStringList all{"山田太郎", "やまだ花子", "O'Brien", "Sato_100%", "鈴木一郎"};
+        QTest::newRow("kanji") << "山田" << QStringList{"山田太郎"};
+        QTest::newRow("kana") << "まだ" << QStringList{"やまだ花子"};
+        QTest::newRow("latin, other case") << "o'b" << QStringList{"O'Brien"};
+        QTest::newRow("a child's name") << "次郎" << QStringList{"鈴木一郎"};
+        QTest::newRow("wildcards literally") << "_100%" << QStringList{"Sato_100%"};
+        QTest::newRow("underscore is no wildcard") << "a_o" << QStringList{};
+        QTest::newRow("no match") << "該当なし" << QStringList{};
+        QTest::newRow("cleared") << "" << all;
+    }
+    void listFiltersOnAnyName()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, husbands);
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        for (const QString name : {"山田太郎", "やまだ花子", "O'Brien", "Sato_100%"})
+            QVERIFY(store::SaveCustomerRecord(path, household(name)).written());
+        engine::CustomerRecord suzuki = household(QStringLiteral("鈴木一郎"));
+        for (engine::CustomerField &f : suzuki)
+            if (f.name == QStringLiteral("氏名5"))
+                f.text = QStringLiteral("鈴木次郎");
+        QVERIFY(store::SaveCustomerRecord(path, suzuki).written());
+        store::CustomerListModel list(path);
+        list.setFilter(QStringLiteral("山"));
+        list.setFilter(filter);
+        QStringList shown;
+        for (int row = 0; row < list.rowCount(); ++row)
+            shown << list.text(row, QStringLiteral("氏名1"));
+        QCOMPARE(shown, husbands);
+        QCOMPARE(list.key(list.rowCount()), qint64(-1));
+    }
+
+    // Saved again over its row, read back by key, removed: each touches
+    // that one row; a row already gone is a failure, not a success.
+    void rowByKey()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        const qint64 first = store::SaveCustomerRecord(path, household(QStringLiteral("一"))).key;
+        const qint64 second = store::SaveCustomerRecord(path, household(QStringLiteral("二"))).key;
+        const std::optional<engine::CustomerRecord> read = store::ReadCustomerRecord(path, second);
+        QVERIFY(read);
+        QCOMPARE(read->size(), size_t(48));
+        for (const engine::CustomerField &f : household(QStringLiteral("二"))) {
+            const auto at = std::find_if(read->begin(), read->end(), [&f](const auto &r) { return r.name == f.name; });
+            QVERIFY(at != read->end());
+            QCOMPARE(at->text, f.text);
+        }
+        const store::WriteOutcome overwritten =
+            store::OverwriteCustomerRecord(path, first, household(QStringLiteral("一改")));
+        QVERIFY2(overwritten.written(), qPrintable(overwritten.error.text()));
+        QCOMPARE(overwritten.key, first);
+        QCOMPARE(rowCount(path), 2);
+        QCOMPARE(
+            scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(first)).toString(),
+            QStringLiteral("一改"));
+        QCOMPARE(
+            scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(second)).toString(),
+            QStringLiteral("二"));
+        QVERIFY(store::DeleteCustomerRecord(path, first).written());
+        QCOMPARE(rowCount(path), 1);
+        QVERIFY(!store::ReadCustomerRecord(path, first));
+        QVERIFY(!store::DeleteCustomerRecord(path, first).written());
+        QVERIFY(!store::OverwriteCustomerRecord(path, first, household(QStringLiteral("一"))).written());
+        QCOMPARE(rowCount(path), 1);
     }
 
     void listOfAnUnreadableFileIsEmpty_data()

@@ -26,6 +26,17 @@ ui::Answer RecordingMessages::ask(QWidget *, const engine::Message &question)
     return answer;
 }
 
+int RecordingMessages::choose(QWidget *, const engine::Message &question, const QStringList &captions)
+{
+    shown.append({question, true});
+    offered = captions;
+    if (choices.empty())
+        return static_cast<int>(captions.size()) - 1;
+    const int choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
 ui::PrintOutcome RecordingPrinter::printWindow(QWidget *window, ui::PageOrientation orientation)
 {
     Job job{window->objectName(), orientation, {}};

@@ -24,9 +24,14 @@ class RecordingMessages final : public ui::MessageService {
 
     void show(QWidget *parent, const engine::Message &message) override;
     ui::Answer ask(QWidget *parent, const engine::Message &question) override;
+    // Answers from `choices` (the last caption, the cancelling one, when
+    // the queue is empty); the captions offered are kept.
+    int choose(QWidget *parent, const engine::Message &question, const QStringList &captions) override;
 
     QList<Shown> shown;
     std::deque<ui::Answer> answers;
+    std::deque<int> choices;
+    QStringList offered;
     std::function<void()> onShow;
 };
 

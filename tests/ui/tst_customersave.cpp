@@ -4,6 +4,7 @@
 #include "engine/needs/frmhokenform.h"
 #include "ndatacopy.h"
 #include "store/customerlist.h"
+#include "store/customers.h"
 #include "testkit.h"
 
 #include <QTest>
@@ -62,7 +63,7 @@ class TestCustomerSave : public QObject {
     void yesSavesOneRow()
     {
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, m_db->path()));
+        QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, m_db->path()) >= 0);
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 1);
         store::CustomerListModel list(m_db->path());
@@ -76,9 +77,25 @@ class TestCustomerSave : public QObject {
     void noStoresNothing()
     {
         m_seams->messages->answers.push_back(ui::Answer::No);
-        QVERIFY(!ui::SaveCustomer(nullptr, household(), kToday, m_db->path()));
+        QCOMPARE(ui::SaveCustomer(nullptr, household(), kToday, m_db->path()), qint64(-1));
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(rows(m_db->path()), 0);
+    }
+
+    // Saved over a row removed meanwhile (from another copy of the list):
+    // said, nothing written, and the household still points at its row.
+    void overwritingARemovedRowIsSaid()
+    {
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        const qint64 key = ui::SaveCustomer(nullptr, household(), kToday, m_db->path());
+        QVERIFY(store::DeleteCustomerRecord(m_db->path(), key).written());
+        m_seams->messages->shown.clear();
+        m_seams->messages->choices = {0};
+        QCOMPARE(ui::SaveCustomer(nullptr, household(), kToday, m_db->path(), key), key);
+        QCOMPARE(m_seams->messages->shown.size(), 2);
+        QCOMPARE(m_seams->messages->shown[1].message.text,
+                 QStringLiteral("保存できませんでした。ndata.mdb を確認してください。"));
         QCOMPARE(rows(m_db->path()), 0);
     }
 
@@ -101,7 +118,7 @@ class TestCustomerSave : public QObject {
         }
         const engine::FrmhokenForm form = household();
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QVERIFY(!ui::SaveCustomer(nullptr, form, kToday, m_db->path()));
+        QCOMPARE(ui::SaveCustomer(nullptr, form, kToday, m_db->path()), qint64(-1));
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 2);
         const engine::Message &m = m_seams->messages->shown[1].message;

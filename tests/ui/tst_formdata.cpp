@@ -1,12 +1,14 @@
 #include "ui/app/formmenu.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
+#include "ui/needs/frmhoken.h"
 #include "ui/store/formdata.h"
 
 #include "engine/needs/customerrecord.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
 #include "ndatacopy.h"
+#include "store/customerlist.h"
 #include "store/customers.h"
 #include "testkit.h"
 
@@ -24,6 +26,13 @@ using namespace izoku;
 namespace {
 
 const QDate kToday(2026, 12, 8);
+
+// Types into the search box a character at a time, kana and kanji too.
+void type(QLineEdit *box, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+}
 
 // Saves households named 客0, 客1 … ; the one at `disabledChild` (1..5)
 // has that child marked disabled.
@@ -165,6 +174,138 @@ class TestFormData : public QObject {
         QCOMPARE(get(QStringLiteral("Text2"))->text(), QString());
         QTest::qWait(10);
         QVERIFY(m_seams->messages->shown.isEmpty());
+    }
+
+    // The search box: the grid, the moves and the boxes follow the rows
+    // whose names hold the text; no match leaves them empty.
+    void searchFiltersTheRows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("husbands");
+        QTest::newRow("one name") << "客2" << QStringList{"客2"};
+        QTest::newRow("every name") << "客" << QStringList{"客0", "客1", "客2", "客3"};
+        QTest::newRow("no match") << "山田" << QStringList{};
+        QTest::newRow("cleared") << "" << QStringList{"客0", "客1", "客2", "客3"};
+    }
+    void searchFiltersTheRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, husbands);
+        saveHouseholds(m_db->path(), 4);
+        open();
+        press(QStringLiteral("Command4"));
+        type(get(QStringLiteral("TextSearch")), QStringLiteral("客2"));
+        get(QStringLiteral("TextSearch"))->clear();
+        type(get(QStringLiteral("TextSearch")), text);
+        QCOMPARE(get<QTableView>(QStringLiteral("DataGrid1"))->model()->rowCount(), husbands.size());
+        QStringList visited;
+        for (int i = 0; i < husbands.size(); ++i, press(QStringLiteral("Command3")))
+            visited << husband();
+        QCOMPARE(visited, husbands);
+        press(QStringLiteral("Command4"));
+        QCOMPARE(m_window->currentRow(), husbands.size() - 1);
+        QCOMPARE(husband(), husbands.isEmpty() ? QString() : husbands.last());
+        QCOMPARE(get(QStringLiteral("Text2"))->text(), husbands.isEmpty() ? QString() : QStringLiteral("2026/12/08"));
+    }
+
+    // 削除: the current row goes after a warning question, and the list
+    // stays on the row that took its place.
+    void deleteRemovesTheCurrentRow_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("the only row") << 1 << "Command1" << ui::Answer::Yes << QStringList{} << "";
+        QTest::newRow("the first") << 3 << "Command1" << ui::Answer::Yes << QStringList{"客1", "客2"} << "客1";
+        QTest::newRow("the last") << 3 << "Command4" << ui::Answer::Yes << QStringList{"客0", "客1"} << "客1";
+        QTest::newRow("No keeps it") << 3 << "Command4" << ui::Answer::No << QStringList{"客0", "客1", "客2"} << "客2";
+    }
+    void deleteRemovesTheCurrentRow()
+    {
+        QFETCH(int, rows);
+        QFETCH(QString, move);
+        QFETCH(ui::Answer, answer);
+        QFETCH(QStringList, left);
+        QFETCH(QString, current);
+        saveHouseholds(m_db->path(), rows);
+        open();
+        press(move);
+        m_seams->messages->answers = {answer};
+        press(QStringLiteral("CommandDelete"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        const engine::Message &question = m_seams->messages->shown.first().message;
+        QCOMPARE(question.text, QStringLiteral("この顧客データを削除します。よろしいですか？"));
+        QCOMPARE(question.title, QStringLiteral("削除"));
+        QCOMPARE(question.icon, engine::MessageIcon::Warning);
+        QCOMPARE(husband(), current);
+        QStringList stored;
+        store::CustomerListModel list(m_db->path());
+        for (int row = 0; row < list.rowCount(); ++row)
+            stored << list.text(row, QStringLiteral("氏名1"));
+        QCOMPARE(stored, left);
+    }
+
+    // A household found in the list, reopened on the needs-analysis
+    // screen, corrected and saved: over its row, as a new one, or not.
+    void reopenAndSaveAgain_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("上書き保存") << 0 << QStringList{"客0", "客1改"};
+        QTest::newRow("新規に保存") << 1 << QStringList{"客0", "客1", "客1改"};
+        QTest::newRow("キャンセル") << 2 << QStringList{"客0", "客1"};
+    }
+    void reopenAndSaveAgain()
+    {
+        QFETCH(int, choice);
+        QFETCH(QStringList, stored);
+        saveHouseholds(m_db->path(), 2, 2);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, m_db->path());
+        auto *list = qobject_cast<ui::FormData *>(registry.show(ui::screen::Customers));
+        QVERIFY(list);
+        auto *search = list->findChild<QLineEdit *>(QStringLiteral("TextSearch"));
+        type(search, QStringLiteral("客1"));
+        auto *grid = list->findChild<QTableView *>(QStringLiteral("DataGrid1"));
+        // A double click: the press of its first click picks the row.
+        const QPoint cell = grid->visualRect(grid->model()->index(0, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        auto *needs = qobject_cast<ui::Frmhoken *>(registry.existing(ui::screen::Needs));
+        QVERIFY(needs && needs->isVisible());
+        QVERIFY(m_seams->messages->shown.isEmpty());
+        QCOMPARE(needs->form().household.members[0].name, QStringLiteral("客1"));
+        QCOMPARE(needs->form().household.members[1].birth, QDate(1981, 3, 8));
+        QVERIFY(needs->form().household.members[engine::HouseholdIndex::Child2].disabled);
+        QVERIFY(!needs->form().childPresent(1));
+        QCOMPARE(needs->form().num4[engine::HokenNum4::WholeLife1Amount], QStringLiteral("500"));
+        QTRY_COMPARE(test::Focused(), needs->findChild<QPushButton *>(QStringLiteral("cmdBase")));
+
+        needs->findChild<QLineEdit *>(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("客1改"));
+        m_seams->messages->choices = {choice};
+        QTest::mouseClick(needs->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown.first().message.title, QStringLiteral("登録"));
+        QCOMPARE(m_seams->messages->offered, (QStringList{"上書き保存", "新規に保存", "キャンセル"}));
+        QStringList names;
+        store::CustomerListModel rows(m_db->path());
+        for (int row = 0; row < rows.rowCount(); ++row)
+            names << rows.text(row, QStringLiteral("氏名1"));
+        QCOMPARE(names, stored);
+
+        // Opening another household over the one typed asks first; No
+        // keeps what is on the screen.
+        m_seams->messages->shown.clear();
+        search->clear();
+        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("CommandOpen")), Qt::LeftButton);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown.first().message,
+                 engine::Question(QStringLiteral("入力中のデータを置き換えます。よろしいですか？"),
+                                  QStringLiteral("顧客データ")));
+        QCOMPARE(needs->form().household.members[0].name, QStringLiteral("客1改"));
+        registry.destroyAll();
     }
 
     void unreadableFileIsSaid()

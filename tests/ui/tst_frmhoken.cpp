@@ -539,12 +539,21 @@ class TestFrmhoken : public QObject {
     void saveHandsTheScreensHouseholdOver()
     {
         QString saved;
-        m_window->setSaveHandler(
-            [&saved](const engine::FrmhokenForm &form) { saved = form.household.members[0].name; });
+        QList<qint64> keys;
+        m_window->setSaveHandler([&saved, &keys](const engine::FrmhokenForm &form, qint64 key) {
+            saved = form.household.members[0].name;
+            keys << key;
+            return qint64(7);
+        });
         QVERIFY(button(QStringLiteral("cmdSave"))->isEnabled());
         edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));
         click(QStringLiteral("cmdSave"));
         QCOMPARE(saved, QStringLiteral("山田太郎"));
+        // Saved once, the household stands in its row until "AC" clears it.
+        click(QStringLiteral("cmdSave"));
+        click(QStringLiteral("Command36"));
+        click(QStringLiteral("cmdSave"));
+        QCOMPARE(keys, (QList<qint64>{-1, 7, -1}));
         m_window->setSaveHandler({});
         QVERIFY(!button(QStringLiteral("cmdSave"))->isEnabled());
     }

@@ -8,6 +8,7 @@
 #include "ui/app/windowregistry.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
+#include "ui/needs/frmhoken.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -589,6 +590,57 @@ class TestFrmRavo : public QObject {
         QCOMPARE(registry.show(ui::screen::Pension), window);
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("Text4(0)"))->text(), QStringLiteral("山田太郎"));
         registry.destroyAll();
+    }
+
+    // 必要補償額算出: Yes carries the family, the membership and the pension
+    // record over to the needs-analysis screen; No opens it as it was.
+    void needsScreenTakesTheHousehold_data()
+    {
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::newRow("Yes") << ui::Answer::Yes;
+        QTest::newRow("No") << ui::Answer::No;
+    }
+    void needsScreenTakesTheHousehold()
+    {
+        QFETCH(ui::Answer, answer);
+        typeWorkedExample();
+        edit(QStringLiteral("Text4(0)"))->setText(QStringLiteral("山田一郎"));
+        child<QCheckBox>(QStringLiteral("Check1(2)"))->setChecked(true);
+        child<QRadioButton>(QStringLiteral("Option1(0)"))->setChecked(true);
+        date(QStringLiteral("DTPicker2(1)"))->setDate(QDate(1990, 4, 1));
+        m_seams->messages->answers = {answer};
+        click(QStringLiteral("cmdNeeds"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown.first().message.text,
+                 QStringLiteral("入力した家族と年金加入記録を必要補償額の画面に写しますか？"));
+        auto *needs = qobject_cast<ui::Frmhoken *>(m_registry->existing(ui::screen::Needs));
+        QVERIFY(needs && needs->isVisible());
+        const engine::FrmRavoForm &pension = m_window->form();
+        const engine::FrmhokenForm &carried = needs->form();
+        if (answer == ui::Answer::No) {
+            QCOMPARE(carried.household.members[0].name, QString());
+            QCOMPARE(carried.option1, engine::Membership::Employee);
+            QVERIFY(carried.date2[engine::HokenDate2::CompanyEntry] != QDate(1990, 4, 1));
+            m_registry->destroyAll();
+            return;
+        }
+        for (int i = 0; i < engine::HouseholdIndex::Count; ++i) {
+            const engine::HouseholdMember &from = pension.household.members[i];
+            const engine::HouseholdMember &to = carried.household.members[i];
+            QCOMPARE(to.name, from.name);
+            QCOMPARE(to.birth, from.birth);
+            QCOMPARE(to.age, from.age);
+            QCOMPARE(to.present, from.present);
+            QCOMPARE(to.disabled, from.disabled);
+        }
+        QCOMPARE(carried.household.members[0].name, QStringLiteral("山田一郎"));
+        QVERIFY(carried.household.members[engine::HouseholdIndex::Child1].disabled);
+        QCOMPARE(carried.option1, engine::Membership::National);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(carried.num1(engine::HokenNum1::NationalMonths + i), pension.text6[i]);
+        QCOMPARE(carried.date2[engine::HokenDate2::CompanyEntry], QDate(1990, 4, 1));
+        QCOMPARE(carried.date2[engine::HokenDate2::BaseDate], kToday);
+        m_registry->destroyAll();
     }
 
     void eraTableOpensOnce()

@@ -1,6 +1,8 @@
 #include "customerrecord.h"
 
+#include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
+#include "engine/text/numbertext.h"
 
 #include <array>
 
@@ -87,6 +89,89 @@ CustomerRecord CustomerRecordOf(const FrmhokenForm &form, const QDate &today)
         set(numbered("印", child), form.household.members[index].disabled ? QStringLiteral("1") : QStringLiteral("0"));
     }
     return record;
+}
+
+namespace {
+
+QDate StoredDate(const QString &text)
+{
+    return QDate::fromString(text.trimmed(), QStringLiteral("yyyy/MM/dd"));
+}
+
+} // namespace
+
+CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &record, const QDate &today)
+{
+    auto stored = [&record](const QString &name) {
+        for (const CustomerField &field : record)
+            if (field.name == name)
+                return field.text;
+        return QString();
+    };
+    // The sheet of the household on screen before is not this one's.
+    form.sheet.clear();
+    const QDate saved = StoredDate(stored(QStringLiteral("日付")));
+    for (int k = 1; k <= HouseholdIndex::Count; ++k) {
+        HouseholdMember &person = form.household.members[static_cast<size_t>(k - 1)];
+        person.name = stored(numbered("氏名", k));
+        person.age = stored(numbered("年齢", k));
+        // A date that does not read (a hand-edited file) leaves the picker
+        // on the saving date, as if the agent had not set it.
+        const QDate birth = StoredDate(stored(numbered("生年月日", k)));
+        person.birth = birth.isValid() ? birth : (saved.isValid() ? saved : today);
+        person.present = false;
+        person.disabled = false;
+    }
+    for (int child = 1; child <= HokenNum1::kChildren; ++child) {
+        HouseholdMember &person = form.household.members[static_cast<size_t>(HouseholdIndex::Child1 + child - 1)];
+        person.disabled = stored(numbered("印", child)).trimmed() == QStringLiteral("1");
+        person.present = !person.name.isEmpty() || LeadingNumber(person.age) > 0 || person.birth != saved;
+    }
+    for (const auto &[name, slot] : kPensionRecord)
+        form.num1(slot) = stored(QString::fromUtf8(name));
+    form.fmt3[HokenFmt3::Company] = stored(QStringLiteral("保険会社"));
+    const QStringList &insurance = insuranceColumns();
+    for (int slot = 0; slot < insurance.size(); ++slot)
+        form.num4[static_cast<size_t>(slot)] = stored(insurance[slot]);
+    return SetBaseDateToday(form, today);
+}
+
+bool HoldsHousehold(const FrmhokenForm &form)
+{
+    for (int index = 0; index < HouseholdIndex::Count; ++index) {
+        const HouseholdMember &person = form.household.members[static_cast<size_t>(index)];
+        if (!person.name.isEmpty() || LeadingNumber(person.age) > 0 || person.present)
+            return true;
+    }
+    return false;
+}
+
+Message ReplaceHouseholdQuestion()
+{
+    return Question(QStringLiteral("入力中のデータを置き換えます。よろしいですか？"), QStringLiteral("顧客データ"));
+}
+
+Message SaveAgainQuestion()
+{
+    return Question(QStringLiteral("開いた顧客データに上書きしますか？"), QStringLiteral("登録"));
+}
+
+Message DeleteCustomerQuestion()
+{
+    Message question = Question(QStringLiteral("この顧客データを削除します。よろしいですか？"), QStringLiteral("削除"));
+    question.icon = MessageIcon::Warning;
+    return question;
+}
+
+Message DeleteFailedMessage()
+{
+    return Warning(QStringLiteral("削除できませんでした。ndata.mdb を確認してください。"), QStringLiteral("エラー"));
+}
+
+Message ReadFailedMessage()
+{
+    return Warning(QStringLiteral("顧客データを読み込めませんでした。ndata.mdb を確認してください。"),
+                   QStringLiteral("エラー"));
 }
 
 Message SaveFailedMessage()

@@ -6,16 +6,20 @@ namespace {
 
 constexpr int kShowaOffset = 1925;  // Shōwa n is the Western year n + 1925
 constexpr int kHeiseiOffset = 1988; // Heisei n is n + 1988
+constexpr int kReiwaOffset = 2018;  // Reiwa n is n + 2018
+constexpr int kLastHeiseiYear = 31;
 
 } // namespace
 
-QStringList EraList()
+QStringList EraList(int currentYear)
 {
     QStringList lines;
     for (int n = 19; n <= 63; ++n)
         lines << QStringLiteral("S%1   %2").arg(n).arg(n + kShowaOffset);
-    for (int n = 1; n <= 30; ++n)
+    for (int n = 1; n <= kLastHeiseiYear && n + kHeiseiOffset <= currentYear; ++n)
         lines << QStringLiteral("H%1   %2").arg(n).arg(n + kHeiseiOffset);
+    for (int n = 1; n + kReiwaOffset <= currentYear; ++n)
+        lines << QStringLiteral("R%1   %2").arg(n).arg(n + kReiwaOffset);
     return lines;
 }
 

@@ -5,9 +5,11 @@
 namespace izoku::engine {
 
 // The era table the agent reads birth years off: one line per year from
-// Shōwa 19 (1944) to Heisei 30 (2018), "S19   1944" … "H30   2018".  Shōwa 64
-// lasted a week and has no line of its own.
-QStringList EraList();
+// Shōwa 19 (1944), "S19   1944", to the current year.  Shōwa 64 lasted a
+// week and has no line of its own; Heisei 31 lasted until 30 April 2019 and
+// has, since children born before May of that year carry it, followed by
+// Reiwa 1 for the same Western year.
+QStringList EraList(int currentYear);
 
 // The Shōwa year of a Western year (1926 to 1988).
 int ShowaYear(int westernYear);

@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace izoku::ui {
@@ -36,6 +37,21 @@ class BoxMessageService final : public MessageService {
                         parent);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+
+    int choose(QWidget *parent, const engine::Message &question, const QStringList &captions) override
+    {
+        QMessageBox box(boxIcon(question.icon), question.title, question.text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton *> buttons;
+        for (const QString &caption : captions)
+            buttons << box.addButton(caption, QMessageBox::AcceptRole);
+        if (buttons.isEmpty())
+            return -1;
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+        box.exec();
+        const auto index = buttons.indexOf(box.clickedButton());
+        return index < 0 ? static_cast<int>(buttons.size()) - 1 : static_cast<int>(index);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "engine/forms/message.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -21,6 +22,9 @@ class MessageService {
     virtual void show(QWidget *parent, const engine::Message &message) = 0;
     // A modal Yes/No question.
     virtual Answer ask(QWidget *parent, const engine::Message &question) = 0;
+    // A modal question with a button per caption, the first the default
+    // and the last the one Esc presses; returns the index of the button.
+    virtual int choose(QWidget *parent, const engine::Message &question, const QStringList &captions) = 0;
 };
 
 // The service in use; by default real message boxes.

@@ -70,8 +70,8 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::Needs,
         [&registry, databasePath] {
             auto *window = new Frmhoken(registry, SystemClock);
-            window->setSaveHandler([window, databasePath](const engine::FrmhokenForm &form) {
-                SaveCustomer(window, form, SystemClock().date(), databasePath);
+            window->setSaveHandler([window, databasePath](const engine::FrmhokenForm &form, qint64 key) {
+                return SaveCustomer(window, form, SystemClock().date(), databasePath, key);
             });
             return window;
         },
@@ -81,7 +81,7 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
     registry.add(
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(
-        screen::EraTable, [] { return new FormGengou; }, OnClose::Destroy);
+        screen::EraTable, [] { return new FormGengou(SystemClock().date()); }, OnClose::Destroy);
     // A chart is a snapshot of its screen's sheet: closed, it is gone, and the
     // next opening draws it afresh.
     registry.add(
@@ -94,7 +94,14 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::CashFlowChart, [] { return new ChartWindow(FormChart3Variant()); }, OnClose::Destroy);
     // The list and the base figures are read afresh on every opening.
     registry.add(
-        screen::Customers, [databasePath] { return new FormData(databasePath); }, OnClose::Destroy);
+        screen::Customers,
+        [&registry, databasePath] {
+            auto *list = new FormData(databasePath);
+            list->setOpenHandler(
+                [&registry, list, databasePath](qint64 key) { OpenCustomer(list, registry, databasePath, key); });
+            return list;
+        },
+        OnClose::Destroy);
     registry.add(
         screen::BaseFigures, [databasePath] { return new FormLogin(databasePath, store::ProcessBaseData()); },
         OnClose::Destroy);

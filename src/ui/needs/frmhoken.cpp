@@ -11,6 +11,7 @@
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/comparison.h"
 #include "engine/needs/frmhokenbuttons.h"
+#include "engine/needs/householdcarry.h"
 #include "engine/needs/insurance.h"
 #include "engine/needs/needscharts.h"
 #include "engine/needs/projectioncsv.h"
@@ -254,7 +255,12 @@ void Frmhoken::connectButtons()
     FamilyPanel &family = *m_family;
     on(family.now, [this] { run([this](FrmhokenForm &f) { return engine::SetBaseDateToday(f, today()); }); });
     on(family.computeAges, [this] { run([this](FrmhokenForm &f) { return engine::ComputeAges(f, today()); }); });
-    on(family.clearInputData, [this] { run([this](FrmhokenForm &f) { return engine::ClearInputData(f, today()); }); });
+    // A household cleared away is no longer the stored one: the next save
+    // is a new customer.
+    on(family.clearInputData, [this] {
+        run([this](FrmhokenForm &f) { return engine::ClearInputData(f, today()); });
+        m_customerKey = -1;
+    });
     connect(family.household, &HouseholdPanel::birthDateLeft, this, [this](int index) {
         run([this, index](FrmhokenForm &f) { return engine::LeaveBirthDate(f, index, today()); });
     });
@@ -294,12 +300,15 @@ void Frmhoken::connectButtons()
     });
     on(m_showSheet, [this] { setSheetShown(true); });
     on(m_hideSheet, [this] { setSheetShown(false); });
-    on(m_clearAll, [this] { run([this](FrmhokenForm &f) { return engine::ClearAll(f, today()); }); });
+    on(m_clearAll, [this] {
+        run([this](FrmhokenForm &f) { return engine::ClearAll(f, today()); });
+        m_customerKey = -1;
+    });
     on(m_era, [this] { m_registry.show(screen::EraTable); });
     on(m_saveButton, [this] {
         readForm(m_form);
         if (m_save)
-            m_save(m_form);
+            m_customerKey = m_save(m_form, m_customerKey);
     });
     on(m_csv, [this] { exportCsv(); });
     on(m_report, [this] { writeReport(); });
@@ -365,6 +374,27 @@ void Frmhoken::writeReport()
         DocumentsPath(engine::CustomerFileName(QStringLiteral("提案書"), m_form, today(), QStringLiteral("pdf")));
     SaveFileAs(this, QStringLiteral("提案書PDF"), proposed,
                [&report](const QString &path) { return WriteConsultationReport(*report, path); });
+}
+
+bool Frmhoken::reopenCustomer(const engine::CustomerRecord &record, qint64 key)
+{
+    readForm(m_form);
+    if (engine::HoldsHousehold(m_form) && Messages().ask(this, engine::ReplaceHouseholdQuestion()) != Answer::Yes)
+        return false;
+    run([this, &record](engine::FrmhokenForm &f) { return engine::ReopenCustomer(f, record, today()); });
+    m_customerKey = key;
+    show();
+    raise();
+    activateWindow();
+    // The agent recomputes the household with this year's figures first.
+    m_base->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void Frmhoken::carryHousehold(const engine::FrmRavoForm &pension)
+{
+    run([&pension](engine::FrmhokenForm &f) { return engine::CarryHousehold(f, pension); });
+    m_customerKey = -1;
 }
 
 void Frmhoken::setSaveHandler(SaveHandler handler)

@@ -3,7 +3,9 @@
 #include "slotpanel.h"
 
 #include "engine/charts/chartfeed.h"
+#include "engine/needs/customerrecord.h"
 #include "engine/needs/frmhokenform.h"
+#include "engine/pension/frmravoform.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/formsession.h"
 
@@ -43,10 +45,23 @@ class Frmhoken final : public QWidget {
     // The form as the last operation left it (the chart windows read it).
     const engine::FrmhokenForm &form() const { return m_form; }
 
-    // What "保 存" does with the household on screen; the button stays
-    // disabled until one is given.
-    using SaveHandler = std::function<void(const engine::FrmhokenForm &)>;
+    // What "保 存" does with the household on screen and the key of the
+    // stored row it was reopened from (-1 for one typed from scratch); it
+    // returns the key of the row that now holds the household.  The button
+    // stays disabled until one is given.
+    using SaveHandler = std::function<qint64(const engine::FrmhokenForm &, qint64 customerKey)>;
     void setSaveHandler(SaveHandler handler);
+
+    // "開く" on the customer list: the saved household `record`, stored
+    // at `key`, replaces the one on screen (after asking, when the agent
+    // has typed one), the base date becomes today and the window shows
+    // with the focus on the base calculation.  Returns whether it did.
+    bool reopenCustomer(const engine::CustomerRecord &record, qint64 key);
+    // The household typed on the survivors' pension screen replaces the
+    // one here; it is a new customer until saved.
+    void carryHousehold(const engine::FrmRavoForm &pension);
+    // The stored row the household on screen came from, -1 if none.
+    qint64 customerKey() const { return m_customerKey; }
 
   signals:
     // A chart button opened its chart window `key` (already shown) with
@@ -90,6 +105,7 @@ class Frmhoken final : public QWidget {
     FrmhokenFields m_fields;
     FormSession<engine::FrmhokenForm> m_session;
     SaveHandler m_save;
+    qint64 m_customerKey = -1;
 
     QScrollArea *m_scroll = nullptr;
     FamilyPanel *m_family = nullptr;

@@ -5,11 +5,13 @@
 #include "pensioninputpanel.h"
 #include "referencepanels.h"
 
+#include "engine/needs/householdcarry.h"
 #include "engine/pension/pensioncalculation.h"
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
+#include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 #include "ui/app/windowregistry.h"
@@ -17,6 +19,7 @@
 #include "ui/forms/householdpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
+#include "ui/needs/frmhoken.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -264,7 +267,14 @@ void FrmRavo::connectButtons()
     connect(m_buttons.showSheet, &QPushButton::clicked, this, [this] { showSchedule(true); });
     connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { showSchedule(false); });
     connect(m_buttons.eraTable, &QPushButton::clicked, this, [this] { m_registry.show(screen::EraTable); });
-    connect(m_buttons.needs, &QPushButton::clicked, this, [this] { m_registry.show(screen::Needs); });
+    connect(m_buttons.needs, &QPushButton::clicked, this, [this] {
+        if (Messages().ask(this, engine::CarryHouseholdQuestion()) == Answer::Yes) {
+            readForm();
+            if (auto *needs = qobject_cast<Frmhoken *>(m_registry.window(screen::Needs)))
+                needs->carryHousehold(m_form);
+        }
+        m_registry.show(screen::Needs);
+    });
     connect(m_buttons.chart, &QPushButton::clicked, this, [this] {
         readForm();
         OpenFormChart(m_registry, m_form);

@@ -2,13 +2,14 @@
 
 #include "engine/reference/eralist.h"
 
+#include <QDate>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace izoku::ui {
 
-FormGengou::FormGengou(QWidget *parent)
+FormGengou::FormGengou(const QDate &today, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormGengou"));
@@ -17,7 +18,7 @@ FormGengou::FormGengou(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("List1"));
-    list->addItems(engine::EraList());
+    list->addItems(engine::EraList(today.year()));
     layout->addWidget(list);
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("Command1"));

@@ -7,7 +7,9 @@
 #include "ui/app/screenprint.h"
 
 #include "engine/forms/household.h"
+#include "engine/needs/customerrecord.h"
 #include "store/customerlist.h"
+#include "store/customers.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,6 +45,7 @@ QLabel *label(const QString &text, QWidget *parent)
 
 FormData::FormData(const QString &databasePath, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_databasePath(databasePath)
     , m_model(new store::CustomerListModel(databasePath, this))
 {
     setObjectName(QStringLiteral("FormData"));
@@ -75,7 +78,26 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
         moves->addWidget(buttons[i]);
     }
     moves->addStretch();
+    m_openButton = new QPushButton(QStringLiteral("開く"), this);
+    m_openButton->setObjectName(QStringLiteral("CommandOpen"));
+    m_openButton->setEnabled(false);
+    moves->addWidget(m_openButton);
+    auto *remove = new QPushButton(QStringLiteral("削除"), this);
+    remove->setObjectName(QStringLiteral("CommandDelete"));
+    remove->setEnabled(m_model->isOpen());
+    moves->addWidget(remove);
     layout->addLayout(moves);
+    connect(m_openButton, &QPushButton::clicked, this, &FormData::openCurrent);
+    connect(remove, &QPushButton::clicked, this, &FormData::deleteCurrent);
+
+    auto *search = new QHBoxLayout;
+    search->addWidget(new QLabel(QStringLiteral("氏名検索"), this));
+    auto *searchBox = new QLineEdit(this);
+    searchBox->setObjectName(QStringLiteral("TextSearch"));
+    searchBox->setClearButtonEnabled(true);
+    search->addWidget(searchBox, 1);
+    layout->addLayout(search);
+    connect(searchBox, &QLineEdit::textChanged, this, &FormData::filter);
     // Past either end a move stays on the end row.
     connect(buttons[0], &QPushButton::clicked, this, [this] { moveTo(0); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { moveTo(currentRow() - 1); });
@@ -93,14 +115,16 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
     layout->addWidget(m_grid, 1);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showRow(current.row()); });
+    connect(m_grid, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        moveTo(index.row());
+        openCurrent();
+    });
 
     resize(940, 700);
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 3.0); });
 
     if (!m_model->isOpen()) {
-        ShowMessageLater(this, engine::Warning(QStringLiteral("顧客データを読み込めませんでした。"
-                                                              "ndata.mdb を確認してください。"),
-                                               QStringLiteral("エラー")));
+        ShowMessageLater(this, engine::ReadFailedMessage());
     }
     moveTo(0);
 }
@@ -203,11 +227,47 @@ int FormData::currentRow() const
     return m_grid->currentIndex().row();
 }
 
+void FormData::setOpenHandler(OpenHandler handler)
+{
+    m_open = std::move(handler);
+    m_openButton->setEnabled(static_cast<bool>(m_open));
+}
+
+void FormData::filter(const QString &text)
+{
+    m_model->setFilter(text);
+    moveTo(0);
+}
+
+void FormData::openCurrent()
+{
+    const qint64 key = m_model->key(currentRow());
+    if (m_open && key >= 0)
+        m_open(key);
+}
+
+void FormData::deleteCurrent()
+{
+    const int row = currentRow();
+    const qint64 key = m_model->key(row);
+    if (key < 0 || Messages().ask(this, engine::DeleteCustomerQuestion()) != Answer::Yes)
+        return;
+    if (!store::DeleteCustomerRecord(m_databasePath, key).written())
+        Messages().show(this, engine::DeleteFailedMessage());
+    // Whether or not it went, the list shows the table as it stands, on the
+    // row that took the removed one's place.
+    m_model->reload();
+    moveTo(row);
+}
+
 void FormData::moveTo(int row)
 {
     const int rows = m_model->rowCount();
-    if (rows == 0)
+    if (rows == 0) {
+        // No row, or none that matches the search: the boxes show nothing.
+        showRow(-1);
         return;
+    }
     row = std::clamp(row, 0, rows - 1);
     const QModelIndex index = m_model->index(row, std::max(0, m_grid->currentIndex().column()));
     m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

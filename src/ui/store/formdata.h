@@ -3,10 +3,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QLineEdit;
+class QPushButton;
 class QTableView;
 
 namespace izoku::store {
@@ -19,8 +21,9 @@ class ClickLabel;
 
 // 顧客データ一覧: every saved household in the grid and the current one laid
 // out as on the needs-analysis screen.  Built afresh on each opening, so it
-// shows the table as it stands then, first row current.  Nothing here can
-// change a stored customer.
+// shows the table as it stands then, first row current.  The agent finds a
+// customer by any name of the family, reopens the household on the
+// needs-analysis screen, or removes it.
 class FormData final : public QWidget {
     Q_OBJECT
   public:
@@ -30,13 +33,24 @@ class FormData final : public QWidget {
     // The row shown in the boxes, -1 on an empty list.
     int currentRow() const;
 
+    // What "開く" (or a double click on a row) does with the stored key of
+    // the current row; the button stays disabled until one is given.
+    using OpenHandler = std::function<void(qint64 key)>;
+    void setOpenHandler(OpenHandler handler);
+
   private:
     QWidget *buildDetails();
     QLineEdit *addBox(int index, const QString &field);
     void moveTo(int row);
     void showRow(int row);
+    void filter(const QString &text);
+    void openCurrent();
+    void deleteCurrent();
 
+    QString m_databasePath;
+    OpenHandler m_open;
     store::CustomerListModel *m_model = nullptr;
+    QPushButton *m_openButton = nullptr;
     QTableView *m_grid = nullptr;
     ClickLabel *m_printer = nullptr;
     // Each detail box and the field it shows; a box without a field stays
