@@ -1,7 +1,8 @@
 #include "customerlist.h"
 
 #include "customers.h"
-#include "fileconnection.h"
+#include "databaseconnection.h"
+#include "writetransaction.h"
 
 #include "engine/forms/household.h"
 #include "engine/needs/customerrecord.h"
@@ -25,7 +26,7 @@ constexpr int kPagesKept = 32;
 
 CustomerListModel::CustomerListModel(const QString &databasePath, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_connection(std::make_unique<FileConnection>(databasePath, Access::ReadOnly))
+    , m_connection(std::make_unique<DatabaseConnection>(databasePath, Access::ReadOnly))
     , m_pages(kPagesKept)
 {
     if (!m_connection->isOpen())

@@ -1,6 +1,7 @@
 #include "store/customerlist.h"
 #include "store/customers.h"
-#include "store/fileconnection.h"
+#include "store/databaseconnection.h"
+#include "store/writetransaction.h"
 
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
@@ -40,7 +41,7 @@ engine::CustomerRecord household(const QString &husband)
 // One query's first value on a connection of its own.
 QVariant scalar(const QString &path, const QString &sql)
 {
-    const store::FileConnection connection(path, store::Access::ReadOnly);
+    const store::DatabaseConnection connection(path, store::Access::ReadOnly);
     QSqlQuery query(connection.database());
     if (!query.exec(sql) || !query.next())
         return {};
@@ -106,7 +107,7 @@ class TestCustomers : public QObject {
         const store::WriteOutcome outcome = store::SaveCustomerRecord(path, record);
         QVERIFY2(outcome.written(), qPrintable(outcome.error.text()));
         QCOMPARE(rowCount(path), 1);
-        const store::FileConnection connection(path, store::Access::ReadOnly);
+        const store::DatabaseConnection connection(path, store::Access::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(QStringLiteral("SELECT * FROM \"顧客資料\" WHERE rowid = %1").arg(outcome.key)));
         QVERIFY(query.next());
@@ -178,7 +179,7 @@ class TestCustomers : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(QByteArray(8192, 'x'));
         } else if (damage == QLatin1String("no table")) {
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QSqlQuery(connection.database()).exec(QStringLiteral("DROP TABLE \"顧客資料\""));
         } else {
             path += QStringLiteral("/ndata.mdb");
@@ -199,7 +200,7 @@ class TestCustomers : public QObject {
     {
         const test::DatabaseCopy db;
         const QString path = db.path();
-        const store::FileConnection holder(path, store::Access::ReadWrite);
+        const store::DatabaseConnection holder(path, store::Access::ReadWrite);
         QSqlQuery hold(holder.database());
         QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
         QElapsedTimer clock;
@@ -220,7 +221,7 @@ class TestCustomers : public QObject {
         const QString path = db.path();
         const int rows = 300; // more than two pages
         {
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QSqlQuery query(connection.database());
             QVERIFY(query.exec(QStringLiteral("BEGIN")));
             QVERIFY(query.prepare(QStringLiteral("INSERT INTO \"顧客資料\" (\"氏名1\", \"印3\") VALUES (?, ?)")));
@@ -338,7 +339,7 @@ class TestCustomers : public QObject {
             QFile::remove(path);
         } else {
             store::SaveCustomerRecord(path, household(QStringLiteral("x")));
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QVERIFY(
                 QSqlQuery(connection.database()).exec(QStringLiteral("ALTER TABLE \"顧客資料\" DROP COLUMN \"印7\"")));
         }
@@ -371,7 +372,7 @@ class TestCustomers : public QObject {
         }
         QVERIFY(confirmed.size() >= 50);
         QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
-        const store::FileConnection connection(path, store::Access::ReadOnly);
+        const store::DatabaseConnection connection(path, store::Access::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.prepare(QStringLiteral("SELECT \"氏名1\", \"印3\" FROM \"顧客資料\" WHERE rowid = ?")));
         for (const auto &[key, name] : confirmed) {
