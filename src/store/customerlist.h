@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
+#include <QString>
 #include <QStringList>
 
 #include <memory>
@@ -48,6 +49,7 @@ class CustomerListModel final : public QAbstractTableModel {
     const Page *page(int pageIndex) const;
     bool readKeys();
 
+    QString m_databasePath;
     std::unique_ptr<DatabaseConnection> m_connection;
     bool m_open = false;
     QString m_pageSql;

@@ -289,6 +289,33 @@ class TestCustomers : public QObject {
         QCOMPARE(list.key(list.rowCount()), qint64(-1));
     }
 
+    // The list opened on a file in WAL mode that no program had open, as
+    // the shipped file is at start-up, shows the rows saved and removed
+    // while it stays open once it is read again.
+    void listReadAgainSeesLaterWrites()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        {
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
+            QSqlQuery mode(connection.database());
+            QVERIFY(mode.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && mode.next());
+            QCOMPARE(mode.value(0).toString(), QStringLiteral("wal"));
+        }
+        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+        store::CustomerListModel list(path);
+        QVERIFY(list.isOpen());
+        QCOMPARE(list.rowCount(), 0);
+        const qint64 first = store::SaveCustomerRecord(path, household(QStringLiteral("一"))).key;
+        QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("二"))).written());
+        list.reload();
+        QCOMPARE(list.rowCount(), 2);
+        QVERIFY(store::DeleteCustomerRecord(path, first).written());
+        list.setFilter(QString());
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.text(0, QStringLiteral("氏名1")), QStringLiteral("二"));
+    }
+
     // Saved again over its row, read back by key, removed: each touches
     // that one row; a row already gone is a failure, not a success.
     void rowByKey()
