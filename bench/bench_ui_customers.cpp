@@ -7,7 +7,8 @@
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
 #include "store/customers.h"
-#include "store/fileconnection.h"
+#include "store/databaseconnection.h"
+#include "store/writetransaction.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
@@ -57,7 +58,7 @@ const QString &databaseWithCustomers()
         const QString file = dir.filePath(QStringLiteral("ndata.mdb"));
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), file);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        const store::FileConnection connection(file, store::Access::ReadWrite);
+        const store::DatabaseConnection connection(file, store::Access::ReadWrite);
         const engine::CustomerRecord first = household(0);
         QStringList columns;
         for (const engine::CustomerField &field : first)

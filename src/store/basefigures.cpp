@@ -1,6 +1,7 @@
 #include "basefigures.h"
 
-#include "fileconnection.h"
+#include "databaseconnection.h"
+#include "writetransaction.h"
 
 #include "engine/text/numbertext.h"
 
@@ -33,7 +34,7 @@ QString figureText(const QVariant &value)
 
 std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePath)
 {
-    const FileConnection connection(databasePath, Access::ReadOnly);
+    const DatabaseConnection connection(databasePath, Access::ReadOnly);
     if (!connection.isOpen())
         return std::nullopt;
     const QSqlDatabase db = connection.database();

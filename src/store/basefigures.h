@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/basedata/basefigures.h"
-#include "store/fileconnection.h"
+#include "store/writetransaction.h"
 
 #include <QString>
 

@@ -1,7 +1,8 @@
 #include "customerlist.h"
 
 #include "customers.h"
-#include "fileconnection.h"
+#include "databaseconnection.h"
+#include "writetransaction.h"
 
 #include "engine/forms/household.h"
 #include "engine/needs/customerrecord.h"
@@ -25,7 +26,8 @@ constexpr int kPagesKept = 32;
 
 CustomerListModel::CustomerListModel(const QString &databasePath, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_connection(std::make_unique<FileConnection>(databasePath, Access::ReadOnly))
+    , m_databasePath(databasePath)
+    , m_connection(std::make_unique<DatabaseConnection>(databasePath, Access::ReadOnly))
     , m_pages(kPagesKept)
 {
     if (!m_connection->isOpen())
@@ -100,6 +102,10 @@ void CustomerListModel::reload()
     if (!m_open)
         return;
     beginResetModel();
+    // A reading connection opened while nobody had the file in WAL mode
+    // open reads it as it then stood, and never sees a later save or
+    // removal: the table is read again on a connection opened now.
+    m_connection = std::make_unique<DatabaseConnection>(m_databasePath, Access::ReadOnly);
     readKeys();
     endResetModel();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
+#include <QString>
 #include <QStringList>
 
 #include <memory>
@@ -9,7 +10,7 @@
 
 namespace izoku::store {
 
-class FileConnection;
+class DatabaseConnection;
 
 // The saved households as the customer list shows them: one row per row of
 // 顧客資料 as the table stood when the list was opened, one column per field
@@ -48,7 +49,8 @@ class CustomerListModel final : public QAbstractTableModel {
     const Page *page(int pageIndex) const;
     bool readKeys();
 
-    std::unique_ptr<FileConnection> m_connection;
+    QString m_databasePath;
+    std::unique_ptr<DatabaseConnection> m_connection;
     bool m_open = false;
     QString m_pageSql;
     QString m_keySql;

@@ -1,6 +1,7 @@
 #include "customers.h"
 
-#include "fileconnection.h"
+#include "databaseconnection.h"
+#include "writetransaction.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -63,7 +64,7 @@ WriteOutcome SaveCustomerRecord(const QString &databasePath, const engine::Custo
 
 std::optional<engine::CustomerRecord> ReadCustomerRecord(const QString &databasePath, qint64 key)
 {
-    const FileConnection connection(databasePath, Access::ReadOnly);
+    const DatabaseConnection connection(databasePath, Access::ReadOnly);
     if (!connection.isOpen())
         return std::nullopt;
     const QSqlDatabase db = connection.database();

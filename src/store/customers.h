@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/needs/customerrecord.h"
-#include "store/fileconnection.h"
+#include "store/writetransaction.h"
 
 #include <QString>
 

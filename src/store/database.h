@@ -2,6 +2,7 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "store/databaseconnection.h"
 #include "store/location.h"
 
 #include <QSqlDatabase>
@@ -18,36 +19,6 @@ QString AppFolderPath(const QString &folder);
 
 // ndata.mdb in that folder.
 QString DatabasePath(const QString &folder = AppFolderPath());
-
-// How a connection may use the file.
-enum class Access {
-    ReadWrite,
-    // Reading only, and leaving the folder as it was: no -wal or -shm file
-    // is created, so the base figures are read alike from a folder the user
-    // cannot write (an installed program) and from his own.
-    ReadOnly,
-};
-
-// One connection to ndata.mdb, owned by whoever opened it and closed when it
-// goes out of scope.  Every user of the database opens its own.
-class DatabaseConnection {
-  public:
-    // Opens the database file at `path`.  A missing file is not created: the
-    // connection then stays closed and isOpen() says so.
-    explicit DatabaseConnection(const QString &path = DatabaseInUse(), Access access = Access::ReadWrite);
-    ~DatabaseConnection();
-    DatabaseConnection(const DatabaseConnection &) = delete;
-    DatabaseConnection &operator=(const DatabaseConnection &) = delete;
-
-    bool isOpen() const;
-    QSqlDatabase database() const;
-    QString name() const { return m_name; }
-
-  private:
-    void openReadOnly(const QString &path);
-
-    QString m_name;
-};
 
 // Where a start-up load of the base figures stopped.
 enum class LoadResult { Loaded, NoDatabase, NoRow, ReadFailed };

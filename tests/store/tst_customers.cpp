@@ -1,6 +1,7 @@
 #include "store/customerlist.h"
 #include "store/customers.h"
-#include "store/fileconnection.h"
+#include "store/databaseconnection.h"
+#include "store/writetransaction.h"
 
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
@@ -40,7 +41,7 @@ engine::CustomerRecord household(const QString &husband)
 // One query's first value on a connection of its own.
 QVariant scalar(const QString &path, const QString &sql)
 {
-    const store::FileConnection connection(path, store::Access::ReadOnly);
+    const store::DatabaseConnection connection(path, store::Access::ReadOnly);
     QSqlQuery query(connection.database());
     if (!query.exec(sql) || !query.next())
         return {};
@@ -106,7 +107,7 @@ class TestCustomers : public QObject {
         const store::WriteOutcome outcome = store::SaveCustomerRecord(path, record);
         QVERIFY2(outcome.written(), qPrintable(outcome.error.text()));
         QCOMPARE(rowCount(path), 1);
-        const store::FileConnection connection(path, store::Access::ReadOnly);
+        const store::DatabaseConnection connection(path, store::Access::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.exec(QStringLiteral("SELECT * FROM \"顧客資料\" WHERE rowid = %1").arg(outcome.key)));
         QVERIFY(query.next());
@@ -178,7 +179,7 @@ class TestCustomers : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(QByteArray(8192, 'x'));
         } else if (damage == QLatin1String("no table")) {
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QSqlQuery(connection.database()).exec(QStringLiteral("DROP TABLE \"顧客資料\""));
         } else {
             path += QStringLiteral("/ndata.mdb");
@@ -199,7 +200,7 @@ class TestCustomers : public QObject {
     {
         const test::DatabaseCopy db;
         const QString path = db.path();
-        const store::FileConnection holder(path, store::Access::ReadWrite);
+        const store::DatabaseConnection holder(path, store::Access::ReadWrite);
         QSqlQuery hold(holder.database());
         QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
         QElapsedTimer clock;
@@ -220,7 +221,7 @@ class TestCustomers : public QObject {
         const QString path = db.path();
         const int rows = 300; // more than two pages
         {
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QSqlQuery query(connection.database());
             QVERIFY(query.exec(QStringLiteral("BEGIN")));
             QVERIFY(query.prepare(QStringLiteral("INSERT INTO \"顧客資料\" (\"氏名1\", \"印3\") VALUES (?, ?)")));
@@ -288,6 +289,33 @@ class TestCustomers : public QObject {
         QCOMPARE(list.key(list.rowCount()), qint64(-1));
     }
 
+    // The list opened on a file in WAL mode that no program had open, as
+    // the shipped file is at start-up, shows the rows saved and removed
+    // while it stays open once it is read again.
+    void listReadAgainSeesLaterWrites()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        {
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
+            QSqlQuery mode(connection.database());
+            QVERIFY(mode.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && mode.next());
+            QCOMPARE(mode.value(0).toString(), QStringLiteral("wal"));
+        }
+        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+        store::CustomerListModel list(path);
+        QVERIFY(list.isOpen());
+        QCOMPARE(list.rowCount(), 0);
+        const qint64 first = store::SaveCustomerRecord(path, household(QStringLiteral("一"))).key;
+        QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("二"))).written());
+        list.reload();
+        QCOMPARE(list.rowCount(), 2);
+        QVERIFY(store::DeleteCustomerRecord(path, first).written());
+        list.setFilter(QString());
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.text(0, QStringLiteral("氏名1")), QStringLiteral("二"));
+    }
+
     // Saved again over its row, read back by key, removed: each touches
     // that one row; a row already gone is a failure, not a success.
     void rowByKey()
@@ -338,7 +366,7 @@ class TestCustomers : public QObject {
             QFile::remove(path);
         } else {
             store::SaveCustomerRecord(path, household(QStringLiteral("x")));
-            const store::FileConnection connection(path, store::Access::ReadWrite);
+            const store::DatabaseConnection connection(path, store::Access::ReadWrite);
             QVERIFY(
                 QSqlQuery(connection.database()).exec(QStringLiteral("ALTER TABLE \"顧客資料\" DROP COLUMN \"印7\"")));
         }
@@ -371,7 +399,7 @@ class TestCustomers : public QObject {
         }
         QVERIFY(confirmed.size() >= 50);
         QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
-        const store::FileConnection connection(path, store::Access::ReadOnly);
+        const store::DatabaseConnection connection(path, store::Access::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.prepare(QStringLiteral("SELECT \"氏名1\", \"印3\" FROM \"顧客資料\" WHERE rowid = ?")));
         for (const auto &[key, name] : confirmed) {

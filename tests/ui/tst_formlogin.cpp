@@ -5,7 +5,8 @@
 
 #include "ndatacopy.h"
 #include "store/database.h"
-#include "store/fileconnection.h"
+#include "store/databaseconnection.h"
+#include "store/writetransaction.h"
 #include "testkit.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 void exec(const QString &path, const QString &sql)
 {
-    const store::FileConnection connection(path, store::Access::ReadWrite);
+    const store::DatabaseConnection connection(path, store::Access::ReadWrite);
     QSqlQuery query(connection.database());
     QVERIFY2(query.exec(sql), qPrintable(sql));
 }
@@ -139,7 +140,7 @@ class TestFormLogin : public QObject {
         QCOMPARE(stored(m_db->path()), yes ? k2010 : engine::kBaseData2009);
         QCOMPARE(m_baseData, engine::kBaseData2009);
         // The figures were rewritten in place: no second row.
-        const store::FileConnection connection(m_db->path(), store::Access::ReadOnly);
+        const store::DatabaseConnection connection(m_db->path(), store::Access::ReadOnly);
         QSqlQuery count(connection.database());
         QVERIFY(count.exec(QStringLiteral("SELECT COUNT(*) FROM \"基礎DATA\"")) && count.next());
         QCOMPARE(count.value(0).toInt(), 1);

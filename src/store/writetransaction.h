@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/database.h"
-
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -10,28 +8,6 @@
 #include <functional>
 
 namespace izoku::store {
-
-// One connection to the database file at `path`, owned by whoever opened it
-// and closed when it goes out of scope.  The file is never created: a
-// missing file leaves the connection closed.  A reading connection cannot
-// change the file; a writing one commits with full synchronisation to the
-// write-ahead log, so a row is on the disk once its commit returns.
-class FileConnection {
-  public:
-    FileConnection(const QString &path, Access access);
-    ~FileConnection();
-    FileConnection(const FileConnection &) = delete;
-    FileConnection &operator=(const FileConnection &) = delete;
-
-    bool isOpen() const;
-    QSqlDatabase database() const;
-    // Why the connection is closed.
-    QSqlError error() const { return m_error; }
-
-  private:
-    QString m_name;
-    QSqlError m_error;
-};
 
 // What became of one write: the key of the row written, or the error that
 // stopped it (and then nothing of it was written).

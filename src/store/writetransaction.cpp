@@ -1,13 +1,12 @@
-#include "fileconnection.h"
+#include "writetransaction.h"
 
-#include <QAtomicInt>
+#include "databaseconnection.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QThread>
-#include <QUrl>
 
 #include <memory>
 #include <utility>
@@ -16,16 +15,10 @@ namespace izoku::store {
 
 namespace {
 
-// Another program holding the write lock is waited for this long per try,
-// and the transaction is tried this many times before the save is given up.
-constexpr int kBusyTimeoutMs = 2000;
+// Another program holding the write lock is waited for by the connection's
+// busy timeout on each try, and the transaction is tried this many times
+// before the save is given up.
 constexpr int kTries = 3;
-
-QString nextConnectionName()
-{
-    static QAtomicInt counter;
-    return QStringLiteral("ndata-file-%1").arg(counter.fetchAndAddRelaxed(1));
-}
 
 QSqlError exec(const QSqlDatabase &db, const QString &sql)
 {
@@ -39,9 +32,9 @@ QSqlError exec(const QSqlDatabase &db, const QString &sql)
 // own, the way the needs-analysis screen kept its record set between saves.
 // Closing the last connection to the file folds the log back into it, and
 // those disk flushes on every save are time the agent would sit waiting.
-FileConnection *&keptConnection()
+DatabaseConnection *&keptConnection()
 {
-    static FileConnection *kept = nullptr;
+    static DatabaseConnection *kept = nullptr;
     return kept;
 }
 
@@ -50,7 +43,7 @@ void releaseKeptConnection()
     delete std::exchange(keptConnection(), nullptr);
 }
 
-void keep(std::unique_ptr<FileConnection> connection)
+void keep(std::unique_ptr<DatabaseConnection> connection)
 {
     static const bool releasedAtExit = [] {
         qAddPostRoutine(releaseKeptConnection);
@@ -71,60 +64,6 @@ bool isLocked(const QSqlError &error)
 
 } // namespace
 
-FileConnection::FileConnection(const QString &path, Access access)
-    : m_name(nextConnectionName())
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    if (!QFileInfo(path).isFile()) {
-        m_error = QSqlError(QStringLiteral("ndata.mdb not found"), path, QSqlError::ConnectionError);
-        return;
-    }
-    // The URI's mode keeps SQLite from creating a file that vanished after
-    // the check above.
-    const bool write = access == Access::ReadWrite;
-    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
-    uri += write ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro");
-    db.setDatabaseName(uri);
-    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    if (!write)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (!db.open()) {
-        m_error = db.lastError();
-        return;
-    }
-    if (!write)
-        return;
-    // The shipped file is already in WAL mode; a file from elsewhere is
-    // switched when nobody else has it open, and is safe with its rollback
-    // journal until then.
-    exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
-    if (const QSqlError error = exec(db, QStringLiteral("PRAGMA synchronous = FULL")); error.isValid()) {
-        m_error = error;
-        db.close();
-    }
-}
-
-FileConnection::~FileConnection()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_name);
-}
-
-bool FileConnection::isOpen() const
-{
-    return QSqlDatabase::database(m_name, false).isOpen();
-}
-
-QSqlDatabase FileConnection::database() const
-{
-    return QSqlDatabase::database(m_name, false);
-}
-
 WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
 {
     WriteOutcome outcome;
@@ -132,12 +71,16 @@ WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
     for (int attempt = 0; attempt < kTries; ++attempt) {
         if (attempt > 0)
             QThread::msleep(20 * attempt);
-        auto connection = std::make_unique<FileConnection>(path, Access::ReadWrite);
+        auto connection = std::make_unique<DatabaseConnection>(path, Access::ReadWrite);
         if (!connection->isOpen()) {
             error = connection->error();
             return outcome;
         }
         const QSqlDatabase db = connection->database();
+        // The shipped file is already in WAL mode; a file from elsewhere is
+        // switched when nobody else has it open, and is safe with its
+        // rollback journal until then.
+        exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
         // IMMEDIATE takes the write lock at once, so waiting for another
         // program happens here, under the busy timeout, and never halfway
         // through the rows.
