@@ -1,4 +1,5 @@
 #include "engine/pension/pensioncalculation.h"
+#include "workedpension.h"
 
 #include <QTest>
 
@@ -11,17 +12,7 @@ constexpr BaseData kBase = kBaseData2009;
 
 FrmRavoForm calculable(const QString &wifeAge)
 {
-    FrmRavoForm form;
-    OpenFrmRavo(form, kBase, kToday);
-    form.household.members[0].birth = QDate(1960, 5, 1);
-    form.household.members[1].age = wifeAge;
-    form.text6 = {QString(),
-                  QStringLiteral("120"),
-                  QStringLiteral("300000"),
-                  QStringLiteral("60"),
-                  QStringLiteral("400000"),
-                  QStringLiteral("0.985")};
-    return form;
+    return izoku::test::WorkedPensionForm(wifeAge, kToday, kBase);
 }
 
 } // namespace

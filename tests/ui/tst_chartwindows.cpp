@@ -10,6 +10,7 @@
 #include "ui/charts/chartopeners.h"
 #include "ui/charts/chartwindow.h"
 #include "ui/pension/frmravo.h"
+#include "workedpension.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -48,17 +49,9 @@ const QStringList kAllCharts{kFormChart, kFormChart4, kFormChart2, kFormChart3};
 // employees' pension with 120 + 60 months, the wife of the given age.
 engine::FrmRavoForm pensionForm(int wifeAge, const QString &name)
 {
-    engine::FrmRavoForm form;
-    engine::OpenFrmRavo(form, engine::kBaseData2009, test::kToday);
+    engine::FrmRavoForm form = test::WorkedPensionForm(QString::number(wifeAge), test::kToday);
     form.household.members[engine::HouseholdIndex::Husband].name = name;
     form.household.members[engine::HouseholdIndex::Husband].birth = QDate(1980, 5, 1);
-    form.household.members[engine::HouseholdIndex::Wife].age = QString::number(wifeAge);
-    form.text6 = {QString(),
-                  QStringLiteral("120"),
-                  QStringLiteral("300000"),
-                  QStringLiteral("60"),
-                  QStringLiteral("400000"),
-                  QStringLiteral("0.985")};
     const engine::CalculationOutcome outcome = engine::RunPensionCalculation(form, engine::kBaseData2009, test::kToday);
     if (outcome.stopped)
         qFatal("the pension calculation stopped");
@@ -117,10 +110,7 @@ Opened open(ui::WindowRegistry &registry, const QString &key, int wifeAge, const
 
 template <typename T> T *child(QWidget *window, const QString &name)
 {
-    T *widget = window->findChild<T *>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
+    return test::Child<T>(window, name);
 }
 
 // The chart as drawn: the values of its two series in the feed's order.

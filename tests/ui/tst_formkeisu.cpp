@@ -23,13 +23,7 @@ class TestFormkeisu : public QObject {
     std::unique_ptr<test::Seams> m_seams;
     std::unique_ptr<ui::Formkeisu> m_window;
 
-    template <typename T = QLineEdit> T *get(const QString &name)
-    {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T = QLineEdit> T *get(const QString &name) { return test::Child<T>(m_window.get(), name); }
     QLineEdit *num(int index) { return get(QStringLiteral("Num1(%1)").arg(index)); }
     QString focusName() { return test::Focused() ? test::Focused()->objectName() : QString(); }
 

@@ -82,13 +82,7 @@ class TestFrmhoken : public QObject {
     std::unique_ptr<ui::WindowRegistry> m_registry;
     ui::Frmhoken *m_window = nullptr;
 
-    template <typename T> T *child(const QString &name) const
-    {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T> T *child(const QString &name) const { return test::Child<T>(m_window, name); }
     QLineEdit *edit(const QString &name) const { return child<QLineEdit>(name); }
     QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
     QPushButton *button(const QString &name) const { return child<QPushButton>(name); }

@@ -47,13 +47,7 @@ class TestFrmRavo : public QObject {
     std::unique_ptr<ui::WindowRegistry> m_registry;
     std::unique_ptr<ui::FrmRavo> m_window;
 
-    template <typename T> T *child(const QString &name) const
-    {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T> T *child(const QString &name) const { return test::Child<T>(m_window.get(), name); }
     QLineEdit *edit(const QString &name) const { return child<QLineEdit>(name); }
     QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
     void click(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }

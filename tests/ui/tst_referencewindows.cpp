@@ -8,6 +8,7 @@
 #include "engine/pension/pensioncalculation.h"
 #include "engine/reference/transferaddition.h"
 #include "engine/text/numbertext.h"
+#include "workedpension.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,16 +60,7 @@ QPushButton *button(QWidget *window, const QString &name)
 engine::FrmRavoForm widowAged45()
 {
     const QDate today(2026, 12, 8);
-    engine::FrmRavoForm form;
-    engine::OpenFrmRavo(form, engine::kBaseData2009, today);
-    form.household.members[0].birth = QDate(1960, 5, 1);
-    form.household.members[1].age = QStringLiteral("45");
-    form.text6 = {QString(),
-                  QStringLiteral("120"),
-                  QStringLiteral("300000"),
-                  QStringLiteral("60"),
-                  QStringLiteral("400000"),
-                  QStringLiteral("0.985")};
+    engine::FrmRavoForm form = izoku::test::WorkedPensionForm(QStringLiteral("45"), today);
     engine::RunPensionCalculation(form, engine::kBaseData2009, today);
     return form;
 }
