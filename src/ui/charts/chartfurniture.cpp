@@ -157,7 +157,7 @@ QWidget *column(QWidget *parent, const QStringList &texts, int wrapWidth = 0)
     auto *box = new QWidget(parent);
     auto *lines = new QVBoxLayout(box);
     lines->setContentsMargins(0, 0, 0, 0);
-    lines->setSpacing(2);
+    lines->setSpacing(kLineSpacing);
     for (const QString &text : texts) {
         QLabel *label = FixedText(text, box);
         if (wrapWidth > 0) {
