@@ -11,6 +11,7 @@
 #include "ui/charts/chartwindow.h"
 #include "ui/needs/frmhoken.h"
 #include "ui/pension/frmravo.h"
+#include "workedpension.h"
 
 #include <QAbstractItemModelTester>
 #include <QBarCategoryAxis>
@@ -53,11 +54,6 @@ const QMap<QString, QString> kChartButtons{{kFormChart, QStringLiteral("cmdChart
                                            {kFormChart4, QStringLiteral("cmdPensionChart")},
                                            {kFormChart2, QStringLiteral("cmdCoverageChart")},
                                            {kFormChart3, QStringLiteral("cmdCashFlowChart")}};
-
-// The worked pension record as the agent types it on the survivors'
-// pension screen: the husband a member of the employees' pension with 120 +
-// 60 months.
-const QStringList kWorkedRecord{"0", "120", "300000", "60", "400000", "0.985"};
 
 // The household reopened on the needs-analysis screen is not one of the
 // customer list's rows.
@@ -191,14 +187,16 @@ class TestChartWindows : public QObject {
     }
 
     // "年金計算" and then "グラフの表示" on the survivors' pension screen, with
-    // the worked record and the wife of the given age typed.
+    // the worked record (the husband in the employees' pension 120 + 60
+    // months) and the wife of the given age typed.
     Opened openFromPensionScreen(int wifeAge, const QString &name)
     {
         auto *screen = qobject_cast<ui::FrmRavo *>(m_registry->show(ui::screen::Pension));
         child<QLineEdit>(screen, QStringLiteral("Text4(0)"))->setText(name);
         child<QLineEdit>(screen, QStringLiteral("Text5(1)"))->setText(QString::number(wifeAge));
-        for (int i = 0; i < kWorkedRecord.size(); ++i)
-            child<QLineEdit>(screen, QStringLiteral("Text6(%1)").arg(i))->setText(kWorkedRecord[i]);
+        const auto record = test::WorkedPensionForm(QString(), test::kToday).text6;
+        for (size_t i = 0; i < record.size(); ++i)
+            child<QLineEdit>(screen, QStringLiteral("Text6(%1)").arg(i))->setText(record[i]);
         click(screen, QStringLiteral("cmdCalculate"));
         click(screen, kChartButtons[kFormChart]);
         return {chartWindow(kFormChart), engine::PensionChartFeed(screen->form()), {}};
