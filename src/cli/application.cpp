@@ -1,15 +1,35 @@
 #include "calc.h"
+#include "reportcommand.h"
+
+#include "store/location.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace izoku::cli {
 
+namespace {
+
+// The command comes first after the program's name once "--database PATH"
+// is taken out, wherever it was given.
+constexpr qsizetype kCommandPosition = 1;
+
+QString commandWord(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    store::TakeDatabaseOption(arguments);
+    return arguments.value(kCommandPosition);
+}
+
+} // namespace
+
 std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char **argv)
 {
-    if (argc < 2 || std::strcmp(argv[1], "report") != 0)
+    if (commandWord(argc, argv) != ReportCommand().name)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,6 +5,7 @@
 
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
 
 #include <algorithm>
 #include <optional>
@@ -15,6 +16,19 @@ namespace {
 
 const QString kEllipsis = QStringLiteral("…");
 
+// The words of a run, after the program's name: the command, then an
+// option and the option's value.
+enum Argument : qsizetype { CommandName, Option, OptionValue };
+
+// A control character written as \u and four hexadecimal digits.
+constexpr int kEscapeDigits = 4;
+constexpr int kHexadecimal = 16;
+
+QString grouped(qsizetype number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
+
 QString helpText()
 {
     QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND < input.json > output.json\n"
@@ -24,10 +38,14 @@ QString helpText()
                                   "Every key of the input is optional; what is left out keeps the value the\n"
                                   "window has when it opens.  Field texts are given and returned exactly as\n"
                                   "typed and shown.  Dates are \"YYYY-MM-DD\".  Bad input: a one-line error on\n"
-                                  "standard error (at most 200 characters) and exit status 2.  Refused before\n"
-                                  "any calculation: an input over 1,048,576 bytes, a text over 1,000\n"
-                                  "characters, more than 100 \"actions\".  --database names the ndata.mdb the\n"
-                                  "base figures are read from, as for izoku-planner.\n");
+                                  "standard error (at most %1 characters) and exit status %2.  Refused before\n"
+                                  "any calculation: an input over %3 bytes, a text over %4\n"
+                                  "characters, more than %5 \"actions\".  --database names the ndata.mdb the\n"
+                                  "base figures are read from, as for izoku-planner.\n")
+                       .arg(kMaxErrorLength)
+                       .arg(kRefused)
+                       .arg(grouped(kMaxInputBytes), grouped(kMaxTextLength))
+                       .arg(kMaxActions);
     for (const auto &command : Commands())
         text += QStringLiteral("\n%1\n%2").arg(command.name, command.help);
     return text;
@@ -35,7 +53,7 @@ QString helpText()
 
 CalcResult refuse(const QString &message)
 {
-    return CalcResult{2, {}, ErrorLine(message)};
+    return CalcResult{kRefused, {}, ErrorLine(message)};
 }
 
 void appendEscaped(QString &out, QChar c)
@@ -55,7 +73,7 @@ void appendEscaped(QString &out, QChar c)
     }
     // Line and paragraph separators end a line in many viewers as well.
     if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-        out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        out += QStringLiteral("\\u%1").arg(c.unicode(), kEscapeDigits, kHexadecimal, QLatin1Char('0'));
     else
         out += c;
 }
@@ -108,13 +126,14 @@ struct Invocation {
 std::optional<Invocation> invocation(const Command &command, const QStringList &arguments)
 {
     if (command.toFile) {
-        if (arguments.size() == 3 && arguments[1] == QStringLiteral("--output") && !arguments[2].isEmpty())
-            return Invocation{false, arguments[2]};
+        if (arguments.size() == OptionValue + 1 && arguments[Option] == QStringLiteral("--output") &&
+            !arguments[OptionValue].isEmpty())
+            return Invocation{false, arguments[OptionValue]};
         return std::nullopt;
     }
-    if (arguments.size() == 1)
+    if (arguments.size() == CommandName + 1)
         return Invocation{};
-    if (arguments.size() == 2 && arguments[1] == QStringLiteral("--csv") && command.csv)
+    if (arguments.size() == Option + 1 && arguments[Option] == QStringLiteral("--csv") && command.csv)
         return Invocation{true, {}};
     return std::nullopt;
 }
@@ -123,22 +142,23 @@ std::optional<Invocation> invocation(const Command &command, const QStringList &
 
 bool ReadsInput(const QStringList &arguments)
 {
-    const Command *command = arguments.isEmpty() ? nullptr : FindCommand(arguments[0]);
+    const Command *command = arguments.isEmpty() ? nullptr : FindCommand(arguments[CommandName]);
     return command && invocation(*command, arguments);
 }
 
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
 {
-    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h"))
-        return CalcResult{arguments.isEmpty() ? 2 : 0, helpText().toUtf8(), {}};
-    const Command *command = FindCommand(arguments[0]);
+    if (arguments.isEmpty() || arguments[CommandName] == QStringLiteral("--help") ||
+        arguments[CommandName] == QStringLiteral("-h"))
+        return CalcResult{arguments.isEmpty() ? kRefused : kDone, helpText().toUtf8(), {}};
+    const Command *command = FindCommand(arguments[CommandName]);
     const std::optional<Invocation> how = command ? invocation(*command, arguments) : std::nullopt;
     if (command && command->toFile && !how)
         return refuse(QStringLiteral("%1 writes a file: give --output FILE").arg(command->name));
-    if (arguments.size() > 1 && !how)
-        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[1])));
+    if (arguments.size() > Option && !how)
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[Option])));
     if (!command)
-        return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[0])));
+        return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[CommandName])));
 
     if (input.size() > kMaxInputBytes)
         return refuse(QStringLiteral("the input is larger than %1 bytes").arg(kMaxInputBytes));
@@ -151,10 +171,10 @@ CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
 
     try {
         if (how->csv)
-            return CalcResult{0, command->csv(document.object()), {}};
+            return CalcResult{kDone, command->csv(document.object()), {}};
         const QJsonObject output =
             command->toFile ? command->toFile(document.object(), how->output) : command->run(document.object());
-        return CalcResult{0, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
+        return CalcResult{kDone, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
     } catch (const InputError &e) {
         return refuse(QString::fromUtf8(e.what()));
     }

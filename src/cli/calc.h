@@ -24,8 +24,12 @@ inline constexpr qsizetype kMaxEchoLength = 40;
 // An error line never runs longer than this, its "izoku-calc: " included.
 inline constexpr qsizetype kMaxErrorLength = 200;
 
+// The exit status of a run.
+inline constexpr int kDone = 0;
+inline constexpr int kRefused = 2;
+
 struct CalcResult {
-    int status = 0; // 0 done, 2 refused
+    int status = kDone;
     QByteArray out; // the answer (or the help text)
     QByteArray err; // one error line, ending in a newline
 };

@@ -72,9 +72,11 @@ QJsonArray RequireArray(const QJsonValue &value, const QString &key, qsizetype m
 
 QDate RequireDate(const QJsonValue &value, const QString &key)
 {
+    // Only a date written out in full, whatever else the parser would take.
+    const QString format = QStringLiteral("yyyy-MM-dd");
     const QString text = RequireString(value, key);
-    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (text.size() != 10 || !date.isValid())
+    const QDate date = QDate::fromString(text, format);
+    if (text.size() != format.size() || !date.isValid())
         throw InputError(QStringLiteral("\"%1\" must be a date \"YYYY-MM-DD\", not \"%2\"").arg(key, Echo(text)));
     return date;
 }

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     if (!izoku::store::SelectDatabase(arguments)) {
         std::fputs(izoku::cli::ErrorLine(QStringLiteral("--database needs a path")).constData(), stderr);
-        return 2;
+        return izoku::cli::kRefused;
     }
     arguments.removeFirst();
 
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             std::fputs(izoku::cli::ErrorLine(QStringLiteral("cannot read standard input")).constData(), stderr);
-            return 2;
+            return izoku::cli::kRefused;
         }
         // One byte past the limit is enough to refuse it; the rest is never
         // read into memory.

@@ -24,9 +24,9 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "  Input (every key optional; what is left out keeps the opening value):\n"
                      "    \"today\", \"base_data\", \"members\", \"membership\", \"choice\"  as for pension\n"
                      "    \"base_date\"  \"YYYY-MM-DD\", the base date Date2(0) (default: today)\n"
-                     "    \"num1\"       {\"7\": \"0\", \"16\": \"30\", ...}: Num1 slots 7..61 as typed (the\n"
-                     "                 ages 0..6 are the members' \"age\")\n"
-                     "    \"num4\"       {\"0\": \"30\", \"2\": \"1000\", \"13\": \"64\", ...}: Num4 slots 0..15,\n"
+                     "    \"num1\"       {\"7\": \"0\", \"16\": \"30\", ...}: Num1 slots %1..%2 as typed (the\n"
+                     "                 ages 0..%3 are the members' \"age\")\n"
+                     "    \"num4\"       {\"0\": \"30\", \"2\": \"1000\", \"13\": \"64\", ...}: Num4 slots 0..%4,\n"
                      "                 the policies (husband's ages, 万円) and the reference age\n"
                      "    \"company\", \"product\"  Fmt3(0), Fmt3(1)\n"
                      "    \"reference\"  \"life_expectancy\" (Option4) or \"age\" (Option5, default)\n"
@@ -36,9 +36,9 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "                 (今後の収入と支出のグラフ)\n"
                      "  Output:\n"
                      "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
-                     "    \"num1\"      the 62 Num1 texts; \"num4\" the 16 Num4 texts\n"
-                     "    \"panels\"    the 43 Num3 texts of the calculation-process panel\n"
-                     "    \"sheet\"     the 50 rows of the projection sheet, every column ([] before\n"
+                     "    \"num1\"      the %5 Num1 texts; \"num4\" the %6 Num4 texts\n"
+                     "    \"panels\"    the %7 Num3 texts of the calculation-process panel\n"
+                     "    \"sheet\"     the %8 rows of the projection sheet, every column ([] before\n"
                      "                any base calculation)\n"
                      "    \"charts\"    {\"coverage\", \"pension\", \"income\"}, each only if its button\n"
                      "                opened the chart: \"rows\", \"values\" (two lists, 万円),\n"
@@ -51,6 +51,9 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "    echo '{\"today\": \"2026-12-08\", \"members\": [{\"age\": \"40\"}, {\"age\": \"38\"}],\n"
                      "           \"num1\": {\"8\": \"120\", \"9\": \"300000\", \"16\": \"30\"},\n"
                      "           \"actions\": [\"base\", \"compare\"]}' | izoku-calc needs\n";
+
+// Num1 begins with the members' ages, which "members" gives.
+constexpr int kFirstTypedNum1 = engine::HouseholdIndex::Count;
 
 // {"slot": "text"} over the slots first..last of a field array.
 template <typename Setter> void readSlots(const QJsonObject &input, const QString &key, int first, int last, Setter set)
@@ -76,7 +79,7 @@ void readForm(const QJsonObject &input, FrmhokenForm &form)
             RequireDate(input[QStringLiteral("base_date")], QStringLiteral("base_date"));
     ReadMembership(input, form.option1);
     ReadChoice(input, form.choice);
-    readSlots(input, QStringLiteral("num1"), engine::HouseholdIndex::Count, engine::HokenNum1::kCount - 1,
+    readSlots(input, QStringLiteral("num1"), kFirstTypedNum1, engine::HokenNum1::kCount - 1,
               [&](int slot, const QString &text) { form.num1(slot) = text; });
     readSlots(input, QStringLiteral("num4"), 0, engine::HokenNum4::kCount - 1,
               [&](int slot, const QString &text) { form.num4[static_cast<size_t>(slot)] = text; });
@@ -220,7 +223,18 @@ QByteArray csv(const QJsonObject &input)
 
 Command NeedsCommand()
 {
-    return Command{QStringLiteral("needs"), QString::fromUtf8(kHelp), &run, &csv};
+    using engine::HokenNum1;
+    using engine::HokenNum4;
+    const QString help = QString::fromUtf8(kHelp)
+                             .arg(kFirstTypedNum1)
+                             .arg(HokenNum1::kCount - 1)
+                             .arg(kFirstTypedNum1 - 1)
+                             .arg(HokenNum4::kCount - 1)
+                             .arg(HokenNum1::kCount)
+                             .arg(HokenNum4::kCount)
+                             .arg(engine::Num3::Count)
+                             .arg(engine::ProjectionSheet::kRows);
+    return Command{QStringLiteral("needs"), help, &run, &csv};
 }
 
 } // namespace izoku::cli

@@ -22,22 +22,22 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "                     what is left out is read from the ndata.mdb in use (--database),\n"
                      "                     and if that fails the menu's warning comes first in\n"
                      "                     \"messages\"\n"
-                     "    \"members\"        up to 7 objects for 夫, 妻, 子1..子5 in that order, each with\n"
+                     "    \"members\"        up to %1 objects for 夫, 妻, 子1..子5 in that order, each with\n"
                      "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
                      "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"
                      "    \"membership\"     \"national\" (国民年金) or \"employee\" (厚生年金, default)\n"
                      "    \"choice\"         \"employees_pension\" (遺族厚生年金選択, default) or\n"
                      "                     \"widows_pension\" (寡婦年金選択); used for \"national\" only\n"
-                     "    \"pension_fields\" up to 6 texts as typed: national paid months, employees'\n"
+                     "    \"pension_fields\" up to %2 texts as typed: national paid months, employees'\n"
                      "                     months to 2003-03, average monthly remuneration, months\n"
                      "                     from 2003-04, average remuneration, slide rate (default:\n"
                      "                     the base data's slide rate)\n"
                      "  Output:\n"
                      "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
                      "    \"stopped\"   true when an input check stopped the calculation\n"
-                     "    \"slots\"     the 30 result fields (ages of the wife and yearly amounts)\n"
-                     "    \"panels\"    the 43 labels of the four formula panels\n"
-                     "    \"schedule\"  16 rows of the year-by-year schedule, every column, as texts\n"
+                     "    \"slots\"     the %3 result fields (ages of the wife and yearly amounts)\n"
+                     "    \"panels\"    the %4 labels of the four formula panels\n"
+                     "    \"schedule\"  %5 rows of the year-by-year schedule, every column, as texts\n"
                      "    \"chart\"     {\"rows\", \"values\" (two lists, 万円: the yearly totals and\n"
                      "                the zero line), \"labels\", \"axis_max\", \"list\"}\n"
                      "  Example:\n"
@@ -85,7 +85,13 @@ QJsonObject run(const QJsonObject &input)
 
 Command PensionCommand()
 {
-    return Command{QStringLiteral("pension"), QString::fromUtf8(kHelp), &run};
+    const QString help = QString::fromUtf8(kHelp)
+                             .arg(engine::HouseholdIndex::Count)
+                             .arg(engine::Text6::Count)
+                             .arg(engine::BenefitSlots::Count)
+                             .arg(engine::Num3::Count)
+                             .arg(engine::ScheduleRow::Count);
+    return Command{QStringLiteral("pension"), help, &run};
 }
 
 } // namespace izoku::cli

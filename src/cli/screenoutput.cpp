@@ -17,7 +17,7 @@ QJsonObject ChartFeedJson(const engine::ChartFeed &feed)
 {
     // One list per series, in the chart's order.
     QJsonArray values;
-    for (const std::vector<double> *series : {&feed.series1, &feed.series2}) {
+    for (const std::vector<double> *series : feed.series()) {
         QJsonArray list;
         for (double value : *series)
             list.append(value);

@@ -218,12 +218,28 @@ class TestNeedsCli : public QObject {
             QCOMPARE(lines[row].split(u','), texts(sheet[row]));
     }
 
-    // The same three pages "提案書PDF" writes, for a household given as JSON.
+    // The same three pages "提案書PDF" writes, for a household given as JSON,
+    // wherever --database stands.
+    void reportWritesThePdf_data()
+    {
+        // Where "--database PATH" goes among the words; -1: not given.
+        QTest::addColumn<int>("databaseAt");
+        QTest::newRow("report alone") << -1;
+        QTest::newRow("--database before the command") << 0;
+        QTest::newRow("--database after the file") << 3;
+    }
     void reportWritesThePdf()
     {
+        QFETCH(int, databaseAt);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("提案書.pdf"));
-        const Answer answer = needs(household(""), {QStringLiteral("report"), QStringLiteral("--output"), path});
+        QStringList words{QStringLiteral("report"), QStringLiteral("--output"), path};
+        // The household gives every base figure: the database is never read.
+        if (databaseAt >= 0)
+            words = words.mid(0, databaseAt) +
+                    QStringList{QStringLiteral("--database"), dir.filePath(QStringLiteral("unread.mdb"))} +
+                    words.mid(databaseAt);
+        const Answer answer = needs(household(""), words);
         QCOMPARE(answer.exitCode, 0);
         QVERIFY2(answer.err.isEmpty(), answer.err.constData());
         QCOMPARE(answer.json()[QStringLiteral("output")].toString(), path);

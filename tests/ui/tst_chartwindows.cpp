@@ -1,4 +1,5 @@
 #include "engine/needs/comparison.h"
+#include "engine/needs/customerrecord.h"
 #include "engine/needs/needscharts.h"
 #include "engine/pension/pensioncalculation.h"
 #include "engine/tst_needshousehold.h"
@@ -7,11 +8,12 @@
 #include "ui/app/formmenu.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
-#include "ui/charts/chartopeners.h"
 #include "ui/charts/chartwindow.h"
+#include "ui/needs/frmhoken.h"
 #include "ui/pension/frmravo.h"
 #include "workedpension.h"
 
+#include <QAbstractItemModelTester>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -32,6 +34,8 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <optional>
+
 using namespace izoku;
 using engine::ChartFeed;
 using test::NeedsHousehold;
@@ -45,68 +49,37 @@ const QString kFormChart2 = ui::screen::CoverageChart;
 const QString kFormChart3 = ui::screen::CashFlowChart;
 const QStringList kAllCharts{kFormChart, kFormChart4, kFormChart2, kFormChart3};
 
-// The survivors' pension screen after "年金計算": the husband a member of the
-// employees' pension with 120 + 60 months, the wife of the given age.
-engine::FrmRavoForm pensionForm(int wifeAge, const QString &name)
-{
-    engine::FrmRavoForm form = test::WorkedPensionForm(QString::number(wifeAge), test::kToday);
-    form.household.members[engine::HouseholdIndex::Husband].name = name;
-    form.household.members[engine::HouseholdIndex::Husband].birth = QDate(1980, 5, 1);
-    const engine::CalculationOutcome outcome = engine::RunPensionCalculation(form, engine::kBaseData2009, test::kToday);
-    if (outcome.stopped)
-        qFatal("the pension calculation stopped");
-    return form;
-}
+// The button of its screen that opens each chart.
+const QMap<QString, QString> kChartButtons{{kFormChart, QStringLiteral("cmdChart")},
+                                           {kFormChart4, QStringLiteral("cmdPensionChart")},
+                                           {kFormChart2, QStringLiteral("cmdCoverageChart")},
+                                           {kFormChart3, QStringLiteral("cmdCashFlowChart")}};
 
-// The needs-analysis screen after its base calculation (and, for the
-// coverage chart, the comparison with a term policy of 2,000 万円).
-NeedsHousehold needsHousehold(int wifeAge, const QString &name, bool compare)
+// The household reopened on the needs-analysis screen is not one of the
+// customer list's rows.
+constexpr qint64 kNoStoredRow = -1;
+
+// A household for the needs-analysis screen, as the customer list would
+// reopen it: the husband salaried with the worked record, the wife of the
+// given age and a term policy of 2,000 万円.
+engine::CustomerRecord needsCustomer(int wifeAge, const QString &name)
 {
     NeedsHousehold h;
     h.husband(QString::number(wifeAge + 2), QDate(2024 - wifeAge, 5, 1)).wife(wifeAge).salaried();
-    h.set(engine::HokenNum1::LivingCost, QStringLiteral("30"));
     h.form().household.members[engine::HouseholdIndex::Husband].name = name;
     h.policy(engine::HokenNum4::Term1From, QStringLiteral("30"))
         .policy(engine::HokenNum4::Term1To, QStringLiteral("60"))
         .policy(engine::HokenNum4::Term1Amount, QStringLiteral("2000"));
-    if (compare)
-        engine::CompareInsuranceWithCoverage(h.form(), engine::kBaseData2009, test::kToday);
-    else
-        h.calculate();
-    return h;
+    return engine::CustomerRecordOf(h.form(), test::kToday);
 }
 
-// What a window was opened with, as the engine computes it.
+// What a window was opened with, as the engine computes it from the form
+// its screen was left with.
 struct Opened {
     ui::ChartWindow *window = nullptr;
     ChartFeed feed;
     std::vector<QStringList> table;
 };
-
-Opened open(ui::WindowRegistry &registry, const QString &key, int wifeAge, const QString &name)
-{
-    Opened opened;
-    if (key == kFormChart) {
-        const engine::FrmRavoForm form = pensionForm(wifeAge, name);
-        opened.feed = engine::PensionChartFeed(form);
-        opened.window = ui::OpenFormChart(registry, form);
-        return opened;
-    }
-    NeedsHousehold h = needsHousehold(wifeAge, name, key == kFormChart2);
-    if (key == kFormChart4) {
-        opened.feed = *engine::ShowPensionChart(h.form()).chart;
-        opened.window = ui::OpenFormChart4(registry, h.form());
-    } else if (key == kFormChart2) {
-        opened.feed = *engine::ShowCoverageChart(h.form()).chart;
-        opened.window = ui::OpenFormChart2(registry, h.form());
-    } else {
-        const engine::IncomeExpenseOpening opening = engine::ShowIncomeExpenseChart(h.form());
-        opened.feed = *opening.chart;
-        opened.table = opening.table;
-        opened.window = ui::OpenFormChart3(registry, h.form());
-    }
-    return opened;
-}
 
 template <typename T> T *child(QWidget *window, const QString &name)
 {
@@ -114,7 +87,7 @@ template <typename T> T *child(QWidget *window, const QString &name)
 }
 
 // The chart as drawn: the values of its two series in the feed's order.
-std::array<std::vector<double>, 2> drawnValues(const ui::ChartWindow *window, QChart *chart)
+std::array<std::vector<double>, ChartFeed::kSeriesCount> drawnValues(const ui::ChartWindow *window, QChart *chart)
 {
     QList<QBarSet *> bars;
     QList<QLineSeries *> lines;
@@ -124,8 +97,8 @@ std::array<std::vector<double>, 2> drawnValues(const ui::ChartWindow *window, QC
         else if (auto *l = qobject_cast<QLineSeries *>(series))
             lines << l;
     }
-    std::array<std::vector<double>, 2> values;
-    for (size_t s = 0; s < 2; ++s) {
+    std::array<std::vector<double>, ChartFeed::kSeriesCount> values;
+    for (size_t s = 0; s < values.size(); ++s) {
         if (window->variant().series[s].draw == ui::ChartVariant::Draw::Bars) {
             const QBarSet *set = bars.takeFirst();
             for (int i = 0; i < set->count(); ++i)
@@ -182,8 +155,9 @@ class TestChartWindows : public QObject {
         QCOMPARE(child<QLineEdit>(window, variant.nameField)->text(), feed.name);
         QChart *chart = child<QChartView>(window, variant.chartName)->chart();
         const auto values = drawnValues(window, chart);
-        QCOMPARE(values[0], feed.series1);
-        QCOMPARE(values[1], feed.series2);
+        const auto series = feed.series();
+        for (size_t s = 0; s < series.size(); ++s)
+            QCOMPARE(values[s], *series[s]);
         auto *rows = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
         QVERIFY(rows);
         QCOMPARE(rows->categories(), feed.rowLabels);
@@ -200,6 +174,72 @@ class TestChartWindows : public QObject {
         QCOMPARE(shownFields(window, QStringLiteral("Num2")), feed.periodFields);
         if (variant.itemTable)
             QCOMPARE(shownTable(window), table);
+    }
+
+    void click(QWidget *screen, const QString &button)
+    {
+        QTest::mouseClick(child<QPushButton>(screen, button), Qt::LeftButton);
+    }
+
+    ui::ChartWindow *chartWindow(const QString &key)
+    {
+        return qobject_cast<ui::ChartWindow *>(m_registry->existing(key));
+    }
+
+    // "年金計算" and then "グラフの表示" on the survivors' pension screen, with
+    // the worked record (the husband in the employees' pension 120 + 60
+    // months) and the wife of the given age typed.
+    Opened openFromPensionScreen(int wifeAge, const QString &name)
+    {
+        auto *screen = qobject_cast<ui::FrmRavo *>(m_registry->show(ui::screen::Pension));
+        child<QLineEdit>(screen, QStringLiteral("Text4(0)"))->setText(name);
+        child<QLineEdit>(screen, QStringLiteral("Text5(1)"))->setText(QString::number(wifeAge));
+        const auto record = test::WorkedPensionForm(QString(), test::kToday).text6;
+        for (size_t i = 0; i < record.size(); ++i)
+            child<QLineEdit>(screen, QStringLiteral("Text6(%1)").arg(i))->setText(record[i]);
+        click(screen, QStringLiteral("cmdCalculate"));
+        click(screen, kChartButtons[kFormChart]);
+        return {chartWindow(kFormChart), engine::PensionChartFeed(screen->form()), {}};
+    }
+
+    // The household reopened from the customer list on the needs-analysis
+    // screen, a living cost of 30 万円 a month typed, and the chart's button
+    // pressed: after "基礎計算" for the charts that need one first, alone
+    // for the comparison, which runs its own.
+    Opened openFromNeedsScreen(const QString &key, int wifeAge, const QString &name)
+    {
+        auto *screen = qobject_cast<ui::Frmhoken *>(m_registry->show(ui::screen::Needs));
+        // Reopening over the household of an earlier opening asks first.
+        if (engine::HoldsHousehold(screen->form()))
+            m_seams->messages->answers.push_back(ui::Answer::Yes);
+        screen->reopenCustomer(needsCustomer(wifeAge, name), kNoStoredRow);
+        m_seams->messages->shown.clear();
+        child<QLineEdit>(screen, QStringLiteral("Num1(%1)").arg(engine::HokenNum1::LivingCost))
+            ->setText(QStringLiteral("30"));
+        if (key != kFormChart2)
+            click(screen, QStringLiteral("cmdBase"));
+        click(screen, kChartButtons[key]);
+        const engine::FrmhokenForm &form = screen->form();
+        Opened opened{chartWindow(key), {}, {}};
+        std::optional<ChartFeed> feed;
+        if (key == kFormChart4) {
+            feed = engine::ShowPensionChart(form).chart;
+        } else if (key == kFormChart2) {
+            feed = engine::ShowCoverageChart(form).chart;
+        } else {
+            const engine::IncomeExpenseOpening opening = engine::ShowIncomeExpenseChart(form);
+            feed = opening.chart;
+            opened.table = opening.table;
+        }
+        if (!feed)
+            qFatal("the needs-analysis screen has no %s to show", qPrintable(key));
+        opened.feed = *feed;
+        return opened;
+    }
+
+    Opened open(const QString &key, int wifeAge, const QString &name)
+    {
+        return key == kFormChart ? openFromPensionScreen(wifeAge, name) : openFromNeedsScreen(key, wifeAge, name);
     }
 
   private slots:
@@ -236,12 +276,12 @@ class TestChartWindows : public QObject {
         QFETCH(int, wifeAge);
         QFETCH(int, rows);
         QFETCH(QString, caption);
-        const Opened opened = open(*m_registry, key, wifeAge, QStringLiteral("山田太郎"));
+        const Opened opened = open(key, wifeAge, QStringLiteral("山田太郎"));
         QVERIFY(opened.window);
-        QCOMPARE(opened.window, m_registry->existing(key));
         QVERIFY(opened.window->isVisible());
         QCOMPARE(opened.window->windowTitle(), caption);
         QCOMPARE(opened.feed.rows(), rows);
+        QCOMPARE(opened.feed.name, QStringLiteral("山田太郎"));
         QCOMPARE(opened.feed.rowLabels.first(), QStringLiteral(" %1歳").arg(wifeAge));
         QVERIFY(opened.feed.axisMaximum > 0);
         verifyShows(opened.window, opened.feed, opened.table);
@@ -253,12 +293,12 @@ class TestChartWindows : public QObject {
     // empty and the window still shows the screen's fields.
     void pensionChartBeforeAnyCalculation()
     {
-        engine::FrmRavoForm form;
-        engine::OpenFrmRavo(form, engine::kBaseData2009, test::kToday);
-        const ChartFeed feed = engine::PensionChartFeed(form);
-        ui::ChartWindow *window = ui::OpenFormChart(*m_registry, form);
+        QWidget *screen = m_registry->show(ui::screen::Pension);
+        click(screen, kChartButtons[kFormChart]);
+        ui::ChartWindow *window = chartWindow(kFormChart);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        const ChartFeed feed = engine::PensionChartFeed(qobject_cast<ui::FrmRavo *>(screen)->form());
         QCOMPARE(feed.rows(), 0);
         verifyShows(window, feed, {});
     }
@@ -274,10 +314,18 @@ class TestChartWindows : public QObject {
     void reopeningReplacesEverything()
     {
         QFETCH(QString, key);
-        const Opened first = open(*m_registry, key, 30, QStringLiteral("山田太郎"));
+        const Opened first = open(key, 30, QStringLiteral("山田太郎"));
         QVERIFY(first.window);
         child<QPlainTextEdit>(first.window, QStringLiteral("Text4"))->setPlainText(QStringLiteral("ご検討ください"));
-        const Opened second = open(*m_registry, key, 45, QStringLiteral("鈴木一郎"));
+        // The list and the item table are refilled as item views expect.
+        std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+        for (const QString &view : {QStringLiteral("List1"), QStringLiteral("MSFlexGrid1")}) {
+            if (auto *items = first.window->findChild<QAbstractItemView *>(view))
+                testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                    items->model(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+        }
+        QCOMPARE(testers.size(), size_t(first.window->variant().yearlyList + first.window->variant().itemTable));
+        const Opened second = open(key, 45, QStringLiteral("鈴木一郎"));
         QCOMPARE(second.window, first.window);
         QVERIFY(second.feed.rows() < first.feed.rows());
         verifyShows(second.window, second.feed, second.table);
@@ -286,27 +334,32 @@ class TestChartWindows : public QObject {
                  QStringLiteral("ご検討ください"));
     }
 
+    // Before any base calculation the needs-analysis screen's charts stay
+    // shut; the comparison runs one first, which stops on a screen with no
+    // pension record.
     void refusedBeforeTheBaseCalculation_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::newRow("FormChart4") << kFormChart4;
-        QTest::newRow("FormChart3") << kFormChart3;
-        QTest::newRow("FormChart2") << kFormChart2;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("FormChart4") << kFormChart4 << "基礎計算実行ボタンを押してください"
+                                    << "エラー";
+        QTest::newRow("FormChart3") << kFormChart3 << "基礎計算実行ボタンを押してください"
+                                    << "エラー";
+        QTest::newRow("FormChart2") << kFormChart2 << "年金関連データを入力して下さい。"
+                                    << "入力エラー";
     }
     void refusedBeforeTheBaseCalculation()
     {
         QFETCH(QString, key);
-        NeedsHousehold h;
-        h.husband(QStringLiteral("42"), QDate(1984, 5, 1)).wife(40).salaried();
-        auto opener = key == kFormChart4   ? &ui::OpenFormChart4
-                      : key == kFormChart3 ? &ui::OpenFormChart3
-                                           : &ui::OpenFormChart2;
-        QVERIFY(!opener(*m_registry, h.form()));
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        click(m_registry->show(ui::screen::Needs), kChartButtons[key]);
         QVERIFY(!m_registry->existing(key));
         QCOMPARE(m_seams->messages->shown.size(), 1);
         const engine::Message &shown = m_seams->messages->shown.first().message;
-        QCOMPARE(shown.text, QStringLiteral("基礎計算実行ボタンを押してください"));
-        QCOMPARE(shown.title, QStringLiteral("エラー"));
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.title, title);
         QCOMPARE(shown.icon, engine::MessageIcon::Warning);
     }
 
@@ -326,7 +379,7 @@ class TestChartWindows : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, clicked);
         QFETCH(bool, yes);
-        ui::ChartWindow *window = open(*m_registry, key, 40, QStringLiteral("山田太郎")).window;
+        ui::ChartWindow *window = open(key, 40, QStringLiteral("山田太郎")).window;
         QVERIFY(QTest::qWaitForWindowExposed(window));
         m_seams->messages->answers.push_back(yes ? ui::Answer::Yes : ui::Answer::No);
         QTest::mouseClick(child<QWidget>(window, clicked), Qt::LeftButton);
@@ -348,7 +401,7 @@ class TestChartWindows : public QObject {
     // The page the customer takes home: a vector PDF with the chart on it.
     void printsToPdf()
     {
-        ui::ChartWindow *window = open(*m_registry, kFormChart3, 40, QStringLiteral("山田太郎")).window;
+        ui::ChartWindow *window = open(kFormChart3, 40, QStringLiteral("山田太郎")).window;
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("chart.pdf"));
@@ -365,7 +418,7 @@ class TestChartWindows : public QObject {
     void chartIsDrawn()
     {
         QFETCH(QString, key);
-        ui::ChartWindow *window = open(*m_registry, key, 40, QStringLiteral("山田太郎")).window;
+        ui::ChartWindow *window = open(key, 40, QStringLiteral("山田太郎")).window;
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(!window->grab().isNull());
         // A laptop's 768 lines less the task bar and the title bar.
@@ -404,7 +457,7 @@ class TestChartWindows : public QObject {
     {
         QFETCH(QString, key);
         QFETCH(bool, quarterDown);
-        ui::ChartWindow *window = open(*m_registry, key, 40, QStringLiteral("山田太郎")).window;
+        ui::ChartWindow *window = open(key, 40, QStringLiteral("山田太郎")).window;
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QRect area = window->screen()->availableGeometry();
         const QRect frame = window->frameGeometry();
@@ -419,12 +472,12 @@ class TestChartWindows : public QObject {
     // A closed chart is unloaded; the next press builds it afresh.
     void closingUnloads()
     {
-        QPointer<ui::ChartWindow> window = open(*m_registry, kFormChart4, 40, QStringLiteral("山田太郎")).window;
+        QPointer<ui::ChartWindow> window = open(kFormChart4, 40, QStringLiteral("山田太郎")).window;
         QVERIFY(window);
         QTest::mouseClick(child<QPushButton>(window, QStringLiteral("Command2")), Qt::LeftButton);
         QTRY_VERIFY(!window);
         QVERIFY(!m_registry->existing(kFormChart4));
-        QVERIFY(open(*m_registry, kFormChart4, 40, QStringLiteral("山田太郎")).window);
+        QVERIFY(open(kFormChart4, 40, QStringLiteral("山田太郎")).window);
     }
 
     void fixedTexts_data()
@@ -489,7 +542,7 @@ class TestChartWindows : public QObject {
     {
         QFETCH(QString, key);
         QFETCH(QStringList, texts);
-        ui::ChartWindow *window = open(*m_registry, key, 40, QStringLiteral("山田太郎")).window;
+        ui::ChartWindow *window = open(key, 40, QStringLiteral("山田太郎")).window;
         QStringList shown;
         for (const QLabel *label : window->findChildren<QLabel *>())
             shown << label->text();
@@ -499,30 +552,6 @@ class TestChartWindows : public QObject {
             QVERIFY2(shown.contains(text), qPrintable(text));
         // The close button has no caption.
         QCOMPARE(child<QPushButton>(window, QStringLiteral("Command2"))->text(), QString());
-    }
-
-    // "グラフの表示" on the survivors' pension screen draws its last
-    // calculation.
-    void pensionScreenOpensItsChart()
-    {
-        QWidget *screen = m_registry->show(ui::screen::Pension);
-        QVERIFY(screen);
-        auto *button = child<QPushButton>(screen, QStringLiteral("cmdChart"));
-        QVERIFY(button->isEnabled());
-        child<QLineEdit>(screen, QStringLiteral("Text4(0)"))->setText(QStringLiteral("山田太郎"));
-        child<QLineEdit>(screen, QStringLiteral("Text5(1)"))->setText(QStringLiteral("40"));
-        const QStringList record = {"0", "120", "300000", "60", "400000", "0.985"};
-        for (int i = 0; i < record.size(); ++i)
-            child<QLineEdit>(screen, QStringLiteral("Text6(%1)").arg(i))->setText(record[i]);
-        QTest::mouseClick(child<QPushButton>(screen, QStringLiteral("cmdCalculate")), Qt::LeftButton);
-        QTest::mouseClick(button, Qt::LeftButton);
-        auto *window = qobject_cast<ui::ChartWindow *>(m_registry->existing(kFormChart));
-        QVERIFY(window);
-        const engine::FrmRavoForm &form = static_cast<ui::FrmRavo *>(screen)->form();
-        const ChartFeed feed = engine::PensionChartFeed(form);
-        QCOMPARE(feed.rows(), 27);
-        QCOMPARE(feed.name, QStringLiteral("山田太郎"));
-        verifyShows(window, feed, {});
     }
 };
 

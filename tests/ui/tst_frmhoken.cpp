@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -653,13 +652,11 @@ class TestFrmhoken : public QObject {
             ui::screen::NeedsPensionChart, [] { return new QWidget; }, ui::OnClose::Destroy);
         ui::Frmhoken window(registry, fixedClock);
         QVERIFY(test::ShowAndActivate(&window));
-        QSignalSpy opened(&window, &ui::Frmhoken::chartOpened);
         QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("cmdCashFlowChart"))->isEnabled());
 
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPensionChart")), Qt::LeftButton);
         QCOMPARE(m_seams->messages->shown.size(), 1);
         QCOMPARE(m_seams->messages->shown.first().message.text, QStringLiteral("基礎計算実行ボタンを押してください"));
-        QCOMPARE(opened.size(), 0);
         QVERIFY(!registry.existing(ui::screen::NeedsPensionChart));
 
         window.findChild<QLineEdit *>(num1(0))->setText(QStringLiteral("38"));
@@ -668,9 +665,8 @@ class TestFrmhoken : public QObject {
         window.findChild<QLineEdit *>(num1(9))->setText(QStringLiteral("300000"));
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdCoverageChart")), Qt::LeftButton);
         QCOMPARE(m_seams->messages->shown.size(), 1);
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened.first().at(0).toString(), ui::screen::CoverageChart);
         QVERIFY(registry.existing(ui::screen::CoverageChart)->isVisible());
+        QVERIFY(!registry.existing(ui::screen::NeedsPensionChart));
         // The comparison ran its base calculation on the screen's fields.
         QVERIFY(window.form().sheet.exists());
         QCOMPARE(window.findChild<QLineEdit *>(num4(14))->text(), QStringLiteral("36"));

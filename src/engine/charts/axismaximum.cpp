@@ -1,5 +1,7 @@
 #include "axismaximum.h"
 
+#include "yearlychart.h"
+
 #include <QString>
 
 #include <cmath>
@@ -8,7 +10,6 @@ namespace izoku::engine {
 
 namespace {
 
-constexpr double kYenPerManYen = 10000;
 constexpr int kSmallestAxis = 10;
 // Beyond any yearly figure a 32-bit yen sum can reach.
 constexpr double kLargestAxis = 1e9;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 // What a calculation screen hands to a chart window: the window only shows
@@ -19,6 +20,10 @@ struct ChartFeed {
     QStringList listLines;           // "42歳   1,234,567"
     QMap<int, QString> fields;       // the window's numbered display fields
     QMap<int, QString> periodFields; // the insured periods, where the window has them
+
+    static constexpr std::size_t kSeriesCount = 2;
+    // Both series, in the chart's order.
+    std::array<const std::vector<double> *, kSeriesCount> series() const { return {&series1, &series2}; }
 
     int rows() const { return static_cast<int>(series1.size()); }
 

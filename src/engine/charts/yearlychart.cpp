@@ -8,7 +8,7 @@ namespace izoku::engine {
 
 double ManYen(double yen)
 {
-    return IntFloor(yen / 10000);
+    return IntFloor(yen / kYenPerManYen);
 }
 
 QString ChartRowLabel(double wifeAge, int row)

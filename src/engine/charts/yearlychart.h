@@ -10,6 +10,8 @@
 // chart window draws them.
 namespace izoku::engine {
 
+inline constexpr double kYenPerManYen = 10000;
+
 // A yen figure in whole 万円, rounded down.
 double ManYen(double yen);
 

@@ -76,7 +76,7 @@ ChartFeed coverageChart(const FrmhokenForm &form, int rows, std::int32_t largest
     for (int j = 1; j <= rows; ++j)
         feed.listLines << ChartListLine(sheet.text(Row::WifeAge, j), sheet.value(Row::ShortfallToReference, j));
     feed.axisMaximum = ChartAxisMaximum(DigitRuleAxisMaximum(largest, kCoverageThreeDigitStep, false), largest);
-    for (int slot = HokenNum4::Term1From; slot <= HokenNum4::WholeLife1Amount + 2; ++slot)
+    for (int slot = CoverageChartField::TermFrom(0); slot < CoverageChartField::End(); ++slot)
         feed.fields.insert(slot, PlainNumber(form.num4Value(slot)));
     return feed;
 }

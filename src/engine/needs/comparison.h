@@ -3,6 +3,7 @@
 #include "engine/basedata/basedata.h"
 #include "engine/charts/chartfeed.h"
 #include "engine/forms/message.h"
+#include "engine/needs/frmhokenslots.h"
 
 #include <QDate>
 
@@ -11,6 +12,23 @@
 namespace izoku::engine {
 
 struct FrmhokenForm;
+
+// FormChart2's numbered fields (Num1 of the chart window): the life
+// insurance held, under the Num4 slots the needs-analysis screen keeps it
+// in.  Term policy p: first and last age of the husband and amount; whole-
+// life policy q: first age and amount.
+struct CoverageChartField {
+    static constexpr int kTermFields = HokenNum4::Term1Amount - HokenNum4::Term1From + 1;
+    static constexpr int kWholeLifeFields = HokenNum4::WholeLife1Amount - HokenNum4::WholeLife1From + 1;
+    static constexpr int TermFrom(int policy) { return HokenNum4::Term1From + kTermFields * policy; }
+    static constexpr int TermTo(int policy) { return HokenNum4::Term1To + kTermFields * policy; }
+    static constexpr int TermAmount(int policy) { return HokenNum4::Term1Amount + kTermFields * policy; }
+    static constexpr int WholeLifeFrom(int policy) { return HokenNum4::WholeLife1From + kWholeLifeFields * policy; }
+    static constexpr int WholeLifeAmount(int policy) { return HokenNum4::WholeLife1Amount + kWholeLifeFields * policy; }
+    // The fields run from the first term policy's first age to just before
+    // this one.
+    static constexpr int End() { return WholeLifeFrom(HokenNum4::kWholeLifePolicies); }
+};
 
 // What a chart button showed, and the chart it opened if it opened one.
 struct ChartOpening {

@@ -52,9 +52,11 @@ struct BenefitSlots {
         MiddleAgedFirstAge = 12,
         MiddleAgedLastAge = 13,
         TransitionalFirstAge = 14,
+        TransitionalLastAge = 15,
         WidowsPensionFirstAge = 16,
         WidowsPensionLastAge = 17,
         LumpSumAge = 18,
+        Unused = 19,
         EmployeesPensionAmount = 20,
         BasicPensionAmount = 21, // phase p: 21 + p
         MiddleAgedAmount = 26,

@@ -85,8 +85,8 @@ ChartFeed PensionChartFeed(const FrmRavoForm &form)
     }
     feed.name = form.household.members[HouseholdIndex::Husband].name;
     for (int slot = 0; slot < BenefitSlots::Count; ++slot) {
-        // The chart window has no field for the unused slot 19.
-        if (slot != 19)
+        // The chart window has no field for the slot the screen leaves unused.
+        if (slot != BenefitSlots::Unused)
             feed.fields.insert(slot, form.num4[slot]);
     }
     for (int field = 0; field < static_cast<int>(kRecordFields); ++field)

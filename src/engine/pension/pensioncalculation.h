@@ -17,7 +17,10 @@ namespace izoku::engine {
 CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base, const QDate &today);
 
 // "グラフの表示": the chart of the yearly totals by the wife's age, with the
-// result slots and the insured periods beside it.
+// result slots and the insured periods beside it.  The chart window numbers
+// its fields as the screen numbers them: `fields` by BenefitSlots (all but
+// the unused one), `periodFields` by Text6 (the pension record without the
+// slide rate).
 ChartFeed PensionChartFeed(const FrmRavoForm &form);
 
 } // namespace izoku::engine

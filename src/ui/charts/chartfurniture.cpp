@@ -1,5 +1,10 @@
 #include "chartfurniture.h"
 
+#include "engine/needs/comparison.h"
+#include "engine/needs/needscharts.h"
+#include "engine/pension/frmravoform.h"
+#include "engine/pension/survivorsbasicpension.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +23,10 @@ constexpr int kAmountWidth = 84;
 constexpr int kNone = -1;
 // Where the long notes under the item table wrap.
 constexpr int kWideNoteWidth = 800;
+// The tables' lines sit close, as on the printed sheet.
+constexpr int kLineSpacing = 2;
+// Room for a few lines of the agent's diagnosis.
+constexpr int kDiagnosisHeight = 40;
 
 // A display field the window fills: sunken, figures to the right.
 QLabel *displayField(QWidget *parent, QMap<int, QLabel *> &into, const QString &array, int index, int width)
@@ -53,15 +62,27 @@ struct BenefitTable {
     std::vector<BenefitRow> rows;
 };
 
+using SlotOfPhase = int (*)(int phase);
+
+// The phases of the survivors' basic pension, under one label.
+void appendPhases(std::vector<BenefitRow> &rows, const char *label, int phases, SlotOfPhase first, SlotOfPhase last,
+                  SlotOfPhase amount)
+{
+    for (int p = 0; p < phases; ++p)
+        rows.push_back({p == 0 ? label : "", first(p), last(p), amount(p)});
+}
+
 QWidget *benefitTable(QWidget *parent, ChartFields &fields, const BenefitTable &table)
 {
+    enum Column : int { Label, FirstAge, Until, LastAge, Amount, Yen, Columns };
     auto *box = new QWidget(parent);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(2);
-    grid->addWidget(FixedText(QStringLiteral("年金の種類"), box), 0, 0);
-    grid->addWidget(FixedText(QString::fromUtf8(table.ageHeading), box), 0, 1, 1, 3, Qt::AlignCenter);
-    grid->addWidget(FixedText(QStringLiteral("年金額"), box), 0, 4, 1, 2, Qt::AlignCenter);
+    grid->setVerticalSpacing(kLineSpacing);
+    grid->addWidget(FixedText(QStringLiteral("年金の種類"), box), 0, Label);
+    grid->addWidget(FixedText(QString::fromUtf8(table.ageHeading), box), 0, FirstAge, 1, Amount - FirstAge,
+                    Qt::AlignCenter);
+    grid->addWidget(FixedText(QStringLiteral("年金額"), box), 0, Amount, 1, Columns - Amount, Qt::AlignCenter);
     const int count = static_cast<int>(table.rows.size());
     for (int i = 0; i < count; ++i) {
         const BenefitRow &row = table.rows[static_cast<size_t>(i)];
@@ -70,18 +91,18 @@ QWidget *benefitTable(QWidget *parent, ChartFields &fields, const BenefitTable &
             int span = 1;
             while (i + span < count && !*table.rows[static_cast<size_t>(i + span)].label)
                 ++span;
-            grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, 0, span, 1);
+            grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, Label, span, 1);
         }
-        grid->addWidget(numberedField(box, fields, row.first, kAgeWidth), line, 1);
+        grid->addWidget(numberedField(box, fields, row.first, kAgeWidth), line, FirstAge);
         if (row.last != kNone) {
-            grid->addWidget(FixedText(QStringLiteral("～"), box), line, 2);
-            grid->addWidget(numberedField(box, fields, row.last, kAgeWidth), line, 3);
+            grid->addWidget(FixedText(QStringLiteral("～"), box), line, Until);
+            grid->addWidget(numberedField(box, fields, row.last, kAgeWidth), line, LastAge);
         } else if (table.lumpSumWord) {
-            grid->addWidget(FixedText(QStringLiteral("～"), box), line, 2);
-            grid->addWidget(FixedText(QString::fromUtf8(table.lumpSumWord), box), line, 3);
+            grid->addWidget(FixedText(QStringLiteral("～"), box), line, Until);
+            grid->addWidget(FixedText(QString::fromUtf8(table.lumpSumWord), box), line, LastAge);
         }
-        grid->addWidget(numberedField(box, fields, row.amount, kAmountWidth), line, 4);
-        grid->addWidget(FixedText(QStringLiteral("円"), box), line, 5);
+        grid->addWidget(numberedField(box, fields, row.amount, kAmountWidth), line, Amount);
+        grid->addWidget(FixedText(QStringLiteral("円"), box), line, Yen);
     }
     return box;
 }
@@ -97,17 +118,18 @@ struct PeriodRow {
 QWidget *periodTable(QWidget *parent, QMap<int, QLabel *> &into, const QString &array,
                      const std::vector<PeriodRow> &rows)
 {
+    enum Column : int { Label, Field, Unit, Columns };
     auto *box = new QWidget(parent);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(kLineSpacing);
     int line = 0;
     for (const PeriodRow &row : rows) {
         if (row.heading)
-            grid->addWidget(FixedText(QString::fromUtf8(row.heading), box), line++, 0, 1, 3);
-        grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, 0);
-        grid->addWidget(displayField(box, into, array, row.field, kAmountWidth), line, 1);
-        grid->addWidget(FixedText(QString::fromUtf8(row.unit), box), line, 2);
+            grid->addWidget(FixedText(QString::fromUtf8(row.heading), box), line++, Label, 1, Columns);
+        grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, Label);
+        grid->addWidget(displayField(box, into, array, row.field, kAmountWidth), line, Field);
+        grid->addWidget(FixedText(QString::fromUtf8(row.unit), box), line, Unit);
         ++line;
     }
     grid->setRowStretch(line, 1);
@@ -135,7 +157,7 @@ QWidget *column(QWidget *parent, const QStringList &texts, int wrapWidth = 0)
     auto *box = new QWidget(parent);
     auto *lines = new QVBoxLayout(box);
     lines->setContentsMargins(0, 0, 0, 0);
-    lines->setSpacing(2);
+    lines->setSpacing(kLineSpacing);
     for (const QString &text : texts) {
         QLabel *label = FixedText(text, box);
         if (wrapWidth > 0) {
@@ -159,22 +181,29 @@ QLabel *FixedText(const QString &text, QWidget *parent)
 
 QWidget *PensionBenefitPanel(QWidget *parent, ChartFields &fields)
 {
-    static const BenefitTable table{"妻の受給年齢",
-                                    "一時金",
-                                    {{"　① 遺族厚生年金　", 0, 1, 20},
-                                     {"② 遺族基礎年金", 2, 3, 21},
-                                     {"", 4, 5, 22},
-                                     {"", 6, 7, 23},
-                                     {"", 8, 9, 24},
-                                     {"", 10, 11, 25},
-                                     {"　③ 中高齢寡婦加算", 12, 13, 26},
-                                     {"　④ 経過的寡婦加算", 14, 15, 27},
-                                     {"　⑤ 寡婦年金", 16, 17, 28},
-                                     {"　⑥死亡 一時金", 18, kNone, 29}}};
+    using Slot = engine::BenefitSlots;
+    using Period = engine::Text6;
+    static const BenefitTable table = [] {
+        std::vector<BenefitRow> rows{{"　① 遺族厚生年金　", Slot::EmployeesPensionFirstAge,
+                                      Slot::EmployeesPensionLastAge, Slot::EmployeesPensionAmount}};
+        appendPhases(rows, "② 遺族基礎年金", engine::kMaxBasicPensionPhases, &Slot::PhaseFirstAge, &Slot::PhaseLastAge,
+                     &Slot::PhaseAmount);
+        rows.insert(
+            rows.end(),
+            {
+                {"　③ 中高齢寡婦加算", Slot::MiddleAgedFirstAge, Slot::MiddleAgedLastAge, Slot::MiddleAgedAmount},
+                {"　④ 経過的寡婦加算", Slot::TransitionalFirstAge, Slot::TransitionalLastAge, Slot::TransitionalAmount},
+                {"　⑤ 寡婦年金", Slot::WidowsPensionFirstAge, Slot::WidowsPensionLastAge, Slot::WidowsPensionAmount},
+                {"　⑥死亡 一時金", Slot::LumpSumAge, kNone, Slot::LumpSumAmount},
+            });
+        return BenefitTable{"妻の受給年齢", "一時金", std::move(rows)};
+    }();
     static const std::vector<PeriodRow> periods{
-        {nullptr, " 国民年金の期間", 0, "ヶ月"}, {"厚生年金", "H15/3までの期間", 1, "ヶ月"},
-        {nullptr, "平均標準報酬月額", 2, "円"},  {nullptr, "H15/4からの期間", 3, "ヶ月"},
-        {nullptr, "平均標準報酬額", 4, "円"},
+        {nullptr, " 国民年金の期間", Period::NationalPaidMonths, "ヶ月"},
+        {"厚生年金", "H15/3までの期間", Period::MonthsTo2003, "ヶ月"},
+        {nullptr, "平均標準報酬月額", Period::MonthlyRemunerationTo2003, "円"},
+        {nullptr, "H15/4からの期間", Period::MonthsFrom2003, "ヶ月"},
+        {nullptr, "平均標準報酬額", Period::RemunerationFrom2003, "円"},
     };
     auto *panel = new QWidget(parent);
     auto *lines = new QVBoxLayout(panel);
@@ -191,22 +220,28 @@ QWidget *PensionBenefitPanel(QWidget *parent, ChartFields &fields)
 
 QWidget *NeedsBenefitPanel(QWidget *parent, ChartFields &fields)
 {
-    static const BenefitTable table{"受給年齢",
-                                    nullptr,
-                                    {{"　遺族厚生年金　", 0, 1, 19},
-                                     {"　中高齢寡婦加算", 2, 3, 20},
-                                     {"　 遺族基礎年金", 4, 5, 21},
-                                     {"", 6, 7, 22},
-                                     {"", 8, 9, 23},
-                                     {"", 10, 11, 24},
-                                     {"", 12, 13, 25},
-                                     {"　寡婦年金", 14, 15, 26},
-                                     {"  経過的寡婦加算", 16, 17, 27},
-                                     {"　一時金", 18, kNone, 28}}};
+    using Field = engine::NeedsPensionChartField;
+    static const BenefitTable table = [] {
+        std::vector<BenefitRow> rows{
+            {"　遺族厚生年金　", Field::EmployeesPensionFrom, Field::EmployeesPensionTo, Field::EmployeesPensionAmount},
+            {"　中高齢寡婦加算", Field::MiddleAgedFrom, Field::MiddleAgedTo, Field::MiddleAgedAmount},
+        };
+        appendPhases(rows, "　 遺族基礎年金", engine::HokenNum1::kPhases, &Field::PhaseFrom, &Field::PhaseTo,
+                     &Field::PhaseAmount);
+        rows.insert(rows.end(),
+                    {
+                        {"　寡婦年金", Field::WidowsPensionFrom, Field::WidowsPensionTo, Field::WidowsPensionAmount},
+                        {"  経過的寡婦加算", Field::TransitionalFrom, Field::TransitionalTo, Field::TransitionalAmount},
+                        {"　一時金", Field::LumpSumAge, kNone, Field::LumpSumAmount},
+                    });
+        return BenefitTable{"受給年齢", nullptr, std::move(rows)};
+    }();
     static const std::vector<PeriodRow> periods{
-        {nullptr, " 国民年金の期間", 29, "ヶ月"}, {nullptr, "H15/3までの期間", 30, "ヶ月"},
-        {nullptr, "平均標準報酬月額", 31, "円"},  {nullptr, "H15/4からの期間", 32, "ヶ月"},
-        {nullptr, "平均標準報酬額", 33, "円"},
+        {nullptr, " 国民年金の期間", Field::NationalMonths, "ヶ月"},
+        {nullptr, "H15/3までの期間", Field::EmployeeMonthsTo2003, "ヶ月"},
+        {nullptr, "平均標準報酬月額", Field::AverageMonthlyRemuneration, "円"},
+        {nullptr, "H15/4からの期間", Field::EmployeeMonthsFrom2003, "ヶ月"},
+        {nullptr, "平均標準報酬額", Field::AverageRemuneration, "円"},
     };
     return side(parent, {benefitTable(parent, fields, table),
                          periodTable(parent, fields.fields, QStringLiteral("Num1"), periods)});
@@ -220,27 +255,37 @@ QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields)
 
     auto *policies = new QGroupBox(QStringLiteral("生命保険内容"), panel);
     auto *grid = new QGridLayout(policies);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(kLineSpacing);
+    enum Column : int { From, Until, To, Amount, ManYen, Columns };
     int line = 0;
-    // Term policies run to an age; whole-life policies for life.
-    auto kind = [&](const QString &name, int firstSlot, int count, bool term) {
-        grid->addWidget(FixedText(name, policies), line++, 0, 1, 5);
-        grid->addWidget(FixedText(QStringLiteral("夫：加入年齢（歳～歳）"), policies), line, 0, 1, 3);
-        grid->addWidget(FixedText(QStringLiteral("保険金額"), policies), line++, 3, 1, 2);
-        const int perPolicy = term ? 3 : 2;
+    // Term policies run to an age; whole-life policies for life (no last age).
+    struct Policy {
+        int from;
+        int to;
+        int amount;
+    };
+    auto kind = [&](const QString &name, int count, auto policy) {
+        grid->addWidget(FixedText(name, policies), line++, From, 1, Columns);
+        grid->addWidget(FixedText(QStringLiteral("夫：加入年齢（歳～歳）"), policies), line, From, 1, Amount);
+        grid->addWidget(FixedText(QStringLiteral("保険金額"), policies), line++, Amount, 1, Columns - Amount);
         for (int p = 0; p < count; ++p) {
-            const int slot = firstSlot + perPolicy * p;
-            grid->addWidget(numberedField(policies, fields, slot, kAgeWidth), line, 0);
-            grid->addWidget(FixedText(QStringLiteral("歳 ～"), policies), line, 1);
-            if (term)
-                grid->addWidget(numberedField(policies, fields, slot + 1, kAgeWidth), line, 2);
-            grid->addWidget(numberedField(policies, fields, slot + perPolicy - 1, kAmountWidth), line, 3);
-            grid->addWidget(FixedText(QStringLiteral("万円"), policies), line, 4);
+            const Policy held = policy(p);
+            grid->addWidget(numberedField(policies, fields, held.from, kAgeWidth), line, From);
+            grid->addWidget(FixedText(QStringLiteral("歳 ～"), policies), line, Until);
+            if (held.to != kNone)
+                grid->addWidget(numberedField(policies, fields, held.to, kAgeWidth), line, To);
+            grid->addWidget(numberedField(policies, fields, held.amount, kAmountWidth), line, Amount);
+            grid->addWidget(FixedText(QStringLiteral("万円"), policies), line, ManYen);
             ++line;
         }
     };
-    kind(QStringLiteral("定期保険"), 0, 3, true);
-    kind(QStringLiteral("終身保険"), 9, 2, false);
+    using Field = engine::CoverageChartField;
+    kind(QStringLiteral("定期保険"), engine::HokenNum4::kTermPolicies, [](int p) {
+        return Policy{Field::TermFrom(p), Field::TermTo(p), Field::TermAmount(p)};
+    });
+    kind(QStringLiteral("終身保険"), engine::HokenNum4::kWholeLifePolicies, [](int p) {
+        return Policy{Field::WholeLifeFrom(p), kNone, Field::WholeLifeAmount(p)};
+    });
     row->addWidget(policies, 0, Qt::AlignTop);
 
     auto *notes = new QVBoxLayout;
@@ -251,7 +296,7 @@ QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields)
     // The agent's diagnosis, written before printing; the program never fills it.
     auto *diagnosis = new QPlainTextEdit(panel);
     diagnosis->setObjectName(QStringLiteral("Text5"));
-    diagnosis->setMinimumHeight(40);
+    diagnosis->setMinimumHeight(kDiagnosisHeight);
     notes->addWidget(diagnosis, 1);
     notes->addWidget(column(panel, {QStringLiteral("グラフ表示について"),
                                     QStringLiteral("※必要補償額は、遺族年金計算時点で、基準年までの収支の合計を各年度ご"

@@ -12,6 +12,8 @@ using Draw = ChartVariant::Draw;
 // The charts the needs-analysis screen opens sit 200 twips below the top of
 // the screen; 15 twips make a pixel.
 constexpr int kNeedsChartTop = 200 / 15;
+// The pension screen's chart stands a quarter of the free height down.
+constexpr double kQuarterDown = 4.0;
 
 const QColor kPensionColour(46, 104, 176);
 const QColor kInsuranceColour(214, 60, 48);
@@ -20,7 +22,7 @@ const QColor kIncomeColour(46, 104, 176);
 
 void placeQuarterDown(QWidget *window)
 {
-    PlaceCentred(window, 4.0);
+    PlaceCentred(window, kQuarterDown);
 }
 
 void placeNearTop(QWidget *window)

@@ -2,6 +2,8 @@
 
 #include "chartfurniture.h"
 
+#include "engine/charts/chartfeed.h"
+
 #include <QColor>
 #include <QString>
 
@@ -26,7 +28,7 @@ struct ChartVariant {
     QString title{};     // the title button, which prints
     QString chartName{}; // object name of the chart
     QString nameField{}; // object name of the customer's name field
-    std::array<Series, 2> series{};
+    std::array<Series, engine::ChartFeed::kSeriesCount> series{};
     bool legend = false;    // the chart's own legend of the two series
     QString underChart{};   // a fixed text under the chart
     bool yearlyList = true; // the list of yearly amounts beside the chart

@@ -1,5 +1,6 @@
 #include "chartwindow.h"
 
+#include "engine/needs/needscharts.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
@@ -35,9 +36,34 @@ namespace {
 // Beyond this many years the ages under the bars are written upright, so
 // that each stays whole at the width of one bar.
 constexpr int kUprightLabelsFrom = 16;
+constexpr int kUprightAngle = -90;
+// The value axes are marked at every fifth of their range.
+constexpr int kTickCount = 6;
 // The item table's fixed cells: the ages on top, the item names on the left.
-constexpr int kAgeRows = 2;
 const QColor kFixedCell(228, 228, 228);
+using CashFlowTable = engine::CashFlowTable;
+
+// The customer's name and the title stand out on the printout: points
+// above the window's font.
+constexpr int kCustomerNameLarger = 3;
+constexpr int kTitleLarger = 2;
+
+// Sizes in pixels at 96 dpi.
+constexpr int kCustomerNameWidth = 200;
+constexpr int kTitleGap = 12;
+constexpr int kLineGap = 4;
+constexpr int kChartMargin = 4;
+constexpr int kChartMinimumWidth = 700;
+constexpr int kChartMinimumHeight = 300;
+// With the item table under it the chart gives up a little height.
+constexpr int kChartBesideTableHeight = 280;
+constexpr int kListWidth = 180;
+constexpr int kNoteHeight = 40;
+constexpr QSize kCloseButtonSize(64, 32);
+constexpr int kTableRowHeight = 20;
+constexpr int kTableColumnWidth = 76;
+constexpr int kTableNameWidth = 110;
+constexpr int kTableMinimumHeight = 170;
 
 void writeFields(const QMap<int, QLabel *> &labels, const QMap<int, QString> &texts)
 {
@@ -53,7 +79,7 @@ QValueAxis *valueAxis()
     auto *axis = new QValueAxis;
     axis->setLabelFormat(QStringLiteral("%d"));
     axis->setLabelsFont(QApplication::font());
-    axis->setTickCount(6);
+    axis->setTickCount(kTickCount);
     return axis;
 }
 
@@ -69,24 +95,24 @@ ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
         PlaceWhenFirstShown(this, variant.place);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setSpacing(4);
+    layout->setSpacing(kLineGap);
 
     // The customer's name, then the title the whole width, then the printer.
     auto *header = new QHBoxLayout;
     m_name = new QLineEdit(this);
     m_name->setObjectName(variant.nameField);
-    m_name->setFixedWidth(200);
+    m_name->setFixedWidth(kCustomerNameWidth);
     QFont large = m_name->font();
-    large.setPointSize(large.pointSize() + 3);
+    large.setPointSize(large.pointSize() + kCustomerNameLarger);
     m_name->setFont(large);
     header->addWidget(m_name);
     auto *sama = FixedText(QStringLiteral("様"), this);
     sama->setFont(large);
     header->addWidget(sama);
-    header->addSpacing(12);
+    header->addSpacing(kTitleGap);
     auto *title = new QPushButton(variant.title, this);
     title->setObjectName(QStringLiteral("Command1"));
-    large.setPointSize(large.pointSize() + 2);
+    large.setPointSize(large.pointSize() + kTitleLarger);
     large.setBold(true);
     title->setFont(large);
     title->setToolTip(QStringLiteral("画面印刷"));
@@ -114,14 +140,14 @@ ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
     // The agent's remarks for the customer, typed before printing.
     auto *note = new QPlainTextEdit(this);
     note->setObjectName(QStringLiteral("Text4"));
-    note->setFixedHeight(40);
+    note->setFixedHeight(kNoteHeight);
     footer->addWidget(note, 1);
     auto *close = new QPushButton(this);
     close->setObjectName(QStringLiteral("Command2"));
     close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     close->setToolTip(QStringLiteral("閉じる"));
     close->setAccessibleName(QStringLiteral("閉じる"));
-    close->setFixedSize(64, 32);
+    close->setFixedSize(kCloseButtonSize);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     footer->addWidget(close, 0, Qt::AlignBottom);
     layout->addLayout(footer);
@@ -134,7 +160,7 @@ QWidget *ChartWindow::buildChart()
     column->setContentsMargins(0, 0, 0, 0);
     m_chart = new QChart;
     m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, kChartMargin));
     m_chart->legend()->setVisible(m_variant.legend);
     m_chart->legend()->setFont(QApplication::font());
     m_chart->legend()->setAlignment(Qt::AlignTop);
@@ -142,7 +168,8 @@ QWidget *ChartWindow::buildChart()
     m_chartView = new QChartView(m_chart, box);
     m_chartView->setObjectName(m_variant.chartName);
     m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumSize(700, m_variant.itemTable ? 280 : 300);
+    m_chartView->setMinimumSize(kChartMinimumWidth,
+                                m_variant.itemTable ? kChartBesideTableHeight : kChartMinimumHeight);
     column->addWidget(m_chartView, 1);
     if (!m_variant.underChart.isEmpty())
         column->addWidget(FixedText(m_variant.underChart, box));
@@ -159,9 +186,10 @@ void ChartWindow::buildSeries()
     m_chart->addAxis(m_categories, Qt::AlignBottom);
     // Both value axes carry the same fixed scale, so a figure reads the
     // same against either side.
-    m_scales = {valueAxis(), valueAxis()};
-    m_chart->addAxis(m_scales[0], Qt::AlignLeft);
-    m_chart->addAxis(m_scales[1], Qt::AlignRight);
+    for (size_t side = 0; side < kScaleSides.size(); ++side) {
+        m_scales[side] = valueAxis();
+        m_chart->addAxis(m_scales[side], kScaleSides[side]);
+    }
 
     // Bars first: the category axis takes its row positions from the first
     // series it carries, and a line drawn after the bars stays on top.
@@ -210,7 +238,7 @@ QWidget *ChartWindow::buildSide()
     if (m_variant.yearlyList) {
         m_list = new QListWidget(box);
         m_list->setObjectName(QStringLiteral("List1"));
-        m_list->setFixedWidth(180);
+        m_list->setFixedWidth(kListWidth);
         column->addWidget(m_list, 1);
     }
     if (m_variant.beside)
@@ -224,10 +252,10 @@ QTableWidget *ChartWindow::buildItemTable()
     m_table->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_table->horizontalHeader()->hide();
     m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(20);
-    m_table->horizontalHeader()->setDefaultSectionSize(76);
+    m_table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
+    m_table->horizontalHeader()->setDefaultSectionSize(kTableColumnWidth);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setMinimumHeight(170);
+    m_table->setMinimumHeight(kTableMinimumHeight);
     return m_table;
 }
 
@@ -246,11 +274,11 @@ void ChartWindow::fill(const engine::ChartFeed &feed)
 void ChartWindow::drawSeries(const engine::ChartFeed &feed)
 {
     m_categories->setCategories(feed.rowLabels);
-    m_categories->setLabelsAngle(feed.rows() >= kUprightLabelsFrom ? -90 : 0);
+    m_categories->setLabelsAngle(feed.rows() >= kUprightLabelsFrom ? kUprightAngle : 0);
     for (QValueAxis *axis : m_scales)
         axis->setRange(0, feed.axisMaximum);
-    const std::vector<double> *values[] = {&feed.series1, &feed.series2};
-    for (size_t s = 0; s < std::size(values); ++s) {
+    const auto values = feed.series();
+    for (size_t s = 0; s < values.size(); ++s) {
         if (QBarSet *set = m_barSets[s]) {
             set->remove(0, set->count());
             set->append(QList<qreal>(values[s]->begin(), values[s]->end()));
@@ -279,13 +307,14 @@ void ChartWindow::fillTable(const std::vector<QStringList> &rows)
         for (int c = 0; c < row.size(); ++c) {
             auto *item = new QTableWidgetItem(row[c]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 0 || r < kAgeRows)
+            item->setTextAlignment(c == CashFlowTable::kNameColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                   : Qt::AlignRight | Qt::AlignVCenter);
+            if (c == CashFlowTable::kNameColumn || r < CashFlowTable::kAgeRows)
                 item->setBackground(kFixedCell);
             m_table->setItem(r, c, item);
         }
     }
-    m_table->setColumnWidth(0, 110);
+    m_table->setColumnWidth(CashFlowTable::kNameColumn, kTableNameWidth);
 }
 
 void ChartWindow::print()

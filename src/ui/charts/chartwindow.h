@@ -55,10 +55,12 @@ class ChartWindow final : public QWidget {
     QChart *m_chart = nullptr;
     QChartView *m_chartView = nullptr;
     QBarCategoryAxis *m_categories = nullptr;
-    std::array<QValueAxis *, 2> m_scales{}; // left and right
+    // Both sides carry a value axis.
+    static constexpr std::array kScaleSides{Qt::AlignLeft, Qt::AlignRight};
+    std::array<QValueAxis *, kScaleSides.size()> m_scales{};
     // Per series of the feed, its bar set or its line.
-    std::array<QBarSet *, 2> m_barSets{};
-    std::array<QLineSeries *, 2> m_lines{};
+    std::array<QBarSet *, engine::ChartFeed::kSeriesCount> m_barSets{};
+    std::array<QLineSeries *, engine::ChartFeed::kSeriesCount> m_lines{};
     QLineEdit *m_name = nullptr;
     QListWidget *m_list = nullptr;
     QTableWidget *m_table = nullptr;

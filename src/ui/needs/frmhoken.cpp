@@ -413,15 +413,11 @@ template <typename Operation> void Frmhoken::openChart(const QString &key, Opera
     });
     if (!opening.chart)
         return;
-    std::vector<QStringList> table;
-    if constexpr (requires { opening.table; })
-        table = opening.table;
-    QWidget *window = ShowChartWindow(m_registry, key, *opening.chart);
-    if (auto *chart = qobject_cast<ChartWindow *>(window); chart && !table.empty())
-        chart->fillTable(table);
-    if (!window)
-        window = m_registry.existing(key);
-    emit chartOpened(key, window, *opening.chart, table);
+    ChartWindow *window = ShowChartWindow(m_registry, key, *opening.chart);
+    if constexpr (requires { opening.table; }) {
+        if (window)
+            window->fillTable(opening.table);
+    }
 }
 
 void Frmhoken::setSheetShown(bool shown)

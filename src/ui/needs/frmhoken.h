@@ -2,18 +2,15 @@
 
 #include "slotpanel.h"
 
-#include "engine/charts/chartfeed.h"
 #include "engine/needs/customerrecord.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/pension/frmravoform.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/formsession.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 class QScrollArea;
 
@@ -62,12 +59,6 @@ class Frmhoken final : public QWidget {
     void carryHousehold(const engine::FrmRavoForm &pension);
     // The stored row the household on screen came from, -1 if none.
     qint64 customerKey() const { return m_customerKey; }
-
-  signals:
-    // A chart button opened its chart window `key` (already shown) with
-    // what the chart must show; `table` is the cash-flow chart's own table.
-    void chartOpened(const QString &key, QWidget *window, const engine::ChartFeed &feed,
-                     const std::vector<QStringList> &table);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
