@@ -10,14 +10,6 @@
 
 namespace izoku::engine {
 
-namespace {
-
-// The screen covers widows under 60: older widows have their own pensions
-// in payment, which this analysis does not model.
-constexpr double kOldestWife = 59;
-
-} // namespace
-
 Message AmountTooLargeMessage()
 {
     return Warning(QStringLiteral("入力された金額が大きすぎるため計算できません。"), QStringLiteral("エラー"));
@@ -42,9 +34,8 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         return outcome;
     }
     LookUpHorizon(form);
-    if (form.num1Value(HokenNum1::WifeAge) > kOldestWife) {
-        outcome.messages.push_back(
-            Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限")));
+    if (auto message = CheckWifeAgeLimit(form.num1Value(HokenNum1::WifeAge))) {
+        outcome.messages.push_back(std::move(*message));
         outcome.stopped = true;
         return outcome;
     }

@@ -2,6 +2,8 @@
 
 #include "accrualrates.h"
 
+#include "engine/basedata/basedata.h"
+
 #include <array>
 #include <optional>
 
@@ -61,8 +63,8 @@ struct FormulaPanelResult {
 inline constexpr double kPreviousAmountFactor = 1.031;
 
 // The price-slide rate every panel shows until the agent types another: the
-// figure of fiscal 2008.
-inline constexpr double kDefaultSlideRate = 0.985;
+// figure the program is shipped with.
+inline constexpr double kDefaultSlideRate = kBaseData2009.SlideRate;
 
 // The short requirement deems at least 300 months of insurance.
 inline constexpr int kDeemedMonths = 300;

@@ -6,6 +6,7 @@
 
 #include "engine/charts/axismaximum.h"
 #include "engine/charts/yearlychart.h"
+#include "engine/forms/agecheck.h"
 #include "engine/text/numbertext.h"
 
 #include <algorithm>
@@ -15,8 +16,6 @@ namespace izoku::engine {
 
 namespace {
 
-// The screen covers widows who are still under 60 at the husband's death.
-constexpr double kOldestWife = 59;
 // The pension record proper: everything but the slide rate.
 constexpr std::size_t kRecordFields = Text6::SlideRate;
 // The pension screen's chart runs its axis a hundred 万円 above the first digit.
@@ -26,8 +25,8 @@ std::optional<Message> checkInputs(const FrmRavoForm &form)
 {
     if (const auto field = FirstNonNumericField(form.text6))
         return Warning(QStringLiteral("数値を入れて下さい"), QStringLiteral("エラー"), Text6FieldName(*field), true);
-    if (form.household.WifeAge() > kOldestWife)
-        return Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限"));
+    if (auto message = CheckWifeAgeLimit(form.household.WifeAge()))
+        return message;
     if (auto message = CheckHouseholdAges(form))
         return message;
     if (AllFieldsZero(std::span(form.text6).first(kRecordFields)))

@@ -44,7 +44,7 @@ std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household,
 // 経過的寡婦加算, paid from 65 to widows born from 1943-04-02 to 1956-04-01 to
 // make up for the short time their own old-age basic pension could accrue;
 // 0 for any other birth date.
-inline constexpr double kTransitionalAdditionFirstAge = 65;
+inline constexpr double kTransitionalAdditionFirstAge = kOldAgePensionAge;
 std::int32_t TransitionalWidowsAddition(const QDate &wifeBirth);
 
 // The months from 20 to 60 that earn the full old-age basic pension.
