@@ -52,8 +52,14 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
         outcome.stopped = true;
         return outcome;
     }
-    const double widowsPension =
-        WidowsPensionAmount(base.BasicPensionAmount, LeadingNumber(form.text6[Text6::NationalPaidMonths]));
+    const PensionLaw law = PensionLawOf(base);
+    // A year whose row lacks a figure the household needs is refused before
+    // anything on screen is cleared.
+    if (auto refusal = MissingFigureRefusal(law, PensionSurvivorsCase(form, law, today))) {
+        outcome.messages.push_back(std::move(*refusal));
+        outcome.stopped = true;
+        return outcome;
+    }
     form.num4.fill(QStringLiteral("0"));
     const auto years = ScheduleYears(form.household.WifeAge());
     if (!years)
@@ -61,10 +67,12 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
     form.schedule.Reset(*years);
     // Either membership starts from the household's rows of the schedule
     // and the survivors' basic pension over them.
-    const std::vector<BasicPensionYear> household = FillHouseholdYears(form, base);
+    const std::vector<BasicPensionYear> household = FillHouseholdYears(form, law);
     PlaceBasicPensionPhases(form, household);
-    if (PlaceSurvivorsBenefits(form, widowsPension, today, outcome.messages))
+    if (PlaceSurvivorsBenefits(form, law, today, outcome.messages))
         form.schedule.FillBenefitRows(form.num4, household);
+    if (auto notice = ReformNotModelledNotice(law, form.dates[PeriodDate::Reference]))
+        outcome.messages.push_back(std::move(*notice));
     return outcome;
 }
 
