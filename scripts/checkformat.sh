@@ -12,5 +12,20 @@ if ((${#files[@]} == 0)); then
   echo "checkformat: no C++ files found" >&2
   exit 1
 fi
-clang-format --dry-run -Werror "${files[@]}"
+# Another clang-format version formats the same file differently: the check
+# would fail on code nobody changed, or pass on code that breaks CI.
+expected_major=14
+formatter=""
+for candidate in "clang-format-${expected_major}" clang-format; do
+  if command -v "$candidate" >/dev/null 2>&1 &&
+    "$candidate" --version | grep -Eq "version ${expected_major}\."; then
+    formatter="$candidate"
+    break
+  fi
+done
+if [ -z "$formatter" ]; then
+  echo "checkformat: needs clang-format ${expected_major} (found: $(clang-format --version 2>/dev/null || echo none))" >&2
+  exit 1
+fi
+"$formatter" --dry-run -Werror "${files[@]}"
 echo "checkformat: ${#files[@]} files as clang-format writes them"

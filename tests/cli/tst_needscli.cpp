@@ -249,7 +249,7 @@ class TestNeedsCli : public QObject {
         const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
         QCOMPARE(pdf.count(u'\f'), 3);
         QVERIFY(pdf.contains(QStringLiteral("山田太郎様")));
-        QVERIFY(pdf.contains(QStringLiteral("2009年度の基準額")));
+        QVERIFY(pdf.contains(QStringLiteral("平成21年度の額で計算")));
     }
 
     void help()

@@ -242,8 +242,11 @@ class TestNeeds : public QObject {
         QTest::newRow("self-employed, long requirement, 寡婦年金選択")
             << N << "300" << true << 45 << -1 << widow
             << Slots{{28, "0"}, {54, "0"}, {46, "371300"}, {56, "60"}, {57, "64"}, {48, "0"}, {60, "0"}};
+        // Qualified by 25 years in all with no widow's pension to choose
+        // instead: the long requirement's pension to the end of the horizon.
         QTest::newRow("self-employed, 120 + 180 months, no widow's pension")
-            << N << "120" << true << 45 << -1 << pension << Slots{{28, "0"}, {54, "0"}, {46, "0"}, {48, "120000"}};
+            << N << "120" << true << 45 << -1 << pension
+            << Slots{{28, "286700"}, {54, "45"}, {55, "86"}, {46, "0"}, {48, "120000"}};
         QTest::newRow("self-employed, 100 + 180 months: short of 300")
             << N << "100" << true << 45 << -1 << pension << Slots{{28, "0"}, {54, "0"}, {55, "0"}};
         QTest::newRow("salaried, wife 38, child 8")
@@ -375,12 +378,33 @@ class TestNeeds : public QObject {
         QCOMPARE(h.form().num1(HokenNum1::BasicPhase1Amount), QStringLiteral("1020000"));
     }
 
-    void basicAmountIsTheScreensOwn()
+    // The wife's old-age pension field is what she receives from 65: a
+    // working wife's own figure typed there leaves the survivors' benefits
+    // as the law of the year gives them.
+    void wifesOwnPensionLeavesTheSurvivorsBenefits_data()
     {
+        QTest::addColumn<bool>("selfEmployed");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("amount");
+        QTest::newRow("survivors' basic pension") << false << int(Row::BasicPension) << 792100.0 + 227900.0;
+        QTest::newRow("widow's pension at 60") << true << int(Row::WidowsPension) << 371300.0;
+    }
+    void wifesOwnPensionLeavesTheSurvivorsBenefits()
+    {
+        QFETCH(bool, selfEmployed);
+        QFETCH(int, row);
+        QFETCH(double, amount);
         NeedsHousehold h = WorkedHousehold();
-        h.set(HokenNum1::WifeOldAgePension, "800000");
+        if (selfEmployed) {
+            h = NeedsHousehold();
+            h.husband("40", QDate(1986, 5, 1)).wife(38).selfEmployed("300");
+        }
+        h.set(HokenNum1::WifeOldAgePension, "1400000");
         h.calculate();
-        QCOMPARE(h.form().sheet.value(Row::BasicPension, 1), 800000.0 + 227900.0);
+        const ProjectionSheet &sheet = h.form().sheet;
+        // The wife is 38 in the first year: 60 in the 23rd, 65 in the 28th.
+        QCOMPARE(sheet.value(row, row == Row::WidowsPension ? 23 : 1), amount);
+        QCOMPARE(sheet.value(Row::WifeOwnPension, 28), 1400000.0);
     }
 
     void panelsWithoutEmployeesMonthsShowZero()

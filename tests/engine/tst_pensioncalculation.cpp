@@ -335,8 +335,11 @@ class TestPensionCalculation : public QObject {
         QTest::newRow("100 + 180: short of 300 in all")
             << QStringLiteral("100") << true << employees << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
             << QStringLiteral("50 120000");
+        // Qualified by 25 years in all without a widow's pension to choose
+        // instead: the survivors' employees' pension of the long requirement
+        // for life, beside the death lump sum.
         QTest::newRow("200 + 180: no widow's pension")
-            << QStringLiteral("200") << true << employees << QStringLiteral("0 0 0") << QStringLiteral("0 0 0")
+            << QStringLiteral("200") << true << employees << QStringLiteral("50 0 286700") << QStringLiteral("0 0 0")
             << QStringLiteral("50 145000");
     }
     void nationalMember()

@@ -14,6 +14,7 @@ namespace {
 constexpr std::int64_t B = 792100;
 constexpr std::int64_t A1 = 227900;
 constexpr std::int64_t A2 = 75900;
+const PensionLaw kLaw2009 = PensionLawOf(kBaseData2009);
 
 // The worked record: 120 months at 300,000 yen, 60 months at 400,000 yen.
 EmployeesPensionRecord workedRecord()
@@ -159,7 +160,7 @@ class TestPensionRules : public QObject {
         QFETCH(double, amount);
         const auto rates = AccrualRatesFor(QDate(1960, 5, 1));
         QVERIFY(rates);
-        const auto results = ComputeFormulaPanels(workedRecord(), *rates, CappedMonths(180));
+        const auto results = ComputeFormulaPanels(workedRecord(), *rates, CappedMonths(180), kLaw2009);
         const FormulaPanelResult &r = results[panel];
         QCOMPARE(r.partA, std::optional(partA));
         QCOMPARE(r.partB, std::optional(partB));
@@ -177,7 +178,7 @@ class TestPensionRules : public QObject {
     {
         const EmployeesPensionRecord record{240, 300000, 120, 400000, 0.985};
         const LongRequirementRates standard{kShortRequirementNewRates, kShortRequirementOldRates};
-        const auto results = ComputeFormulaPanels(record, standard, CappedMonths(360));
+        const auto results = ComputeFormulaPanels(record, standard, CappedMonths(360), kLaw2009);
         QCOMPARE(results[int(FormulaPanel::ShortNew)].amount, results[int(FormulaPanel::LongNew)].amount);
         QCOMPARE(results[int(FormulaPanel::ShortOld)].amount, results[int(FormulaPanel::LongOld)].amount);
     }
@@ -185,7 +186,8 @@ class TestPensionRules : public QObject {
     void noEmployeesMonthsGiveNoShortAmount()
     {
         const EmployeesPensionRecord record{0, 300000, 0, 400000, 0.985};
-        const auto results = ComputeFormulaPanels(record, *AccrualRatesFor(QDate(1960, 1, 1)), CappedMonths(0));
+        const auto results =
+            ComputeFormulaPanels(record, *AccrualRatesFor(QDate(1960, 1, 1)), CappedMonths(0), kLaw2009);
         QCOMPARE(results[int(FormulaPanel::ShortNew)].amount, std::optional(0.0));
         QCOMPARE(results[int(FormulaPanel::ShortOld)].amount, std::optional(0.0));
     }
@@ -193,7 +195,7 @@ class TestPensionRules : public QObject {
     void overflowingPanelGivesNoAmount()
     {
         FormulaPanelInputs in{1e300, 7.125, 1e300, 0, 0, 0, 1, 300};
-        const auto r = ComputeFormulaPanel(FormulaPanel::LongNew, in);
+        const auto r = ComputeFormulaPanel(FormulaPanel::LongNew, in, kLaw2009);
         QVERIFY(!r.partA);
         QVERIFY(!r.amount);
     }
@@ -279,7 +281,7 @@ class TestPensionRules : public QObject {
     {
         QFETCH(QDate, birth);
         QFETCH(int, amount);
-        QCOMPARE(TransitionalWidowsAddition(birth), amount);
+        QCOMPARE(TransitionalWidowsAddition(kLaw2009, birth), std::optional<std::int32_t>(amount));
     }
 
     void widowsPension_data()
@@ -294,7 +296,7 @@ class TestPensionRules : public QObject {
     {
         QFETCH(double, months);
         QFETCH(double, amount);
-        QCOMPARE(WidowsPensionAmount(792100, months), amount);
+        QCOMPARE(WidowsPensionAmount(kLaw2009, months), amount);
     }
 
     void deathLumpSum_data()

@@ -121,7 +121,7 @@ class TestReport : public QObject {
         QCOMPARE(report.shortfall, held < needed);
         QVERIFY(report.coverageWording.contains(report.coverageDifference));
         QVERIFY(report.coverageWording.endsWith(held < needed ? "不足しています。" : "上回っています。"));
-        QVERIFY(report.note.contains("2009年度"));
+        QVERIFY(report.note.contains("平成21年度の額"));
     }
 };
 

@@ -625,7 +625,7 @@ class TestFrmhoken : public QObject {
         QVERIFY(pages[2].contains(expected->coverageNeeded));
         QVERIFY(pages[2].contains(expected->insuranceHeld));
         for (const QString &page : pages.mid(0, 3))
-            QVERIFY(page.contains(QStringLiteral("年度の法令に基づく概算")));
+            QVERIFY(page.contains(QStringLiteral("の額に基づく概算")));
         const QStringList fonts = test::PdfFonts(m_seams->fileAnswer);
         QVERIFY(!fonts.isEmpty());
         for (const QString &font : fonts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace izoku::engine {
 
@@ -13,6 +14,11 @@ struct BaseData {
     std::int32_t BasicPensionAmount = 0; // 遺族基礎年金額, yen a year
     std::int32_t ChildAddition1 = 0;     // 加算額 for each of the first two children
     std::int32_t ChildAddition2 = 0;     // 3人目以降の加算額
+    // Read where the row has them (rows written before today's law have
+    // not): the full basic pension of those born on or before 1956-04-01
+    // (B′) and the 従前額改定率 of the old formula.
+    std::optional<std::int32_t> OldCohortBasicPension = std::nullopt;
+    std::optional<double> PreviousAmountRevisionRate = std::nullopt;
 
     bool operator==(const BaseData &) const = default;
 };

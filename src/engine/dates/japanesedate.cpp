@@ -22,6 +22,11 @@ const std::array<Era, 5> &eras()
     return table;
 }
 
+QString eraYear(int year)
+{
+    return year == 1 ? QStringLiteral("元") : QString::number(year);
+}
+
 } // namespace
 
 QString JapaneseDate(const QDate &date)
@@ -31,14 +36,24 @@ QString JapaneseDate(const QDate &date)
     for (const Era &era : eras()) {
         if (date < era.first)
             continue;
-        const int year = date.year() - era.first.year() + 1;
-        const QString yearText = year == 1 ? QStringLiteral("元") : QString::number(year);
         return QStringLiteral("%1%2年%3月%4日")
-            .arg(QString::fromUtf16(era.name), yearText)
+            .arg(QString::fromUtf16(era.name), eraYear(date.year() - era.first.year() + 1))
             .arg(date.month())
             .arg(date.day());
     }
     return {};
+}
+
+QString JapaneseFiscalYear(int fiscalYear)
+{
+    // A fiscal year is named by the newest era that began in or before its
+    // calendar year: fiscal 2019 is 令和元年度 although its April was Heisei.
+    for (const Era &era : eras()) {
+        if (fiscalYear < era.first.year())
+            continue;
+        return QStringLiteral("%1%2年度").arg(QString::fromUtf16(era.name), eraYear(fiscalYear - era.first.year() + 1));
+    }
+    return QStringLiteral("%1年度").arg(fiscalYear);
 }
 
 QString WesternDate(const QDate &date)

@@ -10,6 +10,10 @@ namespace izoku::engine {
 // Empty for a missing date or one before Meiji.
 QString JapaneseDate(const QDate &date);
 
+// A fiscal year (April to March) by the era it is known by: "令和8年度" for
+// fiscal 2026, "令和元年度" for fiscal 2019.
+QString JapaneseFiscalYear(int fiscalYear);
+
 // The same date by the Western calendar: "1986年5月1日".
 QString WesternDate(const QDate &date);
 

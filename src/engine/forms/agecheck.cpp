@@ -17,6 +17,13 @@ std::optional<int> FirstUncomputableAge(const Household &household, AgesChecked 
     return std::nullopt;
 }
 
+std::optional<Message> CheckWifeAgeLimit(double wifeAge)
+{
+    if (wifeAge <= kOldestWifeAge)
+        return std::nullopt;
+    return Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限"));
+}
+
 Message AgeMissingMessage(int index, const QString &field)
 {
     return Warning(QStringLiteral("%1の年齢を入力して下さい").arg(Household::DefaultRole(index)),

@@ -13,6 +13,15 @@
 // does not exist.
 namespace izoku::engine {
 
+// Both calculation screens cover widows who are still under 60 at the
+// husband's death: older widows have pensions of their own in payment, which
+// neither screen models.
+inline constexpr double kOldestWifeAge = 59;
+
+// "妻の年齢が60歳未満の場合のみ対応しています。" when the wife's age (the field
+// read as a number) is above kOldestWifeAge.
+std::optional<Message> CheckWifeAgeLimit(double wifeAge);
+
 // Whose age counts: the needs analysis also places the husband's policies
 // by his age; the survivors' pension screen looks at the survivors only.
 enum class AgesChecked { Survivors, HusbandAndSurvivors };

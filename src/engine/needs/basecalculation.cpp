@@ -10,14 +10,6 @@
 
 namespace izoku::engine {
 
-namespace {
-
-// The screen covers widows under 60: older widows have their own pensions
-// in payment, which this analysis does not model.
-constexpr double kOldestWife = 59;
-
-} // namespace
-
 Message AmountTooLargeMessage()
 {
     return Warning(QStringLiteral("入力された金額が大きすぎるため計算できません。"), QStringLiteral("エラー"));
@@ -42,9 +34,8 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         return outcome;
     }
     LookUpHorizon(form);
-    if (form.num1Value(HokenNum1::WifeAge) > kOldestWife) {
-        outcome.messages.push_back(
-            Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限")));
+    if (auto message = CheckWifeAgeLimit(form.num1Value(HokenNum1::WifeAge))) {
+        outcome.messages.push_back(std::move(*message));
         outcome.stopped = true;
         return outcome;
     }
@@ -54,14 +45,21 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
         outcome.stopped = true;
         return outcome;
     }
+    const PensionLaw law = PensionLawOf(baseData);
+    // A year whose row lacks a figure the household needs is refused before
+    // the results are cleared.
+    if (auto refusal = MissingFigureRefusal(law, NeedsSurvivorsCase(form, law, today))) {
+        outcome.messages.push_back(std::move(*refusal));
+        outcome.stopped = true;
+        return outcome;
+    }
     for (int slot = HokenNum1::EmployeesPensionAmount; slot <= HokenNum1::LumpSumAmount; ++slot)
         form.num1(slot) = QStringLiteral("0");
     for (int slot = HokenNum1::EmployeesPensionFrom; slot <= HokenNum1::MiddleAgedTo; ++slot)
         form.num1(slot) = QStringLiteral("0");
 
     PrepareSheet(form);
-    if (!DetermineBenefits(form, baseData, today, outcome.messages) || !PlacePensions(form) ||
-        !ProjectHousehold(form)) {
+    if (!DetermineBenefits(form, law, today, outcome.messages) || !PlacePensions(form) || !ProjectHousehold(form)) {
         form.sheet.clear();
         outcome.messages.push_back(AmountTooLargeMessage());
         outcome.stopped = true;
@@ -70,6 +68,8 @@ CalculationOutcome RunBaseCalculation(FrmhokenForm &form, const BaseData &baseDa
     form.num4[HokenNum4::RangeFrom] = form.num1(HokenNum1::WifeAge);
     form.num4[HokenNum4::RangeTo] =
         PlainNumber(form.num1Value(HokenNum1::WifeAge) + form.num1Value(HokenNum1::LifeExpectancy));
+    if (auto notice = ReformNotModelledNotice(law, form.date2[HokenDate2::BaseDate]))
+        outcome.messages.push_back(std::move(*notice));
     return outcome;
 }
 

@@ -22,9 +22,11 @@ void set(FrmhokenForm &form, int slot, double value)
 }
 
 // Rows 0..8 year by year, then the phases of the survivors' basic pension
-// into block ①.  The base amount is this screen's wife's old-age pension
-// field, so the agent can carry next year's figure into a consultation.
-void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
+// into block ①, with the survivors' basic pension of the law in use, as the
+// survivors' pension screen computes it: the wife's old-age pension field
+// beside it is what she receives from 65, which the agent may type for a
+// wife with a working life of her own.
+void fillPensionRows(FrmhokenForm &form, const PensionLaw &law)
 {
     ProjectionSheet &sheet = form.sheet;
     const int last = sheet.yearColumns();
@@ -32,7 +34,6 @@ void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
     std::vector<CountedChild> children;
     for (const HouseholdChild &child : present)
         children.push_back({child.age, child.disabled});
-    const double basicAmount = form.num1Value(HokenNum1::WifeOldAgePension);
     std::vector<BasicPensionYear> years;
     years.reserve(static_cast<size_t>(last));
     const double husband = form.num1Value(HokenNum1::HusbandAge);
@@ -45,7 +46,7 @@ void fillPensionRows(FrmhokenForm &form, const BaseData &baseData)
             sheet.setNumber(Row::Child1Age + child.index - HouseholdIndex::Child1, column, child.age + offset);
         const int count = EntitledChildCount(children, offset);
         const double amount =
-            SurvivorsBasicPensionAmount(count, basicAmount, baseData.ChildAddition1, baseData.ChildAddition2);
+            SurvivorsBasicPensionAmount(count, law.basicPension, law.childAddition1, law.childAddition2);
         sheet.setNumber(Row::EntitledChildren, column, count);
         sheet.setNumber(Row::BasicPension, column, amount);
         years.push_back({sheet.value(Row::WifeAge, column), count, sheet.value(Row::BasicPension, column)});
@@ -70,45 +71,46 @@ bool anyPhaseAmount(const FrmhokenForm &form)
 
 // The panels copy the pension record as the survivors' pension screen's
 // six fields hold it: slots 7..12 of this screen in the same order.
-bool computePanels(FrmhokenForm &form, Messages &messages)
+bool computePanels(FrmhokenForm &form, const PensionLaw &law, Messages &messages)
 {
     std::array<QString, Text6::Count> record;
     for (int field = 0; field < Text6::Count; ++field)
         record[static_cast<size_t>(field)] = form.num1(HokenNum1::NationalMonths + field);
-    if (!SetPanelInputs(form.num3, record, form.birthDate(HouseholdIndex::Husband), messages))
+    if (!SetPanelInputs(form.num3, record, form.birthDate(HouseholdIndex::Husband), law, messages))
         return false;
-    ComputePanelSlots(form.num3);
+    ComputePanelSlots(form.num3, law);
     return true;
 }
 
 // The benefits as both screens decide them, into block ① with the ages
 // this sheet reads.
-bool placeBenefits(FrmhokenForm &form, const QDate &today, Messages &messages)
+bool placeBenefits(FrmhokenForm &form, const PensionLaw &law, const QDate &today, Messages &messages)
 {
-    const auto benefits = DecideSurvivorsBenefits(NeedsSurvivorsCase(form, today));
-    if (!benefits)
+    const SurvivorsDecision decision = DecideSurvivorsBenefits(law, NeedsSurvivorsCase(form, law, today));
+    if (!decision.benefits)
         return false;
-    if (const auto &range = benefits->middleAgedAddition) {
-        set(form, HokenNum1::MiddleAgedFrom, range->firstAge);
-        set(form, HokenNum1::MiddleAgedTo, range->lastAge);
-        set(form, HokenNum1::MiddleAgedAmount, kMiddleAgedWidowsAdditionAmount);
+    const SurvivorsBenefits &benefits = *decision.benefits;
+    if (const auto &addition = benefits.middleAgedAddition) {
+        set(form, HokenNum1::MiddleAgedFrom, addition->ages.firstAge);
+        set(form, HokenNum1::MiddleAgedTo, addition->ages.lastAge);
+        set(form, HokenNum1::MiddleAgedAmount, addition->amount);
     }
-    if (const auto &amount = benefits->transitionalAddition) {
+    if (const auto &amount = benefits.transitionalAddition) {
         set(form, HokenNum1::TransitionalFrom, kTransitionalAdditionFirstAge);
         set(form, HokenNum1::TransitionalAmount, *amount);
     }
-    if (const auto &amount = benefits->widowsPension) {
+    if (const auto &amount = benefits.widowsPension) {
         set(form, HokenNum1::WidowsPensionAmount, *amount);
         set(form, HokenNum1::WidowsPensionFrom, kWidowsPensionFirstAge);
         set(form, HokenNum1::WidowsPensionTo, kWidowsPensionLastAge);
     }
-    if (const auto &lumpSum = benefits->lumpSum) {
+    if (const auto &lumpSum = benefits.lumpSum) {
         set(form, HokenNum1::LumpSumAge, lumpSum->wifeAge);
         set(form, HokenNum1::LumpSumAmount, lumpSum->amount);
     }
-    if (benefits->panelsWorkedOut && !computePanels(form, messages))
+    if (benefits.panelsWorkedOut && !computePanels(form, law, messages))
         return false;
-    if (const auto &pension = benefits->employeesPension) {
+    if (const auto &pension = benefits.employeesPension) {
         set(form, HokenNum1::EmployeesPensionFrom, pension->ages.firstAge);
         set(form, HokenNum1::EmployeesPensionTo, LastAgeShown(pension->ages, Horizon(form)));
         set(form, HokenNum1::EmployeesPensionAmount, LeadingNumber(form.num3[PanelSlots(pension->panel).amount]));
@@ -118,25 +120,24 @@ bool placeBenefits(FrmhokenForm &form, const QDate &today, Messages &messages)
 
 } // namespace
 
-SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const QDate &today)
+SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const PensionLaw &law, const QDate &today)
 {
     SurvivorsCase household = SurvivorsCaseOf(form.household, form.option1, form.choice, today);
     household.nationalMonths = form.num1Value(HokenNum1::NationalMonths);
     household.employeesMonths =
         form.num1Value(HokenNum1::EmployeeMonthsTo2003) + form.num1Value(HokenNum1::EmployeeMonthsFrom2003);
-    // The widow's pension the husband's national months earn, on this
-    // screen's own old-age pension figure.
-    household.widowsPension =
-        WidowsPensionAmount(form.num1Value(HokenNum1::WifeOldAgePension), form.num1Value(HokenNum1::NationalMonths));
+    // The widow's pension the husband's national months earn, on the full
+    // basic pension of the law in use.
+    household.widowsPension = WidowsPensionAmount(law, household.nationalMonths);
     household.firstYearBasicPension = form.sheet.value(Row::BasicPension, 1);
     household.basicPensionPhase = anyPhaseAmount(form);
     return household;
 }
 
-bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, const QDate &today, Messages &messages)
+bool DetermineBenefits(FrmhokenForm &form, const PensionLaw &law, const QDate &today, Messages &messages)
 {
-    fillPensionRows(form, baseData);
-    return placeBenefits(form, today, messages);
+    fillPensionRows(form, law);
+    return placeBenefits(form, law, today, messages);
 }
 
 } // namespace izoku::engine

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "engine/law/pensionlaw.h"
 #include "engine/pension/survivorsbenefits.h"
 
 #include <QDate>
@@ -16,12 +16,11 @@ struct FrmhokenForm;
 // the ages they are paid at.  The slots are "0" and the sheet prepared
 // before this runs.  False when the employees' months, or the paid months a
 // death lump sum is looked up by, are beyond any whole number.
-[[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const BaseData &baseData, const QDate &today,
-                                     Messages &messages);
+[[nodiscard]] bool DetermineBenefits(FrmhokenForm &form, const PensionLaw &law, const QDate &today, Messages &messages);
 
 // The household and the husband's record as the benefit decisions read them
 // from the screen, rows 0..8 of the sheet included: what the benefits paid
 // are decided on, and what the consultation report explains them by.
-SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const QDate &today);
+SurvivorsCase NeedsSurvivorsCase(const FrmhokenForm &form, const PensionLaw &law, const QDate &today);
 
 } // namespace izoku::engine

@@ -18,6 +18,8 @@ struct BenefitReasons {
     QString lumpSum;
 };
 
-BenefitReasons ExplainSurvivorsBenefits(const SurvivorsCase &household, const SurvivorsBenefits &benefits);
+// The rule named is the rule of the law in use.
+BenefitReasons ExplainSurvivorsBenefits(const PensionLaw &law, const SurvivorsCase &household,
+                                        const SurvivorsBenefits &benefits);
 
 } // namespace izoku::engine

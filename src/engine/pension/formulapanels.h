@@ -2,6 +2,9 @@
 
 #include "accrualrates.h"
 
+#include "engine/basedata/basedata.h"
+#include "engine/law/pensionlaw.h"
+
 #include <array>
 #include <optional>
 
@@ -48,21 +51,24 @@ struct FormulaPanelInputs {
     double cappedMonths = 0.0; // short requirement only
 };
 
-// Parts A and B to the yen, the amount to 100 yen.  A step whose arithmetic
-// fails gives no value.
+// Parts A and B to the yen, the amount to 100 yen (fiscal 2009) or to the
+// yen (today).  A step whose arithmetic fails gives no value.
 struct FormulaPanelResult {
     std::optional<double> partA;
     std::optional<double> partB;
     std::optional<double> amount;
 };
 
-// The guarantee of the previous amount (従前額保障) revalues the old formula
-// by this factor.
+// The guarantee of the previous amount (従前額保障) revalued the old formula
+// by this factor and the slide rate in fiscal 2009; today the old-formula
+// panels' slide-rate field holds the year's 従前額改定率, which stands for
+// both.
 inline constexpr double kPreviousAmountFactor = 1.031;
+double OldFormulaFactor(const PensionLaw &law);
 
 // The price-slide rate every panel shows until the agent types another: the
-// figure of fiscal 2008.
-inline constexpr double kDefaultSlideRate = 0.985;
+// figure the program is shipped with.
+inline constexpr double kDefaultSlideRate = kBaseData2009.SlideRate;
 
 // The short requirement deems at least 300 months of insurance.
 inline constexpr int kDeemedMonths = 300;
@@ -71,15 +77,16 @@ inline constexpr int kDeemedMonths = 300;
 // 300, else 300.
 int CappedMonths(int employeesMonths);
 
-FormulaPanelResult ComputeFormulaPanel(FormulaPanel panel, const FormulaPanelInputs &inputs);
+// By fiscal 2009 the amount is worked out from parts A and B rounded to the
+// yen and rounded half up to 100 yen; today from the unrounded parts,
+// rounded half up once to the yen, as the law rounds since October 2015.
+FormulaPanelResult ComputeFormulaPanel(FormulaPanel panel, const FormulaPanelInputs &inputs, const PensionLaw &law);
 
-// The inputs of one panel from the record: the fixed rates for the short
-// requirement, the husband's rates for the long one.
-FormulaPanelInputs PanelInputs(FormulaPanel panel, const EmployeesPensionRecord &record,
-                               const LongRequirementRates &longRates, int cappedMonths);
-
-// All four panels, indexed by FormulaPanel.
+// All four panels of the record, indexed by FormulaPanel: the fixed rates
+// for the short requirement, the husband's rates for the long one, and
+// today the 従前額改定率 in place of the slide rate for the old formula.
 std::array<FormulaPanelResult, 4> ComputeFormulaPanels(const EmployeesPensionRecord &record,
-                                                       const LongRequirementRates &longRates, int cappedMonths);
+                                                       const LongRequirementRates &longRates, int cappedMonths,
+                                                       const PensionLaw &law);
 
 } // namespace izoku::engine

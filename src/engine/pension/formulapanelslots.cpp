@@ -83,7 +83,7 @@ const FormulaPanelSlots &PanelSlots(FormulaPanel panel)
 }
 
 bool SetPanelInputs(std::span<QString> num3, std::span<const QString> text6, const QDate &husbandBirth,
-                    Messages &messages)
+                    const PensionLaw &law, Messages &messages)
 {
     if (const auto rates = AccrualRatesFor(husbandBirth)) {
         writeRates(num3, kLongNew, rates->newFormula);
@@ -99,6 +99,11 @@ bool SetPanelInputs(std::span<QString> num3, std::span<const QString> text6, con
         num3[layout.monthsFrom2003] = text6[Text6::MonthsFrom2003];
         num3[layout.slideRate] = text6[Text6::SlideRate];
     }
+    if (law.current() && law.previousAmountRevisionRate) {
+        const QString rate = PlainNumber(*law.previousAmountRevisionRate);
+        num3[kShortOld.slideRate] = rate;
+        num3[kLongOld.slideRate] = rate;
+    }
     const auto employeesMonths =
         ToInt32(LeadingNumber(text6[Text6::MonthsTo2003]) + LeadingNumber(text6[Text6::MonthsFrom2003]));
     if (!employeesMonths)
@@ -109,7 +114,7 @@ bool SetPanelInputs(std::span<QString> num3, std::span<const QString> text6, con
     return true;
 }
 
-void ComputePanelSlots(std::span<QString> num3)
+void ComputePanelSlots(std::span<QString> num3, const PensionLaw &law)
 {
     for (FormulaPanel panel : kFormulaPanels) {
         const FormulaPanelSlots &layout = PanelSlots(panel);
@@ -118,7 +123,7 @@ void ComputePanelSlots(std::span<QString> num3)
             read(layout.monthlyRemuneration), read(layout.rate1),       read(layout.monthsTo2003),
             read(layout.remuneration),        read(layout.rate2),       read(layout.monthsFrom2003),
             read(layout.slideRate),           read(layout.cappedMonths)};
-        const FormulaPanelResult result = ComputeFormulaPanel(panel, inputs);
+        const FormulaPanelResult result = ComputeFormulaPanel(panel, inputs, law);
         writeIfComputed(num3, layout.partA, result.partA);
         writeIfComputed(num3, layout.partB, result.partB);
         writeIfComputed(num3, layout.amount, result.amount);

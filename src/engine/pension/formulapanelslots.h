@@ -32,14 +32,16 @@ struct FormulaPanelSlots {
 const FormulaPanelSlots &PanelSlots(FormulaPanel panel);
 
 // Copies the pension fields into every panel, writes the husband's
-// long-requirement rates and the capped months.  A husband born before the
+// long-requirement rates and the capped months.  Today the old-formula
+// panels revalue by the year's 従前額改定率 instead of the slide rate typed
+// (the decision has refused a year without one).  A husband born before the
 // earliest band gets the message and the long rates stay as they were.
 // False when the employees' months are beyond any whole number.
 bool SetPanelInputs(std::span<QString> num3, std::span<const QString> text6, const QDate &husbandBirth,
-                    Messages &messages);
+                    const PensionLaw &law, Messages &messages);
 
-// Parts A and B and the amount of every panel from its own labels; a step
-// that fails keeps its label and the rest go on.
-void ComputePanelSlots(std::span<QString> num3);
+// Parts A and B and the amount of every panel from its own labels, rounded
+// as the law rounds; a step that fails keeps its label and the rest go on.
+void ComputePanelSlots(std::span<QString> num3, const PensionLaw &law);
 
 } // namespace izoku::engine

@@ -30,20 +30,20 @@ bool noBasicPensionPhase(const FrmRavoForm &form)
     return true;
 }
 
-bool computePanels(FrmRavoForm &form, Messages &messages)
+bool computePanels(FrmRavoForm &form, const PensionLaw &law, Messages &messages)
 {
-    if (!SetPanelInputs(form.num3, form.text6, form.household.members[HouseholdIndex::Husband].birth, messages))
+    if (!SetPanelInputs(form.num3, form.text6, form.household.members[HouseholdIndex::Husband].birth, law, messages))
         return false;
-    ComputePanelSlots(form.num3);
+    ComputePanelSlots(form.num3, law);
     return true;
 }
 
 } // namespace
 
-std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const BaseData &base)
+std::vector<BasicPensionYear> FillHouseholdYears(FrmRavoForm &form, const PensionLaw &law)
 {
     return form.schedule.FillHouseholdRows(form.household.WifeAge(), form.household.PresentChildren(),
-                                           {base.BasicPensionAmount, base.ChildAddition1, base.ChildAddition2});
+                                           {law.basicPension, law.childAddition1, law.childAddition2});
 }
 
 void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear> years)
@@ -57,38 +57,44 @@ void PlaceBasicPensionPhases(FrmRavoForm &form, std::span<const BasicPensionYear
     }
 }
 
-bool PlaceSurvivorsBenefits(FrmRavoForm &form, double widowsPension, const QDate &today, Messages &messages)
+SurvivorsCase PensionSurvivorsCase(const FrmRavoForm &form, const PensionLaw &law, const QDate &today)
 {
     SurvivorsCase household = SurvivorsCaseOf(form.household, form.membership, form.choice, today);
     household.nationalMonths = field(form, Text6::NationalPaidMonths);
     household.employeesMonths = employeesMonths(form);
-    household.widowsPension = widowsPension;
+    household.widowsPension = WidowsPensionAmount(law, household.nationalMonths);
     household.firstYearBasicPension = form.schedule.number(ScheduleRow::BasicPension, 1);
     household.basicPensionPhase = !noBasicPensionPhase(form);
-    const auto benefits = DecideSurvivorsBenefits(household);
-    if (!benefits)
+    return household;
+}
+
+bool PlaceSurvivorsBenefits(FrmRavoForm &form, const PensionLaw &law, const QDate &today, Messages &messages)
+{
+    const SurvivorsDecision decision = DecideSurvivorsBenefits(law, PensionSurvivorsCase(form, law, today));
+    if (!decision.benefits)
         return false;
-    if (const auto &range = benefits->middleAgedAddition) {
-        form.num4[S::MiddleAgedFirstAge] = PlainNumber(range->firstAge);
-        form.num4[S::MiddleAgedLastAge] = PlainNumber(range->lastAge);
-        form.num4[S::MiddleAgedAmount] = QString::number(kMiddleAgedWidowsAdditionAmount);
+    const SurvivorsBenefits &benefits = *decision.benefits;
+    if (const auto &addition = benefits.middleAgedAddition) {
+        form.num4[S::MiddleAgedFirstAge] = PlainNumber(addition->ages.firstAge);
+        form.num4[S::MiddleAgedLastAge] = PlainNumber(addition->ages.lastAge);
+        form.num4[S::MiddleAgedAmount] = QString::number(addition->amount);
     }
-    if (const auto &amount = benefits->transitionalAddition) {
+    if (const auto &amount = benefits.transitionalAddition) {
         form.num4[S::TransitionalAmount] = QString::number(*amount);
         form.num4[S::TransitionalFirstAge] = PlainNumber(kTransitionalAdditionFirstAge);
     }
-    if (const auto &amount = benefits->widowsPension) {
+    if (const auto &amount = benefits.widowsPension) {
         form.num4[S::WidowsPensionFirstAge] = PlainNumber(kWidowsPensionFirstAge);
         form.num4[S::WidowsPensionLastAge] = PlainNumber(kWidowsPensionLastAge);
         form.num4[S::WidowsPensionAmount] = PlainNumber(*amount);
     }
-    if (const auto &lumpSum = benefits->lumpSum) {
+    if (const auto &lumpSum = benefits.lumpSum) {
         form.num4[S::LumpSumAge] = PlainNumber(lumpSum->wifeAge);
         form.num4[S::LumpSumAmount] = QString::number(lumpSum->amount);
     }
-    if (benefits->panelsWorkedOut && !computePanels(form, messages))
+    if (benefits.panelsWorkedOut && !computePanels(form, law, messages))
         return false;
-    if (const auto &pension = benefits->employeesPension) {
+    if (const auto &pension = benefits.employeesPension) {
         form.num4[S::EmployeesPensionAmount] = form.num3[PanelSlots(pension->panel).amount];
         form.num4[S::EmployeesPensionFirstAge] = PlainNumber(pension->ages.firstAge);
         form.num4[S::EmployeesPensionLastAge] = PlainNumber(LastAgeShown(pension->ages, std::nullopt));

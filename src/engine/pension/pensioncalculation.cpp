@@ -6,6 +6,7 @@
 
 #include "engine/charts/axismaximum.h"
 #include "engine/charts/yearlychart.h"
+#include "engine/forms/agecheck.h"
 #include "engine/text/numbertext.h"
 
 #include <algorithm>
@@ -15,8 +16,6 @@ namespace izoku::engine {
 
 namespace {
 
-// The screen covers widows who are still under 60 at the husband's death.
-constexpr double kOldestWife = 59;
 // The pension record proper: everything but the slide rate.
 constexpr std::size_t kRecordFields = Text6::SlideRate;
 // The pension screen's chart runs its axis a hundred 万円 above the first digit.
@@ -26,8 +25,8 @@ std::optional<Message> checkInputs(const FrmRavoForm &form)
 {
     if (const auto field = FirstNonNumericField(form.text6))
         return Warning(QStringLiteral("数値を入れて下さい"), QStringLiteral("エラー"), Text6FieldName(*field), true);
-    if (form.household.WifeAge() > kOldestWife)
-        return Warning(QStringLiteral("妻の年齢が60歳未満の場合のみ対応しています。"), QStringLiteral("年齢制限"));
+    if (auto message = CheckWifeAgeLimit(form.household.WifeAge()))
+        return message;
     if (auto message = CheckHouseholdAges(form))
         return message;
     if (AllFieldsZero(std::span(form.text6).first(kRecordFields)))
@@ -53,8 +52,14 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
         outcome.stopped = true;
         return outcome;
     }
-    const double widowsPension =
-        WidowsPensionAmount(base.BasicPensionAmount, LeadingNumber(form.text6[Text6::NationalPaidMonths]));
+    const PensionLaw law = PensionLawOf(base);
+    // A year whose row lacks a figure the household needs is refused before
+    // anything on screen is cleared.
+    if (auto refusal = MissingFigureRefusal(law, PensionSurvivorsCase(form, law, today))) {
+        outcome.messages.push_back(std::move(*refusal));
+        outcome.stopped = true;
+        return outcome;
+    }
     form.num4.fill(QStringLiteral("0"));
     const auto years = ScheduleYears(form.household.WifeAge());
     if (!years)
@@ -62,10 +67,12 @@ CalculationOutcome RunPensionCalculation(FrmRavoForm &form, const BaseData &base
     form.schedule.Reset(*years);
     // Either membership starts from the household's rows of the schedule
     // and the survivors' basic pension over them.
-    const std::vector<BasicPensionYear> household = FillHouseholdYears(form, base);
+    const std::vector<BasicPensionYear> household = FillHouseholdYears(form, law);
     PlaceBasicPensionPhases(form, household);
-    if (PlaceSurvivorsBenefits(form, widowsPension, today, outcome.messages))
+    if (PlaceSurvivorsBenefits(form, law, today, outcome.messages))
         form.schedule.FillBenefitRows(form.num4, household);
+    if (auto notice = ReformNotModelledNotice(law, form.dates[PeriodDate::Reference]))
+        outcome.messages.push_back(std::move(*notice));
     return outcome;
 }
 

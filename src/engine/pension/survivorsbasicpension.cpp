@@ -36,15 +36,6 @@ std::int64_t SurvivorsBasicPensionAmount(int children, std::int64_t basicAmount,
     return basicAmount + firstTwo * childAddition1 + further * childAddition2;
 }
 
-double SurvivorsBasicPensionAmount(int children, double basicAmount, std::int64_t childAddition1,
-                                   std::int64_t childAddition2)
-{
-    if (children <= 0)
-        return 0.0;
-    return basicAmount +
-           static_cast<double>(SurvivorsBasicPensionAmount(children, std::int64_t{0}, childAddition1, childAddition2));
-}
-
 std::vector<BasicPensionPhase> BasicPensionPhases(std::span<const BasicPensionYear> years)
 {
     std::vector<BasicPensionPhase> phases;

@@ -26,10 +26,6 @@ int EntitledChildCount(std::span<const CountedChild> children, int yearOffset);
 // pension.
 std::int64_t SurvivorsBasicPensionAmount(int children, std::int64_t basicAmount, std::int64_t childAddition1,
                                          std::int64_t childAddition2);
-// The same with the needs-analysis screen's own B, its wife's old-age
-// pension field, which the agent may have typed with a fraction.
-double SurvivorsBasicPensionAmount(int children, double basicAmount, std::int64_t childAddition1,
-                                   std::int64_t childAddition2);
 
 // One year of a schedule as the phases see it.
 struct BasicPensionYear {

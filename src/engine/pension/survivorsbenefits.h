@@ -57,10 +57,25 @@ struct PaidFromAge {
     bool operator==(const PaidFromAge &) const = default;
 };
 
+// Why the survivors' employees' pension is paid.
+enum class EmployeesPensionGround {
+    ShortRequirement, // the husband died insured as an employee (短期要件)
+    // A national pension member who had qualified by 25 years (長期要件):
+    ChosenOverWidowsPension, // the agent chose it over the widow's pension
+    NoWidowsPension,         // there is no widow's pension to choose instead
+};
+
 // 遺族厚生年金: its ages and the formula panel whose amount is paid.
 struct EmployeesPensionPaid {
     PaidFromAge ages;
     FormulaPanel panel = FormulaPanel::ShortNew;
+    EmployeesPensionGround ground = EmployeesPensionGround::ShortRequirement;
+};
+
+// 中高齢寡婦加算: the ages and the yearly amount of the law in use.
+struct MiddleAgedPaid {
+    WifeAgeRange ages;
+    std::int32_t amount = 0;
 };
 
 // 死亡一時金: paid once, at the wife's age in the year of death.
@@ -76,8 +91,7 @@ struct SurvivorsBenefits {
     // survivors' employees' pension is in question, even when none follows.
     bool panelsWorkedOut = false;
     std::optional<EmployeesPensionPaid> employeesPension;
-    // 中高齢寡婦加算, always kMiddleAgedWidowsAdditionAmount a year.
-    std::optional<WifeAgeRange> middleAgedAddition;
+    std::optional<MiddleAgedPaid> middleAgedAddition;
     // 経過的寡婦加算 from kTransitionalAdditionFirstAge; decided (possibly as
     // 0 yen, by her birth date) only beside a middle-aged addition.
     std::optional<std::int32_t> transitionalAddition;
@@ -86,10 +100,20 @@ struct SurvivorsBenefits {
     std::optional<LumpSumPaid> lumpSum;
 };
 
-// The benefits by the husband's membership.  No value when the paid
-// national months the lump sum is looked up by are beyond a whole number:
-// the calculation ends there.
-std::optional<SurvivorsBenefits> DecideSurvivorsBenefits(const SurvivorsCase &household);
+// The benefits by the husband's membership and the law in use.  No benefits
+// when the paid national months the lump sum is looked up by are beyond a
+// whole number (the calculation ends there), or when the law needs a figure
+// its fiscal year's row lacks (`missing` names it).
+struct SurvivorsDecision {
+    std::optional<SurvivorsBenefits> benefits;
+    std::optional<LawFigure> missing;
+};
+SurvivorsDecision DecideSurvivorsBenefits(const PensionLaw &law, const SurvivorsCase &household);
+
+// The message for a decision that stopped on a missing figure; none when it
+// did not.  Both screens ask it before they clear anything, so a refusal
+// leaves the screen as it was.
+std::optional<Message> MissingFigureRefusal(const PensionLaw &law, const SurvivorsCase &household);
 
 // The last age a screen writes for a benefit.  The two screens write a
 // benefit paid for life differently because their sheets read ages

@@ -10,9 +10,6 @@ namespace izoku::engine {
 
 namespace {
 
-// Twenty years of employees' pension make the long-requirement branch of the
-// middle-aged addition.
-constexpr double kLongEmployeesMonths = 240;
 // A disabled child counts until its 20th birthday.
 constexpr double kDisabledChildEndAge = 20;
 
@@ -36,6 +33,43 @@ constexpr std::array<TransitionalBand, 13> kTransitionalBands{{
     {1954, 39700},
     {1955, 19900},
 }};
+
+// Today's transitional addition takes off the old-age basic pension that a
+// wife of each birth year could earn.  From the band that starts on
+// 1927-04-02 each year's band adds twelve months to the 乗率 k × 12 /
+// (300 + k × 12), the denominator reaching the full 480 months in the band of
+// 1941; the band of 1955 is the last, its wives earning 348/480.  A wife born
+// on or before 1927-04-01 earns nothing of it.
+constexpr int kFirstRateBandYear = 1927;
+constexpr int kLastRateBandYear = 1955;
+constexpr int kMonthsAddedEachYear = 12;
+constexpr int kFirstRateDenominator = 300;
+
+// Today's additions are rounded half up to 100 yen.
+double roundToHundred(double yen)
+{
+    return IntFloor(yen / 100 + 0.5) * 100;
+}
+
+// The year on whose 2 April the birth-date band of `birth` starts.
+int bandStartYear(const QDate &birth)
+{
+    return birth < QDate(birth.year(), 4, 2) ? birth.year() - 1 : birth.year();
+}
+
+std::int32_t transitionalAdditionToday(std::int32_t oldCohortBasicPension, int band)
+{
+    const double B = oldCohortBasicPension;
+    const double full = roundToHundred(B * 3 / 4);
+    if (band < kFirstRateBandYear)
+        return static_cast<std::int32_t>(full);
+    const int k = band - kFirstRateBandYear + 1;
+    const int numerator = k * kMonthsAddedEachYear;
+    const int denominator = std::min(kFirstRateDenominator + numerator, static_cast<int>(kFullContributionMonths));
+    // B′ × numerator ÷ denominator keeps the product exact before it is
+    // rounded, where B′ × 0.725 would not.
+    return static_cast<std::int32_t>(full - RoundHalfUp(B * numerator / denominator));
+}
 
 struct LumpSumBand {
     int fromMonths;
@@ -94,7 +128,14 @@ std::optional<WifeAgeRange> MiddleAgedWidowsAddition(double employeesMonths, boo
     return std::nullopt;
 }
 
-std::int32_t TransitionalWidowsAddition(const QDate &wifeBirth)
+std::int32_t MiddleAgedWidowsAdditionAmount(const PensionLaw &law)
+{
+    if (!law.current())
+        return kMiddleAgedWidowsAdditionAmount;
+    return static_cast<std::int32_t>(roundToHundred(double(law.basicPension) * 3 / 4));
+}
+
+std::int32_t TransitionalWidowsAddition2009(const QDate &wifeBirth)
 {
     for (const TransitionalBand &band : kTransitionalBands) {
         if (InBirthBand(wifeBirth, band.startYear))
@@ -103,9 +144,31 @@ std::int32_t TransitionalWidowsAddition(const QDate &wifeBirth)
     return 0;
 }
 
-double WidowsPensionAmount(double basicPensionAmount, double paidMonths)
+std::optional<std::int32_t> TransitionalWidowsAddition(const PensionLaw &law, const QDate &wifeBirth)
 {
-    return IntFloor((basicPensionAmount * paidMonths / kFullContributionMonths * 3 / 4 + 50) / 100) * 100;
+    if (!law.current())
+        return TransitionalWidowsAddition2009(wifeBirth);
+    // A wife born from 1956-04-02 earns the whole old-age basic pension of
+    // her own: no addition, and no figure needed to say so.
+    const int band = bandStartYear(wifeBirth);
+    if (band > kLastRateBandYear)
+        return 0;
+    if (!law.oldCohortBasicPension)
+        return std::nullopt;
+    return transitionalAdditionToday(*law.oldCohortBasicPension, band);
+}
+
+double WidowsPensionAmount(const PensionLaw &law, double paidMonths)
+{
+    const double earned = double(law.basicPension) * paidMonths / kFullContributionMonths * 3 / 4;
+    if (law.amountsToTheYen)
+        return IntFloor(earned + 0.5);
+    return IntFloor((earned + 50) / 100) * 100;
+}
+
+bool QualifiesForWidowsPension(const PensionLaw &law, double paidMonths)
+{
+    return paidMonths >= law.widowsPensionMonths;
 }
 
 std::int32_t DeathLumpSum(int paidMonths)

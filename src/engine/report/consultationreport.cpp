@@ -140,21 +140,21 @@ ReportOpening OpenConsultationReport(const FrmhokenForm &screen, const BaseData 
     report.date = QStringLiteral("%1（%2）").arg(JapaneseDate(today), WesternDate(today));
     report.household = householdRows(form);
     report.pensionRecord = pensionRecord(form);
-    const SurvivorsCase household = NeedsSurvivorsCase(form, today);
+    const PensionLaw law = PensionLawOf(baseData);
+    const SurvivorsCase household = NeedsSurvivorsCase(form, law, today);
     // The base calculation has just decided the same case, so a decision exists.
-    const auto decided = DecideSurvivorsBenefits(household);
-    report.benefits = benefitRows(form, ExplainSurvivorsBenefits(household, decided.value_or(SurvivorsBenefits{})));
+    const SurvivorsDecision decided = DecideSurvivorsBenefits(law, household);
+    report.benefits =
+        benefitRows(form, ExplainSurvivorsBenefits(law, household, decided.benefits.value_or(SurvivorsBenefits{})));
     report.pensionChart = std::move(*pension.chart);
     report.incomeChart = std::move(*income.chart);
     report.incomeTable = std::move(income.table);
     report.coverageChart = std::move(*compared.chart);
     coverage(form, report);
-    report.basis = QStringLiteral("%1年度の基準額・物価スライド率%2で計算")
-                       .arg(baseData.FiscalYear)
-                       .arg(form.num1(HokenNum1::SlideRate));
+    const QString lawCaption = LawCaption(law);
+    report.basis = QStringLiteral("%1で計算（物価スライド率%2）").arg(lawCaption, form.num1(HokenNum1::SlideRate));
     report.note =
-        QStringLiteral("本書の金額は%1年度の法令に基づく概算であり、将来の給付額を保証するものではありません。")
-            .arg(baseData.FiscalYear);
+        QStringLiteral("本書の金額は%1に基づく概算であり、将来の給付額を保証するものではありません。").arg(lawCaption);
     opening.report = std::move(report);
     return opening;
 }

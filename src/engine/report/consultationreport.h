@@ -63,7 +63,7 @@ struct ConsultationReport {
     bool shortfall = false;     // the insurance held falls short of the coverage
     QString coverageWording;    // the sentence the agent reads out
 
-    QString basis; // "2009年度の基準額・物価スライド率0.985で計算"
+    QString basis; // "平成21年度の額で計算（物価スライド率0.985）"
     QString note;  // the figures are estimates under that fiscal year's law
 };
 

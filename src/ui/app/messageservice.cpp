@@ -1,5 +1,7 @@
 #include "messageservice.h"
 
+#include "replaceableservice.h"
+
 #include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -55,25 +57,23 @@ class BoxMessageService final : public MessageService {
     }
 };
 
-std::unique_ptr<MessageService> &current()
+ReplaceableService<std::unique_ptr<MessageService>> &service()
 {
-    static std::unique_ptr<MessageService> service = std::make_unique<BoxMessageService>();
-    return service;
+    static ReplaceableService<std::unique_ptr<MessageService>> boxes(
+        [] { return std::unique_ptr<MessageService>(std::make_unique<BoxMessageService>()); });
+    return boxes;
 }
 
 } // namespace
 
 MessageService &Messages()
 {
-    return *current();
+    return *service().current();
 }
 
-std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service)
+std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> replacement)
 {
-    if (!service)
-        service = std::make_unique<BoxMessageService>();
-    std::swap(current(), service);
-    return service;
+    return service().replace(std::move(replacement));
 }
 
 void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus)

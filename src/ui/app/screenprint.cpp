@@ -2,6 +2,7 @@
 
 #include "formmenu.h"
 #include "messageservice.h"
+#include "replaceableservice.h"
 
 #include "ui/report/pdffile.h"
 
@@ -53,25 +54,23 @@ class SystemPrintService final : public PrintService {
     }
 };
 
-std::unique_ptr<PrintService> &current()
+ReplaceableService<std::unique_ptr<PrintService>> &service()
 {
-    static std::unique_ptr<PrintService> service = std::make_unique<SystemPrintService>();
-    return service;
+    static ReplaceableService<std::unique_ptr<PrintService>> printer(
+        [] { return std::unique_ptr<PrintService>(std::make_unique<SystemPrintService>()); });
+    return printer;
 }
 
 } // namespace
 
 PrintService &Printing()
 {
-    return *current();
+    return *service().current();
 }
 
-std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> service)
+std::unique_ptr<PrintService> SetPrintService(std::unique_ptr<PrintService> replacement)
 {
-    if (!service)
-        service = std::make_unique<SystemPrintService>();
-    std::swap(current(), service);
-    return service;
+    return service().replace(std::move(replacement));
 }
 
 bool RenderWindow(QWidget *window, QPagedPaintDevice &device)
@@ -145,10 +144,10 @@ QString ChoosePdfFile(QWidget *parent, const QString &proposedPath)
 
 namespace {
 
-FileChooser &currentChooser()
+ReplaceableService<FileChooser> &chooser()
 {
-    static FileChooser chooser = ChooseSaveFile;
-    return chooser;
+    static ReplaceableService<FileChooser> dialog([] { return FileChooser(ChooseSaveFile); });
+    return dialog;
 }
 
 engine::Message savedMessage(const QString &path, const QString &title)
@@ -163,18 +162,15 @@ engine::Message savedMessage(const QString &path, const QString &title)
 
 } // namespace
 
-FileChooser SetFileChooser(FileChooser chooser)
+FileChooser SetFileChooser(FileChooser replacement)
 {
-    if (!chooser)
-        chooser = ChooseSaveFile;
-    std::swap(currentChooser(), chooser);
-    return chooser;
+    return chooser().replace(std::move(replacement));
 }
 
 QString SaveFileAs(QWidget *parent, const QString &title, const QString &proposedPath,
                    const std::function<bool(const QString &path)> &write)
 {
-    const QString path = currentChooser()(parent, proposedPath);
+    const QString path = chooser().current()(parent, proposedPath);
     if (path.isEmpty())
         return {};
     if (!write(path)) {

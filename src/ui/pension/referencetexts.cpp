@@ -53,7 +53,7 @@ QString transitionalAdditionTable()
     QString rows;
     for (int year = 1943; year <= 1955; ++year) {
         const QString dates = QStringLiteral("%1年4月2日～%2年4月1日").arg(year).arg(year + 1);
-        rows += row(dates, yen(engine::TransitionalWidowsAddition(QDate(year, 4, 2))));
+        rows += row(dates, yen(engine::TransitionalWidowsAddition2009(QDate(year, 4, 2))));
     }
     rows += row(QStringLiteral("1956年4月2日以後"), QStringLiteral("なし"));
     return table(QStringLiteral("妻の生年月日"), QStringLiteral("加算額（年額）"), rows);
