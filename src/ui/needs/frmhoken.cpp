@@ -266,9 +266,12 @@ void Frmhoken::connectButtons()
     });
 
     PensionRecordPanel &pension = *m_pension;
-    on(pension.calculateTo2003, [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsTo2003(f); }); });
-    on(pension.calculateFrom2003, [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsFrom2003(f); }); });
-    on(pension.calculateNational, [this] { run([](FrmhokenForm &f) { return engine::CalculateNationalMonths(f); }); });
+    on(pension.calculateTo2003,
+       [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsTo2003(f.pensionRecord()); }); });
+    on(pension.calculateFrom2003,
+       [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsFrom2003(f.pensionRecord()); }); });
+    on(pension.calculateNational,
+       [this] { run([](FrmhokenForm &f) { return engine::CalculateNationalMonths(f.pensionRecord()); }); });
     on(pension.clearPeriods, [this] { run(&engine::ClearPeriods); });
     on(m_income->clear, [this] { run(&engine::ClearIncome); });
     on(m_expenses->clear, [this] { run(&engine::ClearExpenses); });

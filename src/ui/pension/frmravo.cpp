@@ -285,12 +285,12 @@ void FrmRavo::connectButtons()
 
     PensionInputPanel &p = *m_pension;
     runOnClick(p.now, [this](Form &f) { return engine::SetBaseDateToday(f, today()); });
-    runOnClick(p.calculateTo2003, [](Form &f) { return engine::CalculateMonthsTo2003(f); });
-    runOnClick(p.calculateFrom2003, [](Form &f) { return engine::CalculateMonthsFrom2003(f); });
-    runOnClick(p.calculateNational, [](Form &f) { return engine::CalculateNationalMonths(f); });
-    runOnClick(p.clearNational, [](Form &f) { return engine::ClearNationalMonths(f); });
-    runOnClick(p.clearEmployees, [](Form &f) { return engine::ClearEmployeesRecord(f); });
-    runOnClick(p.clearPeriods, [this](Form &f) { return engine::ClearPeriodDates(f, today()); });
+    runOnClick(p.calculateTo2003, [](Form &f) { return engine::CalculateMonthsTo2003(f.pensionRecord()); });
+    runOnClick(p.calculateFrom2003, [](Form &f) { return engine::CalculateMonthsFrom2003(f.pensionRecord()); });
+    runOnClick(p.calculateNational, [](Form &f) { return engine::CalculateNationalMonths(f.pensionRecord()); });
+    runOnClick(p.clearNational, [](Form &f) { return engine::ClearNationalMonths(f.pensionRecord()); });
+    runOnClick(p.clearEmployees, [](Form &f) { return engine::ClearEmployeesRecord(f.pensionRecord()); });
+    runOnClick(p.clearPeriods, [this](Form &f) { return engine::ClearPeriodDates(f.pensionRecord(), today()); });
     // The widow's choice matters only for a national pension member.
     connect(p.membership[0], &QRadioButton::toggled, p.choicePanel, &QWidget::setVisible);
     connect(p.membership[0], &QRadioButton::toggled, this, [this] { GrowToContent(this); });
