@@ -1,5 +1,6 @@
 #include "formmenu.h"
 
+#include "datepicker.h"
 #include "messageservice.h"
 #include "windowregistry.h"
 
@@ -7,7 +8,6 @@
 #include "store/database.h"
 
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -80,10 +80,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     separator(this, 1680, QStringLiteral("Line1"));
     separator(this, 2280, QStringLiteral("Line2"));
 
-    m_date = new QDateEdit(this);
-    m_date->setObjectName(QStringLiteral("DTPicker1"));
-    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    m_date->setCalendarPopup(true);
+    m_date = new DatePicker(QStringLiteral("DTPicker1"), this);
     m_date->setFocusPolicy(Qt::ClickFocus);
     m_date->setGeometry(px(kButtonLeft), px(3480), px(kButtonWidth), px(300));
     m_date->setDate(now.date());

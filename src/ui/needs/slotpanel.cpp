@@ -1,6 +1,7 @@
 #include "slotpanel.h"
 
 #include "engine/needs/frmhokenform.h"
+#include "ui/app/datepicker.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -35,12 +36,7 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &cap
 
 QDateEdit *MakeDatePicker(QWidget *parent, const QString &name)
 {
-    auto *picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    picker->setCalendarPopup(true);
-    picker->setMinimumDate(QDate(1900, 1, 1));
-    return picker;
+    return new DatePicker(name, parent);
 }
 
 void SetFieldText(QLineEdit *field, const QString &text)

@@ -54,7 +54,7 @@ class SlotPanel : public QGroupBox {
 };
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption);
-// A date picker as the screen's pickers are: "yyyy/MM/dd" with a calendar.
+// The date picker of every date field (DatePicker).
 QDateEdit *MakeDatePicker(QWidget *parent, const QString &name);
 
 // Sets a field's text only when it differs, so a field the agent is in
