@@ -114,8 +114,6 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(px(kButtonLeft), px(topTwips), px(kButtonWidth), px(kButtonHeight));
-    // A screen that is not part of the program yet cannot be opened.
-    button->setEnabled(m_registry.has(key));
     connect(button, &QPushButton::clicked, this, [this, key] { m_registry.show(key); });
     return button;
 }

@@ -206,19 +206,14 @@ QWidget *Frmhoken::buildButtonRow(QWidget *parent)
             const ReferenceButton &reference = kReferences[r][c];
             QPushButton *b =
                 MakeButton(row, QString::fromLatin1(reference.name), QString::fromUtf16(reference.caption));
-            // A reference window that is not part of the program yet cannot
-            // be opened.
-            b->setEnabled(m_registry.has(reference.key));
             connect(b, &QPushButton::clicked, this, [this, key = reference.key] { m_registry.show(key); });
             grid->addWidget(b, r, c);
         }
     }
     auto *help = MakeButton(row, QStringLiteral("Command23"), QStringLiteral("HELP"));
-    help->setEnabled(m_registry.has(screen::Help));
     connect(help, &QPushButton::clicked, this, [this] { m_registry.show(screen::Help); });
     grid->addWidget(help, 0, 5);
     m_era = MakeButton(row, QStringLiteral("Command35"), QStringLiteral("西暦/和暦"));
-    m_era->setEnabled(m_registry.has(screen::EraTable));
     grid->addWidget(m_era, 1, 5);
 
     m_base = MakeButton(row, QStringLiteral("cmdBase"), QStringLiteral("基礎計算(2度押し)"));
@@ -284,10 +279,6 @@ void Frmhoken::connectButtons()
     on(insurance.showProcess, [this] { showProcess(true); });
     on(m_process->close, [this] { showProcess(false); });
 
-    // The chart windows open once they are part of the program.
-    insurance.coverageChart->setEnabled(m_registry.has(screen::CoverageChart));
-    insurance.pensionChart->setEnabled(m_registry.has(screen::NeedsPensionChart));
-    insurance.cashFlowChart->setEnabled(m_registry.has(screen::CashFlowChart));
     on(insurance.coverageChart, [this] {
         openChart(screen::CoverageChart, [this](FrmhokenForm &f) {
             return engine::CompareInsuranceWithCoverage(f, store::ProcessBaseData(), today());

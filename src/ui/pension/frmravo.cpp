@@ -171,9 +171,6 @@ void FrmRavo::buildCalculationTab(QWidget *page)
     actions->addWidget(m_buttons.clearResults, 0, 3);
     m_buttons.chart = makeButton(tab, QStringLiteral("cmdChart"), QStringLiteral("グラフの表示"));
     m_buttons.needs = makeButton(tab, QStringLiteral("cmdNeeds"), QStringLiteral("必要補償額算出"));
-    // The chart and the needs analysis are opened from here once they exist.
-    m_buttons.chart->setEnabled(m_registry.has(screen::PensionChart));
-    m_buttons.needs->setEnabled(m_registry.has(screen::Needs));
     actions->addWidget(m_buttons.chart, 1, 0);
     actions->addWidget(m_buttons.needs, 1, 1);
     m_buttons.close = makeButton(tab, QStringLiteral("cmdClose"), QStringLiteral("閉じる"));
