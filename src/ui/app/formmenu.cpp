@@ -1,5 +1,6 @@
 #include "formmenu.h"
 
+#include "controls.h"
 #include "datepicker.h"
 #include "messageservice.h"
 #include "windowregistry.h"
@@ -91,8 +92,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     m_clock->setGeometry(px(kButtonLeft), px(3770), px(kButtonWidth), px(270));
     m_clock->setText(ClockText(now.time()));
 
-    auto *quit = new QPushButton(QStringLiteral("終 了"), this);
-    quit->setObjectName(QStringLiteral("Command8"));
+    QPushButton *quit = MakeButton(this, QStringLiteral("Command8"), QStringLiteral("終 了"));
     quit->setGeometry(px(kButtonLeft), px(4080), px(kButtonWidth), px(kButtonHeight));
     connect(quit, &QPushButton::clicked, this, [this] {
         if (m_options.endProgram)
@@ -111,8 +111,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
 
 QPushButton *Formmenu::addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton *button = MakeButton(this, name, caption);
     button->setGeometry(px(kButtonLeft), px(topTwips), px(kButtonWidth), px(kButtonHeight));
     connect(button, &QPushButton::clicked, this, [this, key] { m_registry.show(key); });
     return button;
