@@ -75,20 +75,20 @@ class TestNeeds : public QObject {
     {
         FrmhokenForm form;
         form.date2[HokenDate2::CompanyEntry] = QDate(1990, 4, 1);
-        QVERIFY(CalculateMonthsTo2003(form).messages.empty());
+        QVERIFY(CalculateMonthsTo2003(form.pensionRecord()).messages.empty());
         QCOMPARE(form.num1(HokenNum1::EmployeeMonthsTo2003), QStringLiteral("155"));
         form.date2[HokenDate2::CompanyEntry] = QDate(2003, 4, 1);
-        const CalculationOutcome refused = CalculateMonthsTo2003(form);
+        const CalculationOutcome refused = CalculateMonthsTo2003(form.pensionRecord());
         QVERIFY(refused.stopped);
         QCOMPARE(refused.messages,
                  Messages{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))});
         QCOMPARE(form.num1(HokenNum1::EmployeeMonthsTo2003), QStringLiteral("155"));
         form.date2[HokenDate2::EmployeeEnd] = QDate(2008, 4, 1);
-        CalculateMonthsFrom2003(form);
+        CalculateMonthsFrom2003(form.pensionRecord());
         QCOMPARE(form.num1(HokenNum1::EmployeeMonthsFrom2003), QStringLiteral("60"));
         form.date2[HokenDate2::NationalFrom] = QDate(2010, 6, 30);
         form.date2[HokenDate2::NationalTo] = QDate(2000, 4, 1);
-        CalculateNationalMonths(form);
+        CalculateNationalMonths(form.pensionRecord());
         QCOMPARE(form.num1(HokenNum1::PeriodMonths), QStringLiteral("122"));
     }
 

@@ -259,9 +259,9 @@ class TestPensionForm : public QObject {
         QCOMPARE(form.num4, calculated.num4);
         QVERIFY(form.schedule == calculated.schedule);
 
-        ClearNationalMonths(form);
+        ClearNationalMonths(form.pensionRecord());
         QCOMPARE(form.text6[Text6::NationalPaidMonths], QStringLiteral("0"));
-        ClearEmployeesRecord(form);
+        ClearEmployeesRecord(form.pensionRecord());
         QCOMPARE(form.text6,
                  (std::array<QString, 6>{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                                          QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0.985")}));
@@ -269,7 +269,7 @@ class TestPensionForm : public QObject {
         form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
         form.dates[PeriodDate::Reference] = QDate(2020, 1, 1);
         form.num3[Num3::NationalPensionMonths] = QStringLiteral("12");
-        ClearPeriodDates(form, kToday);
+        ClearPeriodDates(form.pensionRecord(), kToday);
         QCOMPARE(form.dates[PeriodDate::EmployeesEntry], kToday);
         QCOMPARE(form.dates[PeriodDate::Reference], QDate(2020, 1, 1));
         QCOMPARE(form.num3[Num3::NationalPensionMonths], QStringLiteral("0"));
@@ -308,11 +308,11 @@ class TestPensionForm : public QObject {
         FrmRavoForm form;
         OpenFrmRavo(form, kBase, kToday);
         form.dates[PeriodDate::EmployeesEntry] = QDate(1990, 4, 1);
-        QVERIFY(CalculateMonthsTo2003(form).messages.empty());
+        QVERIFY(CalculateMonthsTo2003(form.pensionRecord()).messages.empty());
         QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
 
         form.dates[PeriodDate::EmployeesEntry] = QDate(2003, 4, 1);
-        const CalculationOutcome refused = CalculateMonthsTo2003(form);
+        const CalculationOutcome refused = CalculateMonthsTo2003(form.pensionRecord());
         QVERIFY(refused.stopped);
         QCOMPARE(refused.messages.size(), std::size_t(1));
         QCOMPARE(refused.messages[0].text, QStringLiteral("入力した日付が誤りです。"));
@@ -320,15 +320,15 @@ class TestPensionForm : public QObject {
         QCOMPARE(form.text6[Text6::MonthsTo2003], QStringLiteral("155"));
 
         form.dates[PeriodDate::EmployeesEnd] = QDate(2008, 4, 1);
-        CalculateMonthsFrom2003(form);
+        CalculateMonthsFrom2003(form.pensionRecord());
         QCOMPARE(form.text6[Text6::MonthsFrom2003], QStringLiteral("60"));
         form.dates[PeriodDate::EmployeesEnd] = QDate(2001, 4, 1);
-        CalculateMonthsFrom2003(form);
+        CalculateMonthsFrom2003(form.pensionRecord());
         QCOMPARE(form.text6[Text6::MonthsFrom2003], QStringLiteral("24"));
 
         form.dates[PeriodDate::NationalFrom] = QDate(1985, 4, 1);
         form.dates[PeriodDate::NationalTo] = QDate(1990, 3, 31);
-        CalculateNationalMonths(form);
+        CalculateNationalMonths(form.pensionRecord());
         QCOMPARE(form.num3[Num3::NationalPensionMonths], QStringLiteral("59"));
         QVERIFY(form.text6[Text6::NationalPaidMonths].isEmpty());
     }

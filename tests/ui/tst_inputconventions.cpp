@@ -1,7 +1,12 @@
+#include "engine/forms/household.h"
+#include "engine/forms/pensionrecord.h"
 #include "ui/app/focusmap.h"
+#include "ui/app/formmenu.h"
 #include "ui/app/inputfilters.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
 
 #include "testkit.h"
 
@@ -48,10 +53,13 @@ struct Window {
 class TestInputConventions : public QObject {
     Q_OBJECT
     std::unique_ptr<test::Seams> m_seams;
+    // The calculation screens, made once for all the rows that type into them.
+    std::unique_ptr<ui::WindowRegistry> m_screens;
 
   private slots:
     void init() { m_seams = std::make_unique<test::Seams>(); }
     void cleanup() { m_seams.reset(); }
+    void cleanupTestCase() { m_screens.reset(); }
 
     void numericFilterDropsLettersOnly_data()
     {
@@ -178,6 +186,51 @@ class TestInputConventions : public QObject {
         QTest::keyClick(w.a, Qt::Key_Return);
         QCOMPARE(test::Focused(), w.a);
         QCOMPARE(w.a->text(), QString());
+    }
+
+    // The agent clicks into a date field of a calculation screen and types
+    // the whole date in any of the forms a picker takes.
+    void everyDateFieldTakesATypedDate_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        const struct {
+            QString screen, array;
+            int count;
+        } pickers[] = {{ui::screen::Pension, QStringLiteral("DTPicker1"), engine::HouseholdIndex::Count},
+                       {ui::screen::Pension, QStringLiteral("DTPicker2"), engine::PeriodDate::Count},
+                       {ui::screen::Needs, QStringLiteral("Date1"), engine::HouseholdIndex::Count},
+                       {ui::screen::Needs, QStringLiteral("Date2"), engine::PeriodDate::Count}};
+        for (const auto &picker : pickers) {
+            for (int i = 0; i < picker.count; ++i) {
+                const QString field = engine::ControlName(picker.array, i);
+                for (const char *typed : {"19830720", "1983/07/20", "1983/7/20"})
+                    QTest::addRow("%s %s %s", qPrintable(picker.screen), qPrintable(field), typed)
+                        << picker.screen << field << QString::fromLatin1(typed);
+            }
+        }
+    }
+    void everyDateFieldTakesATypedDate()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        if (!m_screens) {
+            m_screens = std::make_unique<ui::WindowRegistry>();
+            ui::RegisterScreens(*m_screens);
+        }
+        QWidget *window = m_screens->show(screen);
+        QVERIFY(test::ShowAndActivate(window));
+        auto *picker = test::Child<QDateEdit>(window, field);
+        auto *text = picker->findChild<QLineEdit *>();
+        QVERIFY(text);
+        // A digit's width in from the left edge: on the year.
+        const QPoint onTheYear(text->fontMetrics().horizontalAdvance(u'1'), text->height() / 2);
+        QTest::mouseClick(text, Qt::LeftButton, {}, onTheYear);
+        QCOMPARE(test::Focused(), picker);
+        QTest::keyClicks(picker, typed);
+        QCOMPARE(picker->date(), QDate(1983, 7, 20));
     }
 
     void arrowLeavingADatePickerKeepsItsDate()

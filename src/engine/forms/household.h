@@ -47,8 +47,12 @@ struct HouseholdChild {
     bool disabled = false;
 };
 
-// The columns of the block that have their own clear button.
+// The columns of the block that have their own clear button, in the order
+// the buttons stand under them.
 enum class HouseholdColumn { Names, BirthDates, Ages, Disabled, Present };
+inline constexpr std::array<HouseholdColumn, 5> kClearedHouseholdColumns = {
+    HouseholdColumn::Names, HouseholdColumn::BirthDates, HouseholdColumn::Ages, HouseholdColumn::Disabled,
+    HouseholdColumn::Present};
 
 struct Household {
     std::array<HouseholdMember, HouseholdIndex::Count> members;

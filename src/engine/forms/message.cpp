@@ -15,4 +15,9 @@ QString IconName(MessageIcon icon)
     return QStringLiteral("none");
 }
 
+QString ControlName(const QString &array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
 } // namespace izoku::engine

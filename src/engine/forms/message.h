@@ -46,4 +46,8 @@ inline Message RegisterQuestion()
 // The text the command-line tool uses for an icon.
 QString IconName(MessageIcon icon);
 
+// A control of one of a screen's control arrays as windows and messages name
+// it: ControlName("Text6", 2) is "Text6(2)".
+QString ControlName(const QString &array, int index);
+
 } // namespace izoku::engine

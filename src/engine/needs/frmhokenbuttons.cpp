@@ -2,7 +2,6 @@
 
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/lifeexpectancytable.h"
-#include "engine/pension/insuredperiods.h"
 #include "engine/text/numbertext.h"
 
 #include <initializer_list>
@@ -59,41 +58,18 @@ CalculationOutcome LeaveBirthDate(FrmhokenForm &form, int index, const QDate &to
     return {};
 }
 
-CalculationOutcome CalculateMonthsTo2003(FrmhokenForm &form)
-{
-    const auto months = MonthsTo2003(form.date2[HokenDate2::CompanyEntry]);
-    if (!months)
-        return {{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))}, true};
-    form.num1(HokenNum1::EmployeeMonthsTo2003) = QString::number(*months);
-    return {};
-}
-
-CalculationOutcome CalculateMonthsFrom2003(FrmhokenForm &form)
-{
-    form.num1(HokenNum1::EmployeeMonthsFrom2003) = QString::number(MonthsFrom2003(form.date2[HokenDate2::EmployeeEnd]));
-    return {};
-}
-
-CalculationOutcome CalculateNationalMonths(FrmhokenForm &form)
-{
-    form.num1(HokenNum1::PeriodMonths) = QString::number(
-        NationalPensionMonths(form.date2[HokenDate2::NationalFrom], form.date2[HokenDate2::NationalTo]));
-    return {};
-}
-
 CalculationOutcome ClearInputData(FrmhokenForm &form, const QDate &today)
 {
     form.household.Clear(today);
-    form.date2.fill(today);
-    setZero(form, {HokenNum1::NationalMonths, HokenNum1::EmployeeMonthsTo2003, HokenNum1::AverageMonthlyRemuneration,
-                   HokenNum1::EmployeeMonthsFrom2003, HokenNum1::AverageRemuneration, HokenNum1::PeriodMonths});
+    form.date2[HokenDate2::BaseDate] = today;
+    ClearPeriods(form);
+    ClearPeriodDates(form.pensionRecord(), today);
     return {};
 }
 
 CalculationOutcome ClearPeriods(FrmhokenForm &form)
 {
-    setZeroRange(form, HokenNum1::NationalMonths, HokenNum1::AverageRemuneration);
-    return {};
+    return ClearInsuredPeriods(form.pensionRecord());
 }
 
 CalculationOutcome ClearIncome(FrmhokenForm &form)
@@ -121,13 +97,13 @@ CalculationOutcome ClearCompany(FrmhokenForm &form)
 
 CalculationOutcome ClearTermInsurance(FrmhokenForm &form)
 {
-    setNum4Zero(form, HokenNum4::Term1From, HokenNum4::Term1From + 8);
+    setNum4Zero(form, HokenNum4::Term1From, HokenNum4::Term3Amount);
     return {};
 }
 
 CalculationOutcome ClearWholeLife(FrmhokenForm &form)
 {
-    setNum4Zero(form, HokenNum4::WholeLife1From, HokenNum4::WholeLife1From + 3);
+    setNum4Zero(form, HokenNum4::WholeLife1From, HokenNum4::WholeLife2Amount);
     return {};
 }
 

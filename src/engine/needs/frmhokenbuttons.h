@@ -6,8 +6,9 @@
 #include <QDate>
 
 // The needs-analysis screen's own buttons that need no calculation: opening,
-// the ages, the three period calculators and the clears.  `today` is the
-// system date the window passes in.  Each returns what the window must show,
+// the ages and the clears; the three period calculators are the pension
+// record's (pensionrecord.h).  `today` is the system date the window passes
+// in.  Each returns what the window must show,
 // like every operation of a form, so the window runs them all one way.
 namespace izoku::engine {
 
@@ -26,14 +27,6 @@ CalculationOutcome ComputeAges(FrmhokenForm &form, const QDate &today);
 
 // The focus leaves birth date `index` (0 夫, 1 妻, 2..6 子1..子5).
 CalculationOutcome LeaveBirthDate(FrmhokenForm &form, int index, const QDate &today);
-
-// "①期間計算": employees' months up to March 2003 from the company entry
-// date; a message when he joined later.
-CalculationOutcome CalculateMonthsTo2003(FrmhokenForm &form);
-// "②期間計算": employees' months from April 2003 to the end date.
-CalculationOutcome CalculateMonthsFrom2003(FrmhokenForm &form);
-// "期間計算": months between the two dates of a national pension period.
-CalculationOutcome CalculateNationalMonths(FrmhokenForm &form);
 
 // The clear buttons.  None touches the slide rate, the wife's work end age,
 // the school costs, the wife's old-age pension, the death lump sum's age,

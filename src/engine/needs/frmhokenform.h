@@ -3,6 +3,7 @@
 #include "engine/basedata/basedata.h"
 #include "engine/forms/household.h"
 #include "engine/forms/message.h"
+#include "engine/forms/pensionrecord.h"
 #include "engine/needs/calculationpanel.h"
 #include "engine/needs/frmhokenslots.h"
 #include "engine/needs/projectionsheet.h"
@@ -53,6 +54,10 @@ struct FrmhokenForm {
     QStringList list7;
 
     ProjectionSheet sheet;
+
+    // Option1, Option2 / Option3, Num1 7..13 and Date2.
+    PensionRecord pensionRecord();
+    ConstPensionRecord pensionRecord() const;
 
     bool childPresent(int child) const; // child 1..5
     QDate birthDate(int index) const { return household.members[static_cast<size_t>(index)].birth; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/forms/pensionrecord.h"
+
 // The indexed fields of the needs-analysis screen.  The numbers are the
 // screen's own: the calculations, the window and the saved customer record
 // all address a field by its array and index, so the names below only say
@@ -12,8 +14,12 @@ struct HokenNum1 {
     enum Slot : int {
         HusbandAge = 0,
         WifeAge = 1,
-        Child1Age = 2,                  // children 2..5 in slots 3..6
-        NationalMonths = 7,             // 国民年金だけの期間
+        Child1Age = 2,
+        Child2Age = 3,
+        Child3Age = 4,
+        Child4Age = 5,
+        Child5Age = 6,
+        NationalMonths = 7,             // 国民年金だけの期間: the pension record in 7..12
         EmployeeMonthsTo2003 = 8,       // ①平成15年3月までの期間
         AverageMonthlyRemuneration = 9, // 平均標準報酬月額
         EmployeeMonthsFrom2003 = 10,    // ②平成15年４月以降の期間
@@ -39,7 +45,19 @@ struct HokenNum1 {
         MiddleAgedAmount = 30,
         BasicPhase1From = 31, // phase p from/to in 31 + 2p, 32 + 2p
         BasicPhase1To = 32,
-        BasicPhase1Amount = 41,   // phase p amount in 41 + p
+        BasicPhase2From = 33,
+        BasicPhase2To = 34,
+        BasicPhase3From = 35,
+        BasicPhase3To = 36,
+        BasicPhase4From = 37,
+        BasicPhase4To = 38,
+        BasicPhase5From = 39,
+        BasicPhase5To = 40,
+        BasicPhase1Amount = 41, // phase p amount in 41 + p
+        BasicPhase2Amount = 42,
+        BasicPhase3Amount = 43,
+        BasicPhase4Amount = 44,
+        BasicPhase5Amount = 45,
         WidowsPensionAmount = 46, // 寡婦年金
         TransitionalAmount = 47,  // 経過的寡婦加算
         LumpSumAmount = 48,       // 年金(死亡一時金)
@@ -60,6 +78,8 @@ struct HokenNum1 {
     static constexpr int kCount = 62;
     static constexpr int kPhases = 5;
     static constexpr int kChildren = 5;
+    // The pension record's field `field` (a PensionField) in this array.
+    static constexpr Slot PensionRecordSlot(int field) { return static_cast<Slot>(NationalMonths + field); }
 };
 
 // Num4: the life insurance held (the husband's ages, 万円) and the chart's
@@ -69,8 +89,16 @@ struct HokenNum4 {
         Term1From = 0, // term policy p from/to/amount in 3p, 3p + 1, 3p + 2
         Term1To = 1,
         Term1Amount = 2,
+        Term2From = 3,
+        Term2To = 4,
+        Term2Amount = 5,
+        Term3From = 6,
+        Term3To = 7,
+        Term3Amount = 8,
         WholeLife1From = 9, // whole-life policy q from/amount in 9 + 2q, 10 + 2q
         WholeLife1Amount = 10,
+        WholeLife2From = 11,
+        WholeLife2Amount = 12,
         ReferenceAge = 13, // 基準となる妻の年齢
         RangeFrom = 14,    // 歳から
         RangeTo = 15,      // 歳の範囲で設定する
@@ -80,16 +108,17 @@ struct HokenNum4 {
     static constexpr int kWholeLifePolicies = 2;
 };
 
-// Date2: the base date and the dates of the three period calculators.
+// Date2: the base date and the dates of the three period calculators, the
+// pension record's dates (PeriodDate) under the names of this screen.
 struct HokenDate2 {
     enum Slot : int {
-        BaseDate = 0,
-        CompanyEntry = 1, // 入社日, the start of the employees' pension
-        EmployeeEnd = 2,  // end of the period from April 2003
-        NationalFrom = 3,
-        NationalTo = 4,
+        BaseDate = PeriodDate::Reference,
+        CompanyEntry = PeriodDate::EmployeesEntry, // 入社日, the start of the employees' pension
+        EmployeeEnd = PeriodDate::EmployeesEnd,    // end of the period from April 2003
+        NationalFrom = PeriodDate::NationalFrom,
+        NationalTo = PeriodDate::NationalTo,
     };
-    static constexpr int kCount = 5;
+    static constexpr int kCount = PeriodDate::Count;
 };
 
 // Fmt3: the insurance company and product names.

@@ -2,7 +2,6 @@
 
 #include "accrualrates.h"
 #include "formulapanels.h"
-#include "insuredperiods.h"
 
 #include "engine/forms/agecheck.h"
 #include "engine/text/numbertext.h"
@@ -15,11 +14,26 @@ namespace {
 
 const QString kZero = QStringLiteral("0");
 
+template <typename Record, typename Form> Record recordOf(Form &form)
+{
+    return {form.membership, form.choice, form.text6, form.dates, form.num3[Num3::NationalPensionMonths]};
+}
+
 } // namespace
+
+PensionRecord FrmRavoForm::pensionRecord()
+{
+    return recordOf<PensionRecord>(*this);
+}
+
+ConstPensionRecord FrmRavoForm::pensionRecord() const
+{
+    return recordOf<ConstPensionRecord>(*this);
+}
 
 QString Text6FieldName(int index)
 {
-    return QStringLiteral("Text6(%1)").arg(index);
+    return ControlName(QStringLiteral("Text6"), index);
 }
 
 std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form)
@@ -27,7 +41,7 @@ std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form)
     const auto index = FirstUncomputableAge(form.household, AgesChecked::Survivors);
     if (!index)
         return std::nullopt;
-    return AgeMissingMessage(*index, QStringLiteral("Text5(%1)").arg(*index));
+    return AgeMissingMessage(*index, ControlName(QStringLiteral("Text5"), *index));
 }
 
 void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today)
@@ -78,27 +92,6 @@ CalculationOutcome ClearHousehold(FrmRavoForm &form, const QDate &today)
     return {};
 }
 
-CalculationOutcome ClearNationalMonths(FrmRavoForm &form)
-{
-    form.text6[Text6::NationalPaidMonths] = kZero;
-    return {};
-}
-
-CalculationOutcome ClearEmployeesRecord(FrmRavoForm &form)
-{
-    for (int field = Text6::MonthsTo2003; field <= Text6::RemunerationFrom2003; ++field)
-        form.text6[field] = kZero;
-    return {};
-}
-
-CalculationOutcome ClearPeriodDates(FrmRavoForm &form, const QDate &today)
-{
-    for (int date = PeriodDate::EmployeesEntry; date <= PeriodDate::NationalTo; ++date)
-        form.dates[date] = today;
-    form.num3[Num3::NationalPensionMonths] = kZero;
-    return {};
-}
-
 CalculationOutcome ClearResults(FrmRavoForm &form)
 {
     form.num4.fill(kZero);
@@ -106,28 +99,6 @@ CalculationOutcome ClearResults(FrmRavoForm &form)
     // gets the grid of a wife of age 0.
     if (const auto years = ScheduleYears(std::max(0.0, form.household.WifeAge())))
         form.schedule.Reset(*years);
-    return {};
-}
-
-CalculationOutcome CalculateMonthsTo2003(FrmRavoForm &form)
-{
-    const auto months = MonthsTo2003(form.dates[PeriodDate::EmployeesEntry]);
-    if (!months)
-        return {{Warning(QStringLiteral("入力した日付が誤りです。"), QStringLiteral("エラー"))}, true};
-    form.text6[Text6::MonthsTo2003] = QString::number(*months);
-    return {};
-}
-
-CalculationOutcome CalculateMonthsFrom2003(FrmRavoForm &form)
-{
-    form.text6[Text6::MonthsFrom2003] = QString::number(MonthsFrom2003(form.dates[PeriodDate::EmployeesEnd]));
-    return {};
-}
-
-CalculationOutcome CalculateNationalMonths(FrmRavoForm &form)
-{
-    form.num3[Num3::NationalPensionMonths] = QString::number(
-        NationalPensionMonths(form.dates[PeriodDate::NationalTo], form.dates[PeriodDate::NationalFrom]));
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include "engine/basedata/basedata.h"
 #include "engine/forms/calculationoutcome.h"
 #include "engine/forms/household.h"
+#include "engine/forms/pensionrecord.h"
 
 #include <QDate>
 #include <QString>
@@ -17,30 +18,9 @@
 // the operations below and copies the texts back.
 namespace izoku::engine {
 
-// The six pension fields.
-struct Text6 {
-    enum : int {
-        NationalPaidMonths = 0,        // 国民年金 (第1号) months with contributions paid
-        MonthsTo2003 = 1,              // 厚生年金 months up to March 2003
-        MonthlyRemunerationTo2003 = 2, // 平均標準報酬月額
-        MonthsFrom2003 = 3,            // 厚生年金 months from April 2003
-        RemunerationFrom2003 = 4,      // 平均標準報酬額
-        SlideRate = 5,                 // 物価スライド率
-        Count = 6,
-    };
-};
-
-// The date pickers beside the pension fields.
-struct PeriodDate {
-    enum : int {
-        Reference = 0,      // the reference date of the automatic age entry
-        EmployeesEntry = 1, // joined the employees' pension
-        EmployeesEnd = 2,   // end of the employees' period after April 2003
-        NationalFrom = 3,   // the two ends of a national pension period
-        NationalTo = 4,
-        Count = 5,
-    };
-};
+// The six pension fields and the date pickers beside them (DTPicker2) are
+// the pension record both calculation screens share.
+using Text6 = PensionField;
 
 // The thirty result fields (Num4): ages of the wife and yearly amounts.
 struct BenefitSlots {
@@ -131,6 +111,11 @@ struct FrmRavoForm {
     std::array<QString, Num3::Count> num3;
     PensionSchedule schedule;
 
+    // Option1, Option2 / Option3, Text6, DTPicker2 and the national months
+    // in Num3(41).
+    PensionRecord pensionRecord();
+    ConstPensionRecord pensionRecord() const;
+
     bool operator==(const FrmRavoForm &) const = default;
 };
 
@@ -146,9 +131,9 @@ std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form);
 // employees' pension membership, the slide rate from the base figures.
 void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today);
 
-// Every operation below is a button or a focus change of the screen; none
-// stops but "計 算" on an entry date after March 2003.  "年金計算" is
-// RunPensionCalculation (pensioncalculation.h).
+// Every operation below is a button or a focus change of the screen.  The
+// pension record's own buttons are the operations of pensionrecord.h on
+// pensionRecord(); "年金計算" is RunPensionCalculation (pensioncalculation.h).
 
 // "Now": the reference date of the automatic age entry back to today.
 CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today);
@@ -162,22 +147,8 @@ CalculationOutcome ClearHouseholdColumn(FrmRavoForm &form, HouseholdColumn colum
 
 // "AC": the household block only; the pension record and results stay.
 CalculationOutcome ClearHousehold(FrmRavoForm &form, const QDate &today);
-// "①CE": the national pension months.
-CalculationOutcome ClearNationalMonths(FrmRavoForm &form);
-// "②CE": the employees' pension record (not the slide rate).
-CalculationOutcome ClearEmployeesRecord(FrmRavoForm &form);
-// "他CE": the period pickers and the national month display.
-CalculationOutcome ClearPeriodDates(FrmRavoForm &form, const QDate &today);
 // "表示 CE": every result slot "0" and an empty schedule sized for the
 // wife's age as it stands.
 CalculationOutcome ClearResults(FrmRavoForm &form);
-
-// The first "計 算": employees' months up to March 2003 from the entry
-// date; a later entry date is refused with a message and stops.
-CalculationOutcome CalculateMonthsTo2003(FrmRavoForm &form);
-// "計　算": employees' months from April 2003 to the end date.
-CalculationOutcome CalculateMonthsFrom2003(FrmRavoForm &form);
-// The second "計 算": the national pension period, for display only.
-CalculationOutcome CalculateNationalMonths(FrmRavoForm &form);
 
 } // namespace izoku::engine

@@ -1,5 +1,7 @@
 #include "formmenu.h"
 
+#include "controls.h"
+#include "datepicker.h"
 #include "messageservice.h"
 #include "windowregistry.h"
 
@@ -7,7 +9,6 @@
 #include "store/database.h"
 
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -80,10 +81,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     separator(this, 1680, QStringLiteral("Line1"));
     separator(this, 2280, QStringLiteral("Line2"));
 
-    m_date = new QDateEdit(this);
-    m_date->setObjectName(QStringLiteral("DTPicker1"));
-    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    m_date->setCalendarPopup(true);
+    m_date = new DatePicker(QStringLiteral("DTPicker1"), this);
     m_date->setFocusPolicy(Qt::ClickFocus);
     m_date->setGeometry(px(kButtonLeft), px(3480), px(kButtonWidth), px(300));
     m_date->setDate(now.date());
@@ -94,8 +92,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     m_clock->setGeometry(px(kButtonLeft), px(3770), px(kButtonWidth), px(270));
     m_clock->setText(ClockText(now.time()));
 
-    auto *quit = new QPushButton(QStringLiteral("終 了"), this);
-    quit->setObjectName(QStringLiteral("Command8"));
+    QPushButton *quit = MakeButton(this, QStringLiteral("Command8"), QStringLiteral("終 了"));
     quit->setGeometry(px(kButtonLeft), px(4080), px(kButtonWidth), px(kButtonHeight));
     connect(quit, &QPushButton::clicked, this, [this] {
         if (m_options.endProgram)
@@ -114,11 +111,8 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
 
 QPushButton *Formmenu::addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton *button = MakeButton(this, name, caption);
     button->setGeometry(px(kButtonLeft), px(topTwips), px(kButtonWidth), px(kButtonHeight));
-    // A screen that is not part of the program yet cannot be opened.
-    button->setEnabled(m_registry.has(key));
     connect(button, &QPushButton::clicked, this, [this, key] { m_registry.show(key); });
     return button;
 }

@@ -9,13 +9,13 @@
 #include <functional>
 #include <optional>
 
-class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace izoku::ui {
 
+class DatePicker;
 class WindowRegistry;
 
 // The program's clock; tests give their own.
@@ -76,7 +76,7 @@ class Formmenu final : public QWidget {
 
     WindowRegistry &m_registry;
     Options m_options;
-    QDateEdit *m_date = nullptr;
+    DatePicker *m_date = nullptr;
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
     std::optional<engine::Message> m_baseDataWarning;

@@ -19,6 +19,9 @@ namespace {
 // bottom of the screen.
 constexpr QSize kFrameAllowance(16, 40);
 
+// More nested layouts than any window has.
+constexpr int kLayoutLevels = 16;
+
 QRect screenArea(const QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -145,6 +148,21 @@ void wrapInScrollArea(QWidget *window, const QSize &designSize)
     outer->addWidget(scroll);
 }
 
+// The window at its layout's size hint, at least `least`, within the
+// screen's free area.
+void resizeToContent(QWidget *window, const QSize &least)
+{
+    // What was just shown tells its size to one parent after another through
+    // posted layout requests; the window's size hint is stale until they
+    // have all been handled.
+    for (int level = 0; level < kLayoutLevels && QCoreApplication::instance(); ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize wanted = window->sizeHint().boundedTo(roomFor(window)).expandedTo(least);
+    if (wanted != window->size())
+        window->resize(wanted);
+    keepOnScreen(window);
+}
+
 } // namespace
 
 void PlaceWhenFirstShown(QWidget *window, std::function<void(QWidget *)> place)
@@ -193,15 +211,12 @@ void FitToScreen(QWidget *window)
 
 void GrowToContent(QWidget *window)
 {
-    // What was just shown tells its size to one parent after another through
-    // posted layout requests; the window's size hint is stale until they
-    // have all been handled.
-    for (int level = 0; level < 16 && QCoreApplication::instance(); ++level)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QSize wanted = window->sizeHint().boundedTo(roomFor(window)).expandedTo(window->size());
-    if (wanted != window->size())
-        window->resize(wanted);
-    keepOnScreen(window);
+    resizeToContent(window, window->size());
+}
+
+void FitToContent(QWidget *window)
+{
+    resizeToContent(window, QSize());
 }
 
 QScrollArea *MakeScrollPane(QWidget *content, QWidget *parent)

@@ -44,6 +44,12 @@ void FitToScreen(QWidget *window);
 // window that has just shown more of itself (a sheet, a panel).
 void GrowToContent(QWidget *window);
 
+// Sizes a window to its layout's size hint as far as the screen's free area
+// allows, larger or smaller, and keeps its frame on the screen: for a window
+// whose content scrolls (MakeScrollPane) and that takes no more room than
+// what it shows, as each sheet or panel comes and goes.
+void FitToContent(QWidget *window);
+
 // A scroll area over `content` that asks for the whole content's size, so
 // the window around it is as large as the content where the screen allows
 // and scrolls only where it does not.

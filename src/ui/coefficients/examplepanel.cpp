@@ -1,6 +1,8 @@
 #include "examplepanel.h"
 
+#include "engine/coefficients/coefficientsform.h"
 #include "ui/app/clicklabel.h"
+#include "ui/app/controls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -105,8 +107,7 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
             newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index), this), row, 2);
         ++row;
     }
-    m_calculate = new QPushButton(QStringLiteral("計　算"), this);
-    m_calculate->setObjectName(texts.button);
+    m_calculate = MakeButton(this, texts.button, QStringLiteral("計　算"));
     grid->addWidget(m_calculate, 2, 6);
     m_clear = new ClickLabel(QStringLiteral("CE"), this);
     m_clear->setObjectName(QStringLiteral("Label2(%1)").arg(number));
@@ -143,6 +144,41 @@ QLineEdit *ExamplePanel::newField(int index)
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_fields[index] = field;
     return field;
+}
+
+void ExamplePanel::read(engine::CoefficientsForm &form) const
+{
+    for (const auto &[index, field] : m_fields)
+        form.num1[static_cast<size_t>(index)] = field->text();
+}
+
+void ExamplePanel::write(const engine::CoefficientsForm &form)
+{
+    for (const auto &[index, field] : m_fields)
+        SetFieldText(field, form.num1[static_cast<size_t>(index)]);
+}
+
+std::vector<KeyRow<int>> ExamplePanel::keyRows() const
+{
+    const std::vector<int> &inputs = engine::FieldsOf(m_example).inputs;
+    std::vector<KeyRow<int>> rows;
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        const bool first = i == 0;
+        const bool last = i + 1 == inputs.size();
+        rows.push_back({.field = inputs[i],
+                        .enter = last ? kCalculateButton : inputs[i + 1],
+                        .up = first ? std::optional<int>() : inputs[i - 1],
+                        .down = last ? std::optional<int>() : inputs[i + 1],
+                        .keys = kFiguresSelected});
+    }
+    return rows;
+}
+
+QWidget *ExamplePanel::widget(int slot) const
+{
+    if (slot == kCalculateButton)
+        return m_calculate;
+    return m_fields.at(slot);
 }
 
 } // namespace izoku::ui

@@ -3,8 +3,10 @@
 #include "examplepanel.h"
 
 #include "ui/app/clicklabel.h"
+#include "ui/app/controls.h"
 #include "ui/app/focusmap.h"
 #include "ui/app/inputfilters.h"
+#include "ui/app/keytable.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
@@ -35,10 +37,17 @@ struct TabTexts {
     QString closeButton;
 };
 
-const std::array<TabTexts, 6> &tabTexts()
+// Tab 0 walks both its examples as one column: the arrows go on from E1's
+// last input to E2's first.
+constexpr KeyRow<int> kFirstTabColumn[] = {
+    {.field = engine::KeisuNum1::E1Years, .down = engine::KeisuNum1::E2Rate},
+    {.field = engine::KeisuNum1::E2Rate, .up = engine::KeisuNum1::E1Years},
+};
+
+const std::array<TabTexts, Formkeisu::kTabs> &tabTexts()
 {
     using E = CoefficientExample;
-    static const std::array<TabTexts, 6> tabs = {{
+    static const std::array<TabTexts, Formkeisu::kTabs> tabs = {{
         {QStringLiteral("終価係数"),
          {E::E1, E::E2},
          {QStringLiteral("※ 【 終 価 係 数 】　現在の額から将来の額を求めるときに使用します。"), QString()},
@@ -107,7 +116,7 @@ bool switchesTab(const QKeyEvent *event)
 Formkeisu::Formkeisu(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_session(
-          *this, m_form, [this](CoefficientsForm &) { pullTexts(); }, [this](const CoefficientsForm &) { pushTexts(); })
+          *this, m_form, [this](CoefficientsForm &) { readForm(); }, [this](const CoefficientsForm &) { writeForm(); })
 {
     setObjectName(QStringLiteral("Formkeisu"));
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 4.0); });
@@ -126,8 +135,8 @@ Formkeisu::Formkeisu(QWidget *parent)
     m_tabs->setCurrentIndex(0);
 
     engine::OpenFormkeisu(m_form);
-    pushTexts();
-    wireKeys();
+    writeForm();
+    installKeys();
     m_fields[engine::KeisuNum1::E1Amount]->setFocus();
 }
 
@@ -158,13 +167,12 @@ QWidget *Formkeisu::newTab(int tab)
 
     auto *bottom = new QHBoxLayout;
     ClickLabel *printer = ClickLabel::printerPicture(page);
-    printer->setObjectName(QStringLiteral("Picture1(%1)").arg(tab));
+    printer->setObjectName(engine::ControlName(QStringLiteral("Picture1"), tab));
     connect(printer, &ClickLabel::clicked, this,
             [this, printer] { ScreenPrint(this, PageOrientation::PrinterDefault, printer); });
     bottom->addWidget(printer);
     bottom->addStretch();
-    auto *close = new QPushButton(QStringLiteral("閉じる"), page);
-    close->setObjectName(texts.closeButton);
+    QPushButton *close = MakeButton(page, texts.closeButton, QStringLiteral("閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     m_closeButtons[tab] = close;
     bottom->addWidget(close);
@@ -172,36 +180,14 @@ QWidget *Formkeisu::newTab(int tab)
     return page;
 }
 
-void Formkeisu::wireKeys()
+void Formkeisu::installKeys()
 {
-    auto *focusMap = new FocusMap(this);
-    auto *numeric = new NumericKeyFilter(this);
-    auto *selectAll = new SelectAllOnFocus(this);
-    // Up and Down walk the inputs of a tab's examples; tab 0 walks both of
-    // its examples as one column.
-    std::vector<std::vector<int>> arrowChains;
+    KeyTable keys(this);
     for (const ExamplePanel *panel : m_panels) {
-        const std::vector<int> &inputs = engine::FieldsOf(panel->example()).inputs;
-        if (panel->example() == CoefficientExample::E2)
-            arrowChains.back().insert(arrowChains.back().end(), inputs.begin(), inputs.end());
-        else
-            arrowChains.push_back(inputs);
-        for (size_t i = 0; i < inputs.size(); ++i) {
-            QLineEdit *field = m_fields[inputs[i]];
-            QWidget *next =
-                i + 1 < inputs.size() ? static_cast<QWidget *>(m_fields[inputs[i + 1]]) : panel->calculateButton();
-            focusMap->add(field, FocusKey::Enter, next);
-            numeric->attach(field);
-            selectAll->attach(field);
-        }
+        keys.add(panel->keyRows(), [panel](int slot) { return panel->widget(slot); });
         panel->calculateButton()->installEventFilter(this);
     }
-    for (const std::vector<int> &chain : arrowChains) {
-        for (size_t i = 0; i + 1 < chain.size(); ++i) {
-            focusMap->add(m_fields[chain[i]], FocusKey::Down, m_fields[chain[i + 1]]);
-            focusMap->add(m_fields[chain[i + 1]], FocusKey::Up, m_fields[chain[i]]);
-        }
-    }
+    keys.add(kFirstTabColumn, [this](int slot) { return m_fields[static_cast<size_t>(slot)]; });
     // Installed last, so it runs first: an amount shows its plain figure
     // before the whole text is selected.
     for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
@@ -293,18 +279,16 @@ void Formkeisu::clearEntry(CoefficientExample example)
         SelectAllOnFocus::selectAll(field);
 }
 
-void Formkeisu::pullTexts()
+void Formkeisu::readForm()
 {
-    for (int index = 0; index < engine::KeisuNum1::Count; ++index)
-        m_form.num1[index] = m_fields[index]->text();
+    for (const ExamplePanel *panel : m_panels)
+        panel->read(m_form);
 }
 
-void Formkeisu::pushTexts()
+void Formkeisu::writeForm()
 {
-    for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
-        if (m_fields[index]->text() != m_form.num1[index])
-            m_fields[index]->setText(m_form.num1[index]);
-    }
+    for (ExamplePanel *panel : m_panels)
+        panel->write(m_form);
 }
 
 } // namespace izoku::ui

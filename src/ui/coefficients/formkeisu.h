@@ -24,27 +24,30 @@ class Formkeisu final : public QWidget {
   public:
     explicit Formkeisu(QWidget *parent = nullptr);
 
+    // One tab per coefficient.
+    static constexpr int kTabs = 6;
+
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     QWidget *newTab(int tab);
-    void wireKeys();
+    void installKeys();
     void fieldFocus(int index, bool entering);
     bool buttonKey(ExamplePanel *panel, const QKeyEvent *event);
     bool calculate(engine::CoefficientExample example);
     void clearEntry(engine::CoefficientExample example);
 
-    // Copies between the fields and the form; the session runs on m_form.
-    void pullTexts();
-    void pushTexts();
+    // Copies between the panels and the form; the session runs on m_form.
+    void readForm();
+    void writeForm();
 
     engine::CoefficientsForm m_form;
     FormSession<engine::CoefficientsForm> m_session;
     QTabWidget *m_tabs = nullptr;
     std::array<ExamplePanel *, engine::kCoefficientExampleCount> m_panels{};
     std::array<QLineEdit *, engine::KeisuNum1::Count> m_fields{};
-    std::array<QPushButton *, 6> m_closeButtons{};
+    std::array<QPushButton *, kTabs> m_closeButtons{};
     int m_returningTo = -1;
 };
 

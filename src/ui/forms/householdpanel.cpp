@@ -1,5 +1,7 @@
 #include "householdpanel.h"
 
+#include "engine/forms/message.h"
+#include "ui/app/controls.h"
 #include "ui/app/datepicker.h"
 
 #include <QCheckBox>
@@ -14,10 +16,12 @@ namespace izoku::ui {
 
 namespace {
 
-QString indexed(const QString &array, int i)
-{
-    return QStringLiteral("%1(%2)").arg(array).arg(i);
-}
+using engine::ControlName;
+
+// A role label ("子1") and a two-digit age need little room; a name more.
+constexpr int kRoleWidth = 36;
+constexpr int kNameWidth = 110;
+constexpr int kAgeWidth = 40;
 
 } // namespace
 
@@ -28,6 +32,7 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, QWidget *parent)
 
 HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, const Columns &columns, QWidget *parent)
     : QWidget(parent)
+    , m_columns(columns)
 {
     setObjectName(QStringLiteral("HouseholdPanel"));
     auto *grid = new QGridLayout(this);
@@ -46,49 +51,46 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, const Columns &columns,
     for (int i = 0; i < kCount; ++i) {
         const int r = i + 1;
         roles[i] = new QLineEdit(this);
-        roles[i]->setObjectName(indexed(arrays.role, i));
-        roles[i]->setFixedWidth(36);
+        roles[i]->setObjectName(ControlName(arrays.role, i));
+        roles[i]->setFixedWidth(kRoleWidth);
         roles[i]->setAlignment(Qt::AlignCenter);
         grid->addWidget(roles[i], r, 0);
 
         names[i] = new QLineEdit(this);
-        names[i]->setObjectName(indexed(arrays.name, i));
-        names[i]->setMinimumWidth(110);
+        names[i]->setObjectName(ControlName(arrays.name, i));
+        names[i]->setMinimumWidth(kNameWidth);
         grid->addWidget(names[i], r, 1);
 
-        births[i] = new DatePicker(indexed(arrays.birth, i), this);
+        births[i] = new DatePicker(ControlName(arrays.birth, i), this);
         births[i]->installEventFilter(this);
         grid->addWidget(births[i], r, 2);
 
         ages[i] = new QLineEdit(this);
-        ages[i]->setObjectName(indexed(arrays.age, i));
-        ages[i]->setFixedWidth(40);
+        ages[i]->setObjectName(ControlName(arrays.age, i));
+        ages[i]->setFixedWidth(kAgeWidth);
         ages[i]->setAlignment(Qt::AlignRight);
         grid->addWidget(ages[i], r, 3);
 
         if (engine::Household::IsChild(i)) {
             disabled[i] = new QCheckBox(this);
-            disabled[i]->setObjectName(indexed(arrays.disabled, i));
+            disabled[i]->setObjectName(ControlName(arrays.disabled, i));
             grid->addWidget(disabled[i], r, 4, Qt::AlignCenter);
             present[i] = new QCheckBox(this);
-            present[i]->setObjectName(indexed(arrays.present, i));
+            present[i]->setObjectName(ControlName(arrays.present, i));
             grid->addWidget(present[i], r, 5, Qt::AlignCenter);
         }
     }
 
     if (!columns.clearButtons)
         return;
-    const engine::HouseholdColumn cleared[] = {engine::HouseholdColumn::Names, engine::HouseholdColumn::BirthDates,
-                                               engine::HouseholdColumn::Ages, engine::HouseholdColumn::Disabled,
-                                               engine::HouseholdColumn::Present};
-    for (int c = 0; c < 5; ++c) {
-        auto *button = new QPushButton(QStringLiteral("CE"), this);
-        button->setObjectName(QStringLiteral("HouseholdCE(%1)").arg(c));
+    for (size_t c = 0; c < clearButtons.size(); ++c) {
+        const int column = static_cast<int>(c);
+        auto *button = MakeButton(this, ControlName(QStringLiteral("HouseholdCE"), column), QStringLiteral("CE"));
         button->setFocusPolicy(Qt::TabFocus);
-        const engine::HouseholdColumn column = cleared[c];
-        connect(button, &QPushButton::clicked, this, [this, column] { emit clearColumnClicked(column); });
+        connect(button, &QPushButton::clicked, this,
+                [this, cleared = engine::kClearedHouseholdColumns[c]] { emit clearColumnClicked(cleared); });
         clearButtons[c] = button;
-        grid->addWidget(button, kCount + 1, c + 1);
+        grid->addWidget(button, kCount + 1, column + 1);
     }
 }
 
@@ -118,6 +120,63 @@ void HouseholdPanel::write(const engine::Household &household)
         if (disabled[i])
             disabled[i]->setChecked(m.disabled);
     }
+}
+
+std::vector<KeyRow<HouseholdPanel::Field>> HouseholdPanel::keyRows() const
+{
+    using C = Column;
+    std::vector<KeyRow<Field>> rows;
+    for (int i = engine::HouseholdIndex::Husband; i < kCount; ++i) {
+        // The field of this line, or of the line `lines` below it; none
+        // beyond the first and the last line.
+        const auto at = [i](Column column, int lines = 0) -> std::optional<Field> {
+            const int person = i + lines;
+            if (person < engine::HouseholdIndex::Husband || person >= kCount)
+                return kStays;
+            return Field{column, person};
+        };
+        const bool last = i == kCount - 1;
+        const bool leftToRole = m_columns.leftToRoleOnEveryLine || i == engine::HouseholdIndex::Husband;
+        const auto ageEnter = last ? (m_columns.lastAgeEnterToRole ? at(C::Role) : kStays) : at(C::Role, 1);
+        rows.push_back({{C::Role, i}, at(C::Name), at(C::Role, -1), at(C::Role, 1), kStays, at(C::Name)});
+        rows.push_back({{C::Name, i},
+                        at(C::Birth),
+                        at(C::Name, -1),
+                        at(C::Name, 1),
+                        leftToRole ? at(C::Role) : kStays,
+                        at(C::Birth),
+                        at(C::Role)});
+        rows.push_back({{C::Birth, i}, at(C::Age), at(C::Birth, -1), at(C::Birth, 1), kStays, kStays, at(C::Name)});
+        rows.push_back({{C::Age, i}, ageEnter, at(C::Age, -1), at(C::Age, 1), at(C::Birth), kStays, at(C::Birth)});
+    }
+    return rows;
+}
+
+QWidget *HouseholdPanel::widget(Field field) const
+{
+    const auto person = static_cast<size_t>(field.person);
+    switch (field.column) {
+    case Column::Role:
+        return roles[person];
+    case Column::Name:
+        return names[person];
+    case Column::Birth:
+        return births[person];
+    case Column::Age:
+        break;
+    }
+    return ages[person];
+}
+
+QList<QWidget *> HouseholdPanel::tabOrder() const
+{
+    QList<QWidget *> order;
+    for (int i = 0; i < kCount; ++i) {
+        order << roles[i] << names[i] << births[i] << ages[i];
+        if (disabled[i])
+            order << disabled[i] << present[i];
+    }
+    return order;
 }
 
 bool HouseholdPanel::eventFilter(QObject *watched, QEvent *event)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "engine/forms/household.h"
+#include "ui/app/keytable.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QDateEdit;
@@ -24,19 +27,40 @@ class HouseholdPanel final : public QWidget {
     struct ArrayNames {
         QString role, name, birth, age, present, disabled;
     };
-    // What differs between the screens: the heading over the names and
-    // whether each column has its own CE button.
+    // What differs between the screens: the heading over the names, whether
+    // each column has its own CE button, and two keys: whether Left in a
+    // name goes back to its role on every line or on the husband's only,
+    // and whether Enter in the last child's age goes back to its role or
+    // stays.
     struct Columns {
         QString nameHeading = QStringLiteral("名　前");
         bool clearButtons = true;
+        bool leftToRoleOnEveryLine = false;
+        bool lastAgeEnterToRole = false;
     };
     static constexpr int kCount = engine::HouseholdIndex::Count;
+
+    // A field of the block as the key table names it: its column and the
+    // person's line (engine::HouseholdIndex).
+    enum class Column { Role, Name, Birth, Age };
+    struct Field {
+        Column column;
+        int person;
+    };
 
     HouseholdPanel(const ArrayNames &names, QWidget *parent = nullptr);
     HouseholdPanel(const ArrayNames &names, const Columns &columns, QWidget *parent = nullptr);
 
     void read(engine::Household &household) const;
     void write(const engine::Household &household);
+
+    // Enter walks a line left to right, role, name, birth date, age, and
+    // drops to the next line's role; the arrows move within a column and
+    // Ctrl steps back along the line.
+    std::vector<KeyRow<Field>> keyRows() const;
+    QWidget *widget(Field field) const;
+    // Line by line: role, name, birth date, age and, for a child, 障害 and 対象.
+    QList<QWidget *> tabOrder() const;
 
     std::array<QLineEdit *, kCount> roles{};
     std::array<QLineEdit *, kCount> names{};
@@ -46,7 +70,7 @@ class HouseholdPanel final : public QWidget {
     std::array<QCheckBox *, kCount> disabled{}; // null for husband and wife
     // The CE buttons of the names, birth dates, ages, 障害 and 対象 columns
     // (null where the screen has none).
-    std::array<QPushButton *, 5> clearButtons{};
+    std::array<QPushButton *, engine::kClearedHouseholdColumns.size()> clearButtons{};
 
   signals:
     // The focus left birth date `index` (the automatic age entry).
@@ -55,6 +79,9 @@ class HouseholdPanel final : public QWidget {
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    Columns m_columns;
 };
 
 } // namespace izoku::ui

@@ -1,5 +1,7 @@
 #include "sheetview.h"
 
+#include "sheetmodel.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSet>
@@ -32,11 +34,19 @@ class SheetView::Filter final : public QSortFilterProxyModel {
     QSet<int> m_columns;
 };
 
-SheetView::SheetView(QWidget *parent)
+SheetView::SheetView(const QSize &cell, QWidget *parent)
     : QTableView(parent)
+    , m_sheet(new SheetModel(this))
     , m_filter(new Filter(this))
     , m_labels(new QTableView(this))
 {
+    setObjectName(QStringLiteral("MSFlexGrid1"));
+    setEditTriggers(NoEditTriggers);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(cell.width());
+    verticalHeader()->setDefaultSectionSize(cell.height());
+
     m_labels->setObjectName(QStringLiteral("LabelColumn"));
     m_labels->setFocusPolicy(Qt::NoFocus);
     m_labels->verticalHeader()->hide();
@@ -49,6 +59,7 @@ SheetView::SheetView(QWidget *parent)
     setVerticalScrollMode(ScrollPerPixel);
     m_labels->setVerticalScrollMode(ScrollPerPixel);
 
+    m_filter->setSourceModel(m_sheet);
     QTableView::setModel(m_filter);
     m_labels->setModel(m_filter);
     m_labels->setSelectionModel(selectionModel());
@@ -71,17 +82,6 @@ SheetView::SheetView(QWidget *parent)
     connect(verticalHeader(), &QHeaderView::sectionResized, this,
             [this](int row, int, int size) { m_labels->setRowHeight(row, size); });
     syncLabelColumn();
-}
-
-void SheetView::setModel(QAbstractItemModel *model)
-{
-    m_filter->setSourceModel(model);
-    syncLabelColumn();
-}
-
-QAbstractItemModel *SheetView::sheetModel() const
-{
-    return m_filter->sourceModel();
 }
 
 void SheetView::setHiddenRows(const QList<int> &rows)

@@ -7,19 +7,22 @@ class QSortFilterProxyModel;
 
 namespace izoku::ui {
 
-// A calculation sheet on screen: the label column stays in place while the
-// years scroll sideways under it, as in a spreadsheet with its first column
-// frozen.  Rows and columns that carry nothing the agent reads can be left
-// out of the view; the sheet itself keeps them.
+class SheetModel;
+
+// A calculation screen's sheet, MSFlexGrid1, read only and without headers:
+// the label column stays in place while the years scroll sideways under it,
+// as in a spreadsheet with its first column frozen.  Rows and columns that
+// carry nothing the agent reads can be left out of the view; the sheet
+// itself keeps them.
 class SheetView final : public QTableView {
     Q_OBJECT
   public:
-    explicit SheetView(QWidget *parent = nullptr);
+    // Every cell `cell` in size.
+    SheetView(const QSize &cell, QWidget *parent = nullptr);
 
-    // Shows `model` (any table); model() is then the view of it without the
-    // hidden rows and columns, sheetModel() the model given here.
-    void setModel(QAbstractItemModel *model) override;
-    QAbstractItemModel *sheetModel() const;
+    // The sheet the view shows; model() is the view of it without the
+    // hidden rows and columns.
+    SheetModel *sheet() const { return m_sheet; }
 
     // Rows and columns of the sheet model to leave out of the view.
     void setHiddenRows(const QList<int> &rows);
@@ -47,6 +50,7 @@ class SheetView final : public QTableView {
     void syncLabelColumn();
     void placeLabelColumn();
 
+    SheetModel *m_sheet = nullptr;
     Filter *m_filter = nullptr;
     QTableView *m_labels = nullptr;
 };

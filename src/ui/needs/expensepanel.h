@@ -2,6 +2,8 @@
 
 #include "slotpanel.h"
 
+#include <span>
+
 namespace izoku::ui {
 
 // ② 支出 (生活必要資金): the household's living cost, the children's school
@@ -12,6 +14,11 @@ class ExpensePanel final : public SlotPanel {
     Q_OBJECT
   public:
     ExpensePanel(FrmhokenFields &fields, QWidget *parent = nullptr);
+
+    // Enter and the arrows walk down the column of amounts.
+    static std::span<const KeyRow<engine::HokenNum1::Slot>> keyRows();
+    // Every amount, from the living cost to the funeral.
+    QList<QWidget *> tabOrder() const;
 
     QPushButton *clear = nullptr; // Command12 "CE"
 };

@@ -1,9 +1,10 @@
 #include "familypanel.h"
 
 #include "engine/needs/frmhokenform.h"
+#include "ui/app/controls.h"
+#include "ui/app/datepicker.h"
 #include "ui/forms/householdpanel.h"
 
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +18,7 @@ FamilyPanel::FamilyPanel(FrmhokenFields &fields, QWidget *parent)
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->setVerticalSpacing(2);
-    baseDate = MakeDatePicker(this, QStringLiteral("Date2(0)"));
+    baseDate = new DatePicker(engine::ControlName(QStringLiteral("Date2"), engine::HokenDate2::BaseDate), this);
     now = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("Now"));
     auto *top = new QHBoxLayout;
     top->addStretch();
@@ -27,10 +28,15 @@ FamilyPanel::FamilyPanel(FrmhokenFields &fields, QWidget *parent)
 
     household = new HouseholdPanel({QStringLiteral("Fmt4"), QStringLiteral("Fmt1"), QStringLiteral("Date1"),
                                     QStringLiteral("Num1"), QStringLiteral("Check2"), QStringLiteral("Check1")},
-                                   {QStringLiteral("お名前"), false}, this);
+                                   {.nameHeading = QStringLiteral("お名前"),
+                                    .clearButtons = false,
+                                    .leftToRoleOnEveryLine = true,
+                                    .lastAgeEnterToRole = true},
+                                   this);
     grid->addWidget(household, 1, 0);
-    for (int i = 0; i < HouseholdPanel::kCount; ++i)
-        fields.num1[static_cast<size_t>(i)] = household->ages[static_cast<size_t>(i)];
+    // The ages are this screen's first Num1 slots, the husband's first.
+    for (int person = 0; person < HouseholdPanel::kCount; ++person)
+        fields.num1[engine::HokenNum1::HusbandAge + person] = household->ages[static_cast<size_t>(person)];
 
     computeAges = MakeButton(this, QStringLiteral("Command5"), QStringLiteral("年齢計算"));
     clearInputData = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("入力データ CE"));
@@ -51,6 +57,11 @@ void FamilyPanel::write(const engine::FrmhokenForm &form)
 {
     household->write(form.household);
     baseDate->setDate(form.date2[engine::HokenDate2::BaseDate]);
+}
+
+QList<QWidget *> FamilyPanel::tabOrder() const
+{
+    return household->tabOrder() << computeAges;
 }
 
 } // namespace izoku::ui

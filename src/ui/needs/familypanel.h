@@ -2,10 +2,9 @@
 
 #include "slotpanel.h"
 
-class QDateEdit;
-
 namespace izoku::ui {
 
+class DatePicker;
 class HouseholdPanel;
 
 // ご家族の基本情報の登録: the seven family rows (their ages are Num1 slots
@@ -19,8 +18,11 @@ class FamilyPanel final : public QGroupBox {
     void read(engine::FrmhokenForm &form) const;
     void write(const engine::FrmhokenForm &form);
 
+    // The household line by line, then "年齢計算".
+    QList<QWidget *> tabOrder() const;
+
     HouseholdPanel *household = nullptr;
-    QDateEdit *baseDate = nullptr;         // Date2(0)
+    DatePicker *baseDate = nullptr;        // Date2(0)
     QPushButton *now = nullptr;            // Command1 "Now"
     QPushButton *computeAges = nullptr;    // Command5 "年齢計算"
     QPushButton *clearInputData = nullptr; // Command4 "入力データ CE"

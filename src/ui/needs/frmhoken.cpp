@@ -1,11 +1,10 @@
 #include "frmhoken.h"
 
+#include "buttonrow.h"
 #include "expensepanel.h"
 #include "familypanel.h"
-#include "frmhokenkeys.h"
 #include "incomepanel.h"
 #include "insurancepanel.h"
-#include "pensionrecordpanel.h"
 #include "processpanel.h"
 
 #include "engine/needs/basecalculation.h"
@@ -19,6 +18,8 @@
 #include "engine/report/customerfile.h"
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
+#include "ui/app/controls.h"
+#include "ui/app/keytable.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
@@ -26,79 +27,29 @@
 #include "ui/charts/chartopeners.h"
 #include "ui/charts/chartwindow.h"
 #include "ui/forms/householdpanel.h"
+#include "ui/forms/pensionrecordpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
 #include "ui/report/reportpdf.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QTableView>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace izoku::ui {
 
 namespace {
 
-// The reference windows the agent opens beside the form, in the two rows
-// of five at the foot of the screen.
-struct ReferenceButton {
-    const char *name;
-    const char16_t *caption;
-    const QString &key;
-};
-const ReferenceButton kReferences[2][5] = {
-    {{"Command24", u"年金計算式(法律)", screen::PensionAmounts},
-     {"Command26", u"必要補償額算出資料", screen::PensionLevel},
-     {"Command28", u"教育費参照", screen::EducationCosts},
-     {"Command30", u"平均給与額資料", screen::Salaries},
-     {"Command32", u"遺族年金支給要件", screen::Requirements}},
-    {{"Command25", u"年金の歴史", screen::History},
-     {"Command27", u"年金制度種別一覧", screen::InsuredKinds},
-     {"Command29", u"老齢厚生年金資料", screen::PartialPension},
-     {"Command31", u"加給年金・振替加算", screen::TransferAddition},
-     {"Command33", u"老齢基礎年金", screen::EmployeesPensionCalc}},
-};
-
 // The grid shows about a dozen years' rows at a time; the scroll bars give
 // the rest.
-constexpr int kSheetRowHeight = 20;
+constexpr QSize kSheetCell(80, 20);
 constexpr int kSheetVisibleRows = 12;
-
-// The window as large as its content wants, but never larger than the
-// screen's free area (what does not fit scrolls), and wholly on it.
-void fitToScreen(QWidget *window, QScrollArea *scroll)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    const QSize margins = window->size() - scroll->viewport()->size();
-    QSize wanted = scroll->widget()->sizeHint() + margins;
-    wanted = wanted.boundedTo(area.size() - frame);
-    // A scroll bar that appears takes room from the content.
-    if (wanted.height() < scroll->widget()->sizeHint().height() + margins.height())
-        wanted.rwidth() =
-            std::min(wanted.width() + scroll->verticalScrollBar()->sizeHint().width(), area.width() - frame.width());
-    window->resize(wanted);
-    // Grown where it stood, it may reach past the screen's edge: keep it in.
-    const QRect placed(window->pos(), wanted + frame);
-    window->move(std::clamp(placed.left(), area.left(), area.right() + 1 - placed.width()),
-                 std::clamp(placed.top(), area.top(), area.bottom() + 1 - placed.height()));
-}
+constexpr int kSheetFrame = 4;
 
 } // namespace
 
@@ -115,18 +66,15 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    m_scroll = new QScrollArea(this);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    outer->addWidget(m_scroll);
-    auto *content = new QWidget(m_scroll);
+    auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);
 
     auto *panels = new QHBoxLayout;
     layout->addLayout(panels);
     auto *left = new QVBoxLayout;
     m_family = new FamilyPanel(m_fields, content);
-    m_pension = new PensionRecordPanel(m_fields, content);
+    m_pension = new PensionRecordPanel(PensionRecordPanel::Screen::Needs, content);
+    m_fields.addPensionRecord(*m_pension);
     left->addWidget(m_family);
     left->addWidget(m_pension);
     left->addStretch();
@@ -152,34 +100,24 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     right->addStretch();
     panels->addLayout(right);
 
-    m_sheetModel = new SheetModel(this);
-    m_sheet = new SheetView(content);
-    m_sheet->setObjectName(QStringLiteral("MSFlexGrid1"));
-    m_sheet->setModel(m_sheetModel);
-    m_sheet->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_sheet->horizontalHeader()->hide();
-    m_sheet->verticalHeader()->hide();
-    m_sheet->horizontalHeader()->setDefaultSectionSize(80);
-    m_sheet->verticalHeader()->setDefaultSectionSize(kSheetRowHeight);
-    m_sheet->setFixedHeight(kSheetVisibleRows * kSheetRowHeight + 4);
+    m_sheet = new SheetView(kSheetCell, content);
+    m_sheet->setFixedHeight(kSheetVisibleRows * kSheetCell.height() + kSheetFrame);
     m_sheet->hide();
     layout->addWidget(m_sheet);
-    m_scroll->setWidget(content);
-    // The buttons stay in view however far the form is scrolled.
-    auto *buttons = buildButtonRow(this);
-    buttons->setContentsMargins(9, 0, 9, 6);
-    outer->addWidget(buttons);
+    outer->addWidget(MakeScrollPane(content, this));
+    m_buttons = new ButtonRow(m_registry, this);
+    m_buttons->setContentsMargins(9, 0, 9, 6);
+    outer->addWidget(m_buttons);
 
-    InstallFrmhokenKeys(this, m_fields, *m_family->household);
+    installKeys();
     connectButtons();
-    setTabOrder();
 
     // The opening fills the form before any field holds a text, so it is
     // not read from the widgets.
     engine::OpenFrmhoken(m_form, store::ProcessBaseData(), today());
     writeForm(m_form);
-    PlaceWhenFirstShown(this, [this](QWidget *w) {
-        fitToScreen(w, m_scroll);
+    PlaceWhenFirstShown(this, [](QWidget *w) {
+        FitToContent(w);
         PlaceCentred(w, 2.0);
     });
 }
@@ -196,55 +134,6 @@ QDate Frmhoken::today() const
     return m_clock().date();
 }
 
-QWidget *Frmhoken::buildButtonRow(QWidget *parent)
-{
-    auto *row = new QWidget(parent);
-    auto *grid = new QGridLayout(row);
-
-    for (int r = 0; r < 2; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            const ReferenceButton &reference = kReferences[r][c];
-            QPushButton *b =
-                MakeButton(row, QString::fromLatin1(reference.name), QString::fromUtf16(reference.caption));
-            // A reference window that is not part of the program yet cannot
-            // be opened.
-            b->setEnabled(m_registry.has(reference.key));
-            connect(b, &QPushButton::clicked, this, [this, key = reference.key] { m_registry.show(key); });
-            grid->addWidget(b, r, c);
-        }
-    }
-    auto *help = MakeButton(row, QStringLiteral("Command23"), QStringLiteral("HELP"));
-    help->setEnabled(m_registry.has(screen::Help));
-    connect(help, &QPushButton::clicked, this, [this] { m_registry.show(screen::Help); });
-    grid->addWidget(help, 0, 5);
-    m_era = MakeButton(row, QStringLiteral("Command35"), QStringLiteral("西暦/和暦"));
-    m_era->setEnabled(m_registry.has(screen::EraTable));
-    grid->addWidget(m_era, 1, 5);
-
-    m_base = MakeButton(row, QStringLiteral("cmdBase"), QStringLiteral("基礎計算(2度押し)"));
-    m_showSheet = MakeButton(row, QStringLiteral("cmdShowSheet"), QStringLiteral("Sheet表示"));
-    m_hideSheet = MakeButton(row, QStringLiteral("cmdHideSheet"), QStringLiteral("Sheet閉じる"));
-    m_clearAll = MakeButton(row, QStringLiteral("Command36"), QStringLiteral("AC"));
-    grid->addWidget(m_base, 0, 6, 1, 2);
-    grid->addWidget(m_showSheet, 1, 6);
-    grid->addWidget(m_hideSheet, 1, 7);
-    grid->addWidget(m_clearAll, 0, 8);
-
-    m_printer = ClickLabel::printerPicture(row);
-    m_printer->setObjectName(QStringLiteral("Picture5"));
-    grid->addWidget(m_printer, 1, 8, Qt::AlignCenter);
-    m_saveButton = MakeButton(row, QStringLiteral("cmdSave"), QStringLiteral("保 存"));
-    m_saveButton->setEnabled(false);
-    m_close = MakeButton(row, QStringLiteral("Command22"), QStringLiteral("閉じる"));
-    grid->addWidget(m_saveButton, 0, 9);
-    grid->addWidget(m_close, 1, 9);
-    m_csv = MakeButton(row, QStringLiteral("cmdCsv"), QStringLiteral("CSV出力"));
-    m_report = MakeButton(row, QStringLiteral("cmdReport"), QStringLiteral("提案書PDF"));
-    grid->addWidget(m_csv, 0, 10);
-    grid->addWidget(m_report, 1, 10);
-    return row;
-}
-
 void Frmhoken::connectButtons()
 {
     using engine::FrmhokenForm;
@@ -259,17 +148,16 @@ void Frmhoken::connectButtons()
     // is a new customer.
     on(family.clearInputData, [this] {
         run([this](FrmhokenForm &f) { return engine::ClearInputData(f, today()); });
-        m_customerKey = -1;
+        m_customerKey = kNewCustomer;
     });
     connect(family.household, &HouseholdPanel::birthDateLeft, this, [this](int index) {
         run([this, index](FrmhokenForm &f) { return engine::LeaveBirthDate(f, index, today()); });
     });
 
-    PensionRecordPanel &pension = *m_pension;
-    on(pension.calculateTo2003, [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsTo2003(f); }); });
-    on(pension.calculateFrom2003, [this] { run([](FrmhokenForm &f) { return engine::CalculateMonthsFrom2003(f); }); });
-    on(pension.calculateNational, [this] { run([](FrmhokenForm &f) { return engine::CalculateNationalMonths(f); }); });
-    on(pension.clearPeriods, [this] { run(&engine::ClearPeriods); });
+    connect(m_pension, &PensionRecordPanel::operationClicked, this,
+            [this](const PensionRecordPanel::Operation &operation) {
+                run([this, &operation](FrmhokenForm &f) { return operation(f.pensionRecord(), today()); });
+            });
     on(m_income->clear, [this] { run(&engine::ClearIncome); });
     on(m_expenses->clear, [this] { run(&engine::ClearExpenses); });
 
@@ -281,10 +169,6 @@ void Frmhoken::connectButtons()
     on(insurance.showProcess, [this] { showProcess(true); });
     on(m_process->close, [this] { showProcess(false); });
 
-    // The chart windows open once they are part of the program.
-    insurance.coverageChart->setEnabled(m_registry.has(screen::CoverageChart));
-    insurance.pensionChart->setEnabled(m_registry.has(screen::NeedsPensionChart));
-    insurance.cashFlowChart->setEnabled(m_registry.has(screen::CashFlowChart));
     on(insurance.coverageChart, [this] {
         openChart(screen::CoverageChart, [this](FrmhokenForm &f) {
             return engine::CompareInsuranceWithCoverage(f, store::ProcessBaseData(), today());
@@ -295,51 +179,40 @@ void Frmhoken::connectButtons()
     on(insurance.cashFlowChart,
        [this] { openChart(screen::CashFlowChart, [](FrmhokenForm &f) { return engine::ShowIncomeExpenseChart(f); }); });
 
-    on(m_base, [this] {
+    on(m_buttons->base, [this] {
         run([this](FrmhokenForm &f) { return engine::RunBaseCalculation(f, store::ProcessBaseData(), today()); });
     });
-    on(m_showSheet, [this] { setSheetShown(true); });
-    on(m_hideSheet, [this] { setSheetShown(false); });
-    on(m_clearAll, [this] {
+    on(m_buttons->showSheet, [this] { setSheetShown(true); });
+    on(m_buttons->hideSheet, [this] { setSheetShown(false); });
+    on(m_buttons->clearAll, [this] {
         run([this](FrmhokenForm &f) { return engine::ClearAll(f, today()); });
-        m_customerKey = -1;
+        m_customerKey = kNewCustomer;
     });
-    on(m_era, [this] { m_registry.show(screen::EraTable); });
-    on(m_saveButton, [this] {
+    on(m_buttons->save, [this] {
         readForm(m_form);
         if (m_save)
             m_customerKey = m_save(m_form, m_customerKey);
     });
-    on(m_csv, [this] { exportCsv(); });
-    on(m_report, [this] { writeReport(); });
-    on(m_close, [this] { close(); });
-    connect(m_printer, &ClickLabel::clicked, this,
-            [this] { ScreenPrint(this, PageOrientation::Landscape, m_printer); });
+    on(m_buttons->csv, [this] { exportCsv(); });
+    on(m_buttons->report, [this] { writeReport(); });
+    on(m_buttons->closeScreen, [this] { close(); });
+    connect(m_buttons->printer, &ClickLabel::clicked, this,
+            [this] { ScreenPrint(this, PageOrientation::Landscape, m_buttons->printer); });
 }
 
-void Frmhoken::setTabOrder()
+void Frmhoken::installKeys()
 {
-    const HouseholdPanel &h = *m_family->household;
-    QList<QWidget *> order;
-    for (int i = 0; i < HouseholdPanel::kCount; ++i) {
-        order << h.roles[i] << h.names[i] << h.births[i] << h.ages[i];
-        if (h.disabled[i])
-            order << h.disabled[i] << h.present[i];
-    }
-    order << m_family->computeAges << m_pension->membership[0] << m_pension->membership[1];
-    const auto num1 = [this](int slot) { return m_fields.num1[static_cast<size_t>(slot)]; };
-    for (int slot : {7, 8, 10, 11, 14, 15, 51, 52})
-        order << num1(slot);
-    for (int slot = engine::HokenNum1::LivingCost; slot <= engine::HokenNum1::Funeral; ++slot)
-        order << num1(slot);
-    order << m_base << m_insurance->fmt3[0] << m_insurance->fmt3[1];
-    for (int slot = 0; slot <= engine::HokenNum4::ReferenceAge - 1; ++slot)
-        order << m_fields.num4[static_cast<size_t>(slot)];
-    order << m_insurance->registerPolicies << m_insurance->lifeExpectancy << m_insurance->chosenAge;
-    for (int slot = engine::HokenNum4::ReferenceAge; slot < engine::HokenNum4::kCount; ++slot)
-        order << m_fields.num4[static_cast<size_t>(slot)];
-    order << m_insurance->coverageChart << m_insurance->pensionChart << m_insurance->cashFlowChart << m_saveButton;
-    SetTabOrder(this, order);
+    KeyTable keys(this);
+    const HouseholdPanel &household = *m_family->household;
+    keys.add(household.keyRows(), [&household](HouseholdPanel::Field field) { return household.widget(field); });
+    const auto slot = [this](auto slot) { return m_fields.widget(slot); };
+    keys.add(PensionRecordPanel::needsKeys(), slot);
+    keys.add(IncomePanel::keyRows(), slot);
+    keys.add(ExpensePanel::keyRows(), slot);
+    keys.add(InsurancePanel::keyRows(), slot);
+    SetTabOrder(this, m_family->tabOrder() + m_pension->tabOrder() + m_income->tabOrder() + m_expenses->tabOrder() +
+                          QList<QWidget *>{m_buttons->base} + m_insurance->tabOrder() +
+                          QList<QWidget *>{m_buttons->save});
 }
 
 void Frmhoken::exportCsv()
@@ -387,20 +260,20 @@ bool Frmhoken::reopenCustomer(const engine::CustomerRecord &record, qint64 key)
     raise();
     activateWindow();
     // The agent recomputes the household with this year's figures first.
-    m_base->setFocus(Qt::OtherFocusReason);
+    m_buttons->base->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
 void Frmhoken::carryHousehold(const engine::FrmRavoForm &pension)
 {
     run([&pension](engine::FrmhokenForm &f) { return engine::CarryHousehold(f, pension); });
-    m_customerKey = -1;
+    m_customerKey = kNewCustomer;
 }
 
 void Frmhoken::setSaveHandler(SaveHandler handler)
 {
     m_save = std::move(handler);
-    m_saveButton->setEnabled(static_cast<bool>(m_save));
+    m_buttons->save->setEnabled(static_cast<bool>(m_save));
 }
 
 template <typename Operation> void Frmhoken::openChart(const QString &key, Operation &&operation)
@@ -424,7 +297,7 @@ void Frmhoken::setSheetShown(bool shown)
 {
     m_sheet->setVisible(shown);
     if (isVisible())
-        fitToScreen(this, m_scroll);
+        FitToContent(this);
 }
 
 void Frmhoken::showProcess(bool shown)
@@ -432,28 +305,28 @@ void Frmhoken::showProcess(bool shown)
     m_insurance->setVisible(!shown);
     m_process->setVisible(shown);
     if (isVisible())
-        fitToScreen(this, m_scroll);
+        FitToContent(this);
 }
 
 void Frmhoken::readForm(engine::FrmhokenForm &form) const
 {
     m_family->read(form);
-    m_pension->read(form);
-    m_income->readSlots(form);
-    m_expenses->readSlots(form);
+    m_pension->read(form.pensionRecord());
+    m_income->read(form);
+    m_expenses->read(form);
     m_insurance->read(form);
 }
 
 void Frmhoken::writeForm(const engine::FrmhokenForm &form)
 {
     m_family->write(form);
-    m_pension->write(form);
-    m_income->writeSlots(form);
-    m_expenses->writeSlots(form);
+    m_pension->write(form.pensionRecord());
+    m_income->write(form);
+    m_expenses->write(form);
     m_insurance->write(form);
     m_process->write(form.num3);
-    m_sheetModel->setCells(form.sheet.rowCount(), form.sheet.columnCount(),
-                           [&sheet = form.sheet](int row, int column) { return sheet.text(row, column); });
+    m_sheet->sheet()->setCells(form.sheet.rowCount(), form.sheet.columnCount(),
+                               [&sheet = form.sheet](int row, int column) { return sheet.text(row, column); });
 }
 
 void Frmhoken::closeEvent(QCloseEvent *event)

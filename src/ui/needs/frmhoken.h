@@ -12,18 +12,15 @@
 
 #include <functional>
 
-class QScrollArea;
-
 namespace izoku::ui {
 
-class ClickLabel;
+class ButtonRow;
 class ExpensePanel;
 class FamilyPanel;
 class IncomePanel;
 class InsurancePanel;
 class PensionRecordPanel;
 class ProcessPanel;
-class SheetModel;
 class SheetView;
 class WindowRegistry;
 
@@ -42,10 +39,13 @@ class Frmhoken final : public QWidget {
     // The form as the last operation left it (the chart windows read it).
     const engine::FrmhokenForm &form() const { return m_form; }
 
+    // The key of a household typed from scratch, stored in no row yet.
+    static constexpr qint64 kNewCustomer = -1;
+
     // What "保 存" does with the household on screen and the key of the
-    // stored row it was reopened from (-1 for one typed from scratch); it
-    // returns the key of the row that now holds the household.  The button
-    // stays disabled until one is given.
+    // stored row it was reopened from (kNewCustomer for one typed from
+    // scratch); it returns the key of the row that now holds the household.
+    // The button stays disabled until one is given.
     using SaveHandler = std::function<qint64(const engine::FrmhokenForm &, qint64 customerKey)>;
     void setSaveHandler(SaveHandler handler);
 
@@ -57,16 +57,15 @@ class Frmhoken final : public QWidget {
     // The household typed on the survivors' pension screen replaces the
     // one here; it is a new customer until saved.
     void carryHousehold(const engine::FrmRavoForm &pension);
-    // The stored row the household on screen came from, -1 if none.
+    // The stored row the household on screen came from, kNewCustomer if none.
     qint64 customerKey() const { return m_customerKey; }
 
   protected:
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    QWidget *buildButtonRow(QWidget *parent);
+    void installKeys();
     void connectButtons();
-    void setTabOrder();
 
     void readForm(engine::FrmhokenForm &form) const;
     void writeForm(const engine::FrmhokenForm &form);
@@ -96,27 +95,16 @@ class Frmhoken final : public QWidget {
     FrmhokenFields m_fields;
     FormSession<engine::FrmhokenForm> m_session;
     SaveHandler m_save;
-    qint64 m_customerKey = -1;
+    qint64 m_customerKey = kNewCustomer;
 
-    QScrollArea *m_scroll = nullptr;
     FamilyPanel *m_family = nullptr;
     PensionRecordPanel *m_pension = nullptr;
     IncomePanel *m_income = nullptr;
     ExpensePanel *m_expenses = nullptr;
     InsurancePanel *m_insurance = nullptr;
     ProcessPanel *m_process = nullptr;
-    SheetModel *m_sheetModel = nullptr;
     SheetView *m_sheet = nullptr;
-    ClickLabel *m_printer = nullptr;
-    QPushButton *m_base = nullptr;
-    QPushButton *m_showSheet = nullptr;
-    QPushButton *m_hideSheet = nullptr;
-    QPushButton *m_clearAll = nullptr;
-    QPushButton *m_era = nullptr;
-    QPushButton *m_saveButton = nullptr;
-    QPushButton *m_close = nullptr;
-    QPushButton *m_csv = nullptr;
-    QPushButton *m_report = nullptr;
+    ButtonRow *m_buttons = nullptr;
 };
 
 } // namespace izoku::ui

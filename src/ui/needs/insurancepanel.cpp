@@ -1,6 +1,7 @@
 #include "insurancepanel.h"
 
 #include "engine/needs/frmhokenform.h"
+#include "ui/app/controls.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -10,10 +11,51 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace izoku::ui {
 
 using engine::HokenFmt3;
-using engine::HokenNum4;
+using N = engine::HokenNum4;
+
+namespace {
+
+// Field, Enter, Up, Down, Left, Right, Ctrl, what the field does with keys.
+constexpr KeyRow<N::Slot> kKeys[] = {
+    {N::Term1From, N::Term1To, kStays, N::Term2From, kStays, N::Term1To, kStays, kFiguresSelected},
+    {N::Term1To, N::Term1Amount, kStays, N::Term2To, N::Term1From, N::Term1Amount, kStays, kFiguresSelected},
+    {N::Term1Amount, N::Term2From, kStays, N::Term2Amount, N::Term1To, kStays, kStays, kFiguresSelected},
+    {N::Term2From, N::Term2To, N::Term1From, N::Term3From, kStays, N::Term2To, kStays, kFiguresSelected},
+    {N::Term2To, N::Term2Amount, N::Term1To, N::Term3To, N::Term2From, N::Term2Amount, kStays, kFiguresSelected},
+    {N::Term2Amount, N::Term3From, N::Term1Amount, N::Term3Amount, N::Term2To, kStays, kStays, kFiguresSelected},
+    {N::Term3From, N::Term3To, N::Term2From, N::WholeLife1From, kStays, N::Term3To, kStays, kFiguresSelected},
+    {N::Term3To, N::Term3Amount, N::Term2To, kStays, N::Term3From, N::Term3Amount, kStays, kFiguresSelected},
+    {N::Term3Amount, N::WholeLife1From, N::Term2Amount, N::WholeLife2From, N::Term3To, kStays, kStays,
+     kFiguresSelected},
+    {N::WholeLife1From, N::WholeLife1Amount, N::Term3From, N::WholeLife2From, kStays, N::WholeLife1Amount, kStays,
+     kFiguresSelected},
+    {N::WholeLife1Amount, N::WholeLife2From, N::Term3Amount, N::WholeLife2Amount, N::WholeLife1From, kStays, kStays,
+     kFiguresSelected},
+    {N::WholeLife2From, N::WholeLife2Amount, N::WholeLife1From, kStays, kStays, N::WholeLife2Amount, kStays,
+     kFiguresSelected},
+    {N::WholeLife2Amount, kStays, N::WholeLife1Amount, kStays, N::WholeLife2From, kStays, kStays, kFiguresSelected},
+    {.field = N::ReferenceAge, .keys = kSelectsAll | kKeepsEnter},
+    {.field = N::RangeFrom, .keys = kSelectsAll | kKeepsEnter},
+    {.field = N::RangeTo, .keys = kSelectsAll | kKeepsEnter},
+};
+
+// A level term policy: the husband's ages it covers and the amount.
+struct TermPolicy {
+    N::Slot from, to, amount;
+};
+constexpr TermPolicy kTermPolicies[] = {{N::Term1From, N::Term1To, N::Term1Amount},
+                                        {N::Term2From, N::Term2To, N::Term2Amount},
+                                        {N::Term3From, N::Term3To, N::Term3Amount}};
+// A whole-life policy: the husband's age it starts at and the amount.
+constexpr std::pair<N::Slot, N::Slot> kWholeLifePolicies[] = {{N::WholeLife1From, N::WholeLife1Amount},
+                                                              {N::WholeLife2From, N::WholeLife2Amount}};
+
+} // namespace
 
 InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     : SlotPanel(QStringLiteral(" 生命保険　加入状況一覧"), fields, parent)
@@ -25,7 +67,7 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     const QString nameCaptions[] = {QStringLiteral("　保険会社"), QStringLiteral("　商品名")};
     for (int i = 0; i < HokenFmt3::kCount; ++i) {
         fmt3[i] = new QLineEdit(this);
-        fmt3[i]->setObjectName(QStringLiteral("Fmt3(%1)").arg(i));
+        fmt3[i]->setObjectName(engine::ControlName(QStringLiteral("Fmt3"), i));
         names->addWidget(text(nameCaptions[i]), i, 0);
         names->addWidget(fmt3[i], i, 1);
     }
@@ -39,12 +81,11 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     policies->addWidget(text(QStringLiteral("平準定期保険")), row, 0);
     policies->addWidget(text(QStringLiteral("夫：年齢(歳～歳)")), row, 1, 1, 3, Qt::AlignCenter);
     policies->addWidget(text(QStringLiteral("保険金額万円")), row++, 4);
-    for (int p = 0; p < HokenNum4::kTermPolicies; ++p) {
-        const int from = HokenNum4::Term1From + 3 * p;
-        policies->addWidget(num4(from, kAgeWidth), row, 1);
+    for (const TermPolicy &policy : kTermPolicies) {
+        policies->addWidget(num4(policy.from, kNeedsAgeWidth), row, 1);
         policies->addWidget(text(QStringLiteral("～")), row, 2);
-        policies->addWidget(num4(from + 1, kAgeWidth), row, 3);
-        policies->addWidget(num4(from + 2), row++, 4);
+        policies->addWidget(num4(policy.to, kNeedsAgeWidth), row, 3);
+        policies->addWidget(num4(policy.amount), row++, 4);
     }
     policies->addWidget(text(QStringLiteral("※病気死亡のみ登録する。")), row++, 0, 1, 5);
     auto *renewal = text(QStringLiteral("※自動更新期間もすべて含めて補償期間を入力する"));
@@ -56,11 +97,10 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     policies->addWidget(text(QStringLiteral("終身保険")), row, 0);
     policies->addWidget(text(QStringLiteral("夫：年齢(歳) ～")), row, 1, 1, 3, Qt::AlignCenter);
     policies->addWidget(text(QStringLiteral("保険金額万円")), row++, 4);
-    for (int q = 0; q < HokenNum4::kWholeLifePolicies; ++q) {
-        const int from = HokenNum4::WholeLife1From + 2 * q;
-        policies->addWidget(num4(from, kAgeWidth), row, 1);
+    for (const auto &[from, amount] : kWholeLifePolicies) {
+        policies->addWidget(num4(from, kNeedsAgeWidth), row, 1);
         policies->addWidget(text(QStringLiteral("～")), row, 2);
-        policies->addWidget(num4(from + 1), row++, 4);
+        policies->addWidget(num4(amount), row++, 4);
     }
     clearWholeLife = button(QStringLiteral("Command15"), QStringLiteral("CE"));
     policies->addWidget(clearWholeLife, row, 4, Qt::AlignRight);
@@ -80,11 +120,11 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     chartGrid->addWidget(chosenAge, 1, 0, 1, 4);
     chartGrid->addWidget(new QLabel(QStringLiteral("基準となる妻の年齢"), chart), 2, 0, 1, 2);
     // The layouts move these fields into the group box.
-    chartGrid->addWidget(num4(HokenNum4::ReferenceAge, kAgeWidth), 2, 2);
+    chartGrid->addWidget(num4(N::ReferenceAge, kNeedsAgeWidth), 2, 2);
     chartGrid->addWidget(new QLabel(QStringLiteral("歳"), chart), 2, 3);
-    chartGrid->addWidget(num4(HokenNum4::RangeFrom, kAgeWidth), 3, 0);
+    chartGrid->addWidget(num4(N::RangeFrom, kNeedsAgeWidth), 3, 0);
     chartGrid->addWidget(new QLabel(QStringLiteral("歳から"), chart), 3, 1);
-    chartGrid->addWidget(num4(HokenNum4::RangeTo, kAgeWidth), 3, 2);
+    chartGrid->addWidget(num4(N::RangeTo, kNeedsAgeWidth), 3, 2);
     chartGrid->addWidget(new QLabel(QStringLiteral("歳の範囲で設定する"), chart), 3, 3);
     layout->addWidget(chart);
 
@@ -99,7 +139,7 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
 
 void InsurancePanel::read(engine::FrmhokenForm &form) const
 {
-    readSlots(form);
+    SlotPanel::read(form);
     for (int i = 0; i < HokenFmt3::kCount; ++i)
         form.fmt3[static_cast<size_t>(i)] = fmt3[i]->text();
     form.reference = lifeExpectancy->isChecked() ? engine::FrmhokenForm::Reference::LifeExpectancy
@@ -108,10 +148,27 @@ void InsurancePanel::read(engine::FrmhokenForm &form) const
 
 void InsurancePanel::write(const engine::FrmhokenForm &form)
 {
-    writeSlots(form);
+    SlotPanel::write(form);
     for (int i = 0; i < HokenFmt3::kCount; ++i)
         SetFieldText(fmt3[i], form.fmt3[static_cast<size_t>(i)]);
     (form.reference == engine::FrmhokenForm::Reference::LifeExpectancy ? lifeExpectancy : chosenAge)->setChecked(true);
+}
+
+std::span<const KeyRow<N::Slot>> InsurancePanel::keyRows()
+{
+    return kKeys;
+}
+
+QList<QWidget *> InsurancePanel::tabOrder() const
+{
+    QList<QWidget *> order = {fmt3[HokenFmt3::Company], fmt3[HokenFmt3::Product]};
+    order << m_fields.widgets({N::Term1From, N::Term1To, N::Term1Amount, N::Term2From, N::Term2To, N::Term2Amount,
+                               N::Term3From, N::Term3To, N::Term3Amount, N::WholeLife1From, N::WholeLife1Amount,
+                               N::WholeLife2From, N::WholeLife2Amount});
+    order << registerPolicies << lifeExpectancy << chosenAge;
+    order << m_fields.widgets({N::ReferenceAge, N::RangeFrom, N::RangeTo});
+    order << coverageChart << pensionChart << cashFlowChart;
+    return order;
 }
 
 } // namespace izoku::ui

@@ -3,6 +3,7 @@
 #include "slotpanel.h"
 
 #include <array>
+#include <span>
 
 class QRadioButton;
 
@@ -18,8 +19,16 @@ class InsurancePanel final : public SlotPanel {
   public:
     InsurancePanel(FrmhokenFields &fields, QWidget *parent = nullptr);
 
-    void read(engine::FrmhokenForm &form) const;
-    void write(const engine::FrmhokenForm &form);
+    void read(engine::FrmhokenForm &form) const override;
+    void write(const engine::FrmhokenForm &form) override;
+
+    // Enter walks each policy's ages and amount and on to the next policy,
+    // the arrows move within the columns; every policy field takes figures
+    // only.  The chart settings only select their text.
+    static std::span<const KeyRow<engine::HokenNum4::Slot>> keyRows();
+    // The company and product, the policies, their registration, then the
+    // chart settings and the chart buttons.
+    QList<QWidget *> tabOrder() const;
 
     std::array<QLineEdit *, engine::HokenFmt3::kCount> fmt3{};
     QRadioButton *lifeExpectancy = nullptr;  // Option4

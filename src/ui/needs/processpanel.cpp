@@ -1,11 +1,8 @@
 #include "processpanel.h"
 
-#include "slotpanel.h"
-
-#include "engine/pension/formulapanelslots.h"
+#include "ui/app/controls.h"
 #include "ui/pension/formulapanelview.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,11 +13,9 @@ ProcessPanel::ProcessPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("Picture4"));
     auto *layout = new QVBoxLayout(this);
-    const engine::FormulaPanel panels[] = {engine::FormulaPanel::ShortNew, engine::FormulaPanel::ShortOld,
-                                           engine::FormulaPanel::LongNew, engine::FormulaPanel::LongOld};
     for (size_t i = 0; i < m_panels.size(); ++i) {
-        m_panels[i] = new FormulaPanelView(panels[i], this);
-        m_panels[i]->setObjectName(QStringLiteral("FormulaPanel(%1)").arg(i));
+        m_panels[i] = new FormulaPanelView(engine::kFormulaPanels[i], this);
+        m_panels[i]->setObjectName(engine::ControlName(QStringLiteral("FormulaPanel"), static_cast<int>(i)));
         layout->addWidget(m_panels[i]);
     }
     close = MakeButton(this, QStringLiteral("Command34"), QStringLiteral("閉じる"));
@@ -30,12 +25,8 @@ ProcessPanel::ProcessPanel(QWidget *parent)
 
 void ProcessPanel::write(const engine::PanelTexts &num3)
 {
-    for (FormulaPanelView *panel : m_panels) {
-        for (int slot : panel->slotNumbers()) {
-            if (slot >= 0)
-                panel->label(slot)->setText(num3[static_cast<size_t>(slot)]);
-        }
-    }
+    for (FormulaPanelView *panel : m_panels)
+        panel->write(num3);
 }
 
 } // namespace izoku::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/needs/calculationpanel.h"
+#include "engine/pension/formulapanels.h"
 
 #include <QGroupBox>
 
@@ -25,7 +26,7 @@ class ProcessPanel final : public QGroupBox {
     QPushButton *close = nullptr; // Command34 "閉じる"
 
   private:
-    std::array<FormulaPanelView *, 4> m_panels{};
+    std::array<FormulaPanelView *, engine::kFormulaPanels.size()> m_panels{};
 };
 
 } // namespace izoku::ui

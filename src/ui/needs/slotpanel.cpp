@@ -1,8 +1,9 @@
 #include "slotpanel.h"
 
 #include "engine/needs/frmhokenform.h"
+#include "ui/app/controls.h"
+#include "ui/forms/pensionrecordpanel.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,42 +12,35 @@ namespace izoku::ui {
 
 namespace {
 
-// The form was drawn with fields a little taller than a line of text; at
-// that height the whole form fits a laptop screen.
-constexpr int kFieldHeight = 21;
+using engine::HokenNum1;
+using engine::HokenNum4;
 
 QLineEdit *slotField(QWidget *parent, const QString &array, int slot, int width)
 {
     auto *field = new QLineEdit(parent);
-    field->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(slot));
+    field->setObjectName(engine::ControlName(array, slot));
     field->setAlignment(Qt::AlignRight);
-    field->setFixedSize(width, kFieldHeight);
+    field->setFixedSize(width, kNeedsFieldHeight);
     return field;
 }
 
 } // namespace
 
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption)
+QWidget *FrmhokenFields::widget(HokenNum1::Slot slot) const
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
+    return num1[slot];
 }
 
-QDateEdit *MakeDatePicker(QWidget *parent, const QString &name)
+QWidget *FrmhokenFields::widget(HokenNum4::Slot slot) const
 {
-    auto *picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    picker->setCalendarPopup(true);
-    picker->setMinimumDate(QDate(1900, 1, 1));
-    return picker;
+    return num4[slot];
 }
 
-void SetFieldText(QLineEdit *field, const QString &text)
+void FrmhokenFields::addPensionRecord(const PensionRecordPanel &record)
 {
-    if (field->text() != text)
-        field->setText(text);
+    for (int field = 0; field < engine::PensionField::Count; ++field)
+        num1[HokenNum1::PensionRecordSlot(field)] = record.fields[static_cast<size_t>(field)];
+    num1[HokenNum1::PeriodMonths] = record.periodMonthsField;
 }
 
 SlotPanel::SlotPanel(const QString &title, FrmhokenFields &fields, QWidget *parent)
@@ -55,16 +49,16 @@ SlotPanel::SlotPanel(const QString &title, FrmhokenFields &fields, QWidget *pare
 {
 }
 
-QLineEdit *SlotPanel::num1(int slot, int width)
+QLineEdit *SlotPanel::num1(HokenNum1::Slot slot, int width)
 {
     m_num1.push_back(slot);
-    return m_fields.num1[static_cast<size_t>(slot)] = slotField(this, QStringLiteral("Num1"), slot, width);
+    return m_fields.num1[slot] = slotField(this, QStringLiteral("Num1"), slot, width);
 }
 
-QLineEdit *SlotPanel::num4(int slot, int width)
+QLineEdit *SlotPanel::num4(HokenNum4::Slot slot, int width)
 {
     m_num4.push_back(slot);
-    return m_fields.num4[static_cast<size_t>(slot)] = slotField(this, QStringLiteral("Num4"), slot, width);
+    return m_fields.num4[slot] = slotField(this, QStringLiteral("Num4"), slot, width);
 }
 
 QLabel *SlotPanel::text(const QString &caption)
@@ -77,20 +71,20 @@ QPushButton *SlotPanel::button(const QString &name, const QString &caption)
     return MakeButton(this, name, caption);
 }
 
-void SlotPanel::readSlots(engine::FrmhokenForm &form) const
+void SlotPanel::read(engine::FrmhokenForm &form) const
 {
-    for (int slot : m_num1)
-        form.num1(slot) = m_fields.num1[static_cast<size_t>(slot)]->text();
-    for (int slot : m_num4)
-        form.num4[static_cast<size_t>(slot)] = m_fields.num4[static_cast<size_t>(slot)]->text();
+    for (HokenNum1::Slot slot : m_num1)
+        form.num1(slot) = m_fields.num1[slot]->text();
+    for (HokenNum4::Slot slot : m_num4)
+        form.num4[slot] = m_fields.num4[slot]->text();
 }
 
-void SlotPanel::writeSlots(const engine::FrmhokenForm &form)
+void SlotPanel::write(const engine::FrmhokenForm &form)
 {
-    for (int slot : m_num1)
-        SetFieldText(m_fields.num1[static_cast<size_t>(slot)], form.num1(slot));
-    for (int slot : m_num4)
-        SetFieldText(m_fields.num4[static_cast<size_t>(slot)], form.num4[static_cast<size_t>(slot)]);
+    for (HokenNum1::Slot slot : m_num1)
+        SetFieldText(m_fields.num1[slot], form.num1(slot));
+    for (HokenNum4::Slot slot : m_num4)
+        SetFieldText(m_fields.num4[slot], form.num4[slot]);
 }
 
 } // namespace izoku::ui

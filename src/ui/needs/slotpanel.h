@@ -1,13 +1,16 @@
 #pragma once
 
 #include "engine/needs/frmhokenslots.h"
+#include "ui/app/keytable.h"
+#include "ui/forms/fieldsizes.h"
 
 #include <QGroupBox>
+#include <QList>
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,12 +21,26 @@ struct FrmhokenForm;
 
 namespace izoku::ui {
 
+class PensionRecordPanel;
+
 // Every text field of the needs-analysis screen by its array and index, so
 // the key tables and the stop messages reach a field by the number the
 // calculations use for it.
 struct FrmhokenFields {
     std::array<QLineEdit *, engine::HokenNum1::kCount> num1{};
     std::array<QLineEdit *, engine::HokenNum4::kCount> num4{};
+
+    QWidget *widget(engine::HokenNum1::Slot slot) const;
+    QWidget *widget(engine::HokenNum4::Slot slot) const;
+    template <typename Slot> QList<QWidget *> widgets(std::initializer_list<Slot> chosen) const
+    {
+        QList<QWidget *> list;
+        for (Slot slot : chosen)
+            list << widget(slot);
+        return list;
+    }
+    // The pension record's fields are Num1 7..13 on this screen.
+    void addPensionRecord(const PensionRecordPanel &record);
 };
 
 // A block of the needs-analysis screen that owns some Num1 and Num4 slots:
@@ -34,31 +51,20 @@ class SlotPanel : public QGroupBox {
   public:
     SlotPanel(const QString &title, FrmhokenFields &fields, QWidget *parent = nullptr);
 
-    void readSlots(engine::FrmhokenForm &form) const;
-    void writeSlots(const engine::FrmhokenForm &form);
+    virtual void read(engine::FrmhokenForm &form) const;
+    virtual void write(const engine::FrmhokenForm &form);
 
   protected:
-    // Ages are two digits; amounts in yen need the room.
-    static constexpr int kAgeWidth = 36;
-    static constexpr int kAmountWidth = 72;
-
-    QLineEdit *num1(int slot, int width = kAmountWidth);
-    QLineEdit *num4(int slot, int width = kAmountWidth);
+    QLineEdit *num1(engine::HokenNum1::Slot slot, int width = kNeedsAmountWidth);
+    QLineEdit *num4(engine::HokenNum4::Slot slot, int width = kNeedsAmountWidth);
     QLabel *text(const QString &caption);
     QPushButton *button(const QString &name, const QString &caption);
 
-  private:
     FrmhokenFields &m_fields;
-    std::vector<int> m_num1;
-    std::vector<int> m_num4;
+
+  private:
+    std::vector<engine::HokenNum1::Slot> m_num1;
+    std::vector<engine::HokenNum4::Slot> m_num4;
 };
-
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption);
-// A date picker as the screen's pickers are: "yyyy/MM/dd" with a calendar.
-QDateEdit *MakeDatePicker(QWidget *parent, const QString &name);
-
-// Sets a field's text only when it differs, so a field the agent is in
-// keeps its caret and selection when a calculation leaves it unchanged.
-void SetFieldText(QLineEdit *field, const QString &text);
 
 } // namespace izoku::ui

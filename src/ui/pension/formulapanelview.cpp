@@ -9,23 +9,8 @@ namespace izoku::ui {
 
 namespace {
 
-QLabel *valueLabel(QWidget *parent, int slot)
-{
-    auto *label = new QLabel(QStringLiteral("0"), parent);
-    label->setObjectName(QStringLiteral("Num3(%1)").arg(slot));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(64);
-    return label;
-}
-
-FormulaPanelView::Slots slotsOf(engine::FormulaPanel panel)
-{
-    const engine::FormulaPanelSlots &s = engine::PanelSlots(panel);
-    return {s.monthlyRemuneration, s.rate1,        s.monthsTo2003, s.remuneration, s.rate2, s.monthsFrom2003,
-            s.slideRate,           s.cappedMonths, s.partA,        s.partB,        s.amount};
-}
+// Wide enough for a yearly amount in yen.
+constexpr int kValueWidth = 64;
 
 // Both calculation screens head the four panels alike.
 QString titleOf(engine::FormulaPanel panel)
@@ -47,10 +32,8 @@ QString titleOf(engine::FormulaPanel panel)
 
 FormulaPanelView::FormulaPanelView(engine::FormulaPanel panel, QWidget *parent)
     : QGroupBox(titleOf(panel), parent)
-    , m_slots(slotsOf(panel))
 {
-    for (int i = 0; i < 11; ++i)
-        m_labels[i] = m_slots[i] >= 0 ? valueLabel(this, m_slots[i]) : nullptr;
+    const engine::FormulaPanelSlots &where = engine::PanelSlots(panel);
     // The formula before the 2004 reform revalues the sum by 1.031.
     const bool oldFormula = panel == engine::FormulaPanel::ShortOld || panel == engine::FormulaPanel::LongOld;
 
@@ -67,39 +50,59 @@ FormulaPanelView::FormulaPanelView(engine::FormulaPanel panel, QWidget *parent)
     for (int c = 0; c < heads.size(); ++c)
         grid->addWidget(text(heads[c]), 0, c);
 
-    // ① up to March 2003, ② from April 2003.
-    for (int part = 0; part < 2; ++part) {
-        const int r = part + 1;
-        grid->addWidget(m_labels[part * 3], r, 0);
+    // ① up to March 2003, ② from April 2003: remuneration × rate / 1000 ×
+    // months × 3/4.
+    struct Part {
+        int remuneration, rate, months, amount;
+        QString mark;
+    };
+    const Part parts[] = {
+        {where.monthlyRemuneration, where.rate1, where.monthsTo2003, where.partA, QStringLiteral("…①")},
+        {where.remuneration, where.rate2, where.monthsFrom2003, where.partB, QStringLiteral("…②")},
+    };
+    int r = 1;
+    for (const Part &part : parts) {
+        grid->addWidget(valueLabel(part.remuneration), r, 0);
         grid->addWidget(text(QStringLiteral("×")), r, 1);
-        grid->addWidget(m_labels[part * 3 + 1], r, 2);
+        grid->addWidget(valueLabel(part.rate), r, 2);
         grid->addWidget(text(QStringLiteral("/1000 ×")), r, 3);
-        grid->addWidget(m_labels[part * 3 + 2], r, 4);
+        grid->addWidget(valueLabel(part.months), r, 4);
         grid->addWidget(text(QStringLiteral("× 3/4 =")), r, 5);
-        grid->addWidget(m_labels[8 + part], r, 6);
-        grid->addWidget(text(part == 0 ? QStringLiteral("…①") : QStringLiteral("…②")), r, 7);
+        grid->addWidget(valueLabel(part.amount), r, 6);
+        grid->addWidget(text(part.mark), r, 7);
+        ++r;
     }
 
-    // (① + ②) × [1.031 ×] slide [× 300 ÷ capped months] = amount
+    // (① + ②) × [1.031 ×] slide [× 300 ÷ capped months] = amount; only the
+    // short requirement caps the months.
     int c = 0;
-    grid->addWidget(text(oldFormula ? QStringLiteral("(①+②) × 1.031 ×") : QStringLiteral("(①+②) ×")), 3, c++);
-    grid->addWidget(m_labels[6], 3, c++);
-    if (m_labels[7]) {
-        grid->addWidget(text(QStringLiteral("× 300 ÷")), 3, c++);
-        grid->addWidget(m_labels[7], 3, c++);
+    grid->addWidget(text(oldFormula ? QStringLiteral("(①+②) × 1.031 ×") : QStringLiteral("(①+②) ×")), r, c++);
+    grid->addWidget(valueLabel(where.slideRate), r, c++);
+    if (where.cappedMonths >= 0) {
+        grid->addWidget(text(QStringLiteral("× 300 ÷")), r, c++);
+        grid->addWidget(valueLabel(where.cappedMonths), r, c++);
     }
-    grid->addWidget(text(QStringLiteral("=")), 3, c++);
-    grid->addWidget(m_labels[10], 3, c++);
-    grid->addWidget(text(QStringLiteral("円")), 3, c);
+    grid->addWidget(text(QStringLiteral("=")), r, c++);
+    grid->addWidget(valueLabel(where.amount), r, c++);
+    grid->addWidget(text(QStringLiteral("円")), r, c);
 }
 
-QLabel *FormulaPanelView::label(int slot) const
+QLabel *FormulaPanelView::valueLabel(int slot)
 {
-    for (int i = 0; i < 11; ++i) {
-        if (m_slots[i] == slot)
-            return m_labels[i];
-    }
-    return nullptr;
+    auto *label = new QLabel(QStringLiteral("0"), this);
+    label->setObjectName(engine::ControlName(QStringLiteral("Num3"), slot));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(kValueWidth);
+    m_labels[slot] = label;
+    return label;
+}
+
+void FormulaPanelView::write(const std::array<QString, engine::Num3::Count> &num3)
+{
+    for (const auto &[slot, label] : m_labels)
+        label->setText(num3[static_cast<size_t>(slot)]);
 }
 
 } // namespace izoku::ui

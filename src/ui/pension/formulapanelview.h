@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/pension/formulapanels.h"
+#include "engine/pension/frmravoform.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <map>
 
 class QLabel;
 
@@ -12,25 +14,19 @@ namespace izoku::ui {
 
 // One formula panel of the survivors' employees' pension: the inputs, the
 // accrual rates, the two partial amounts and the result, as the agent walks
-// the customer through the formula.
+// the customer through the formula.  Its figures are Num3 labels, where the
+// engine's panel table (PanelSlots) puts them.
 class FormulaPanelView final : public QGroupBox {
     Q_OBJECT
   public:
-    // The Num3 slots of one panel (the engine's PanelSlots), in the order
-    // avg. monthly remuneration, rate 1, months to 2003-03, avg.
-    // remuneration, rate 2, months from 2003-04, slide rate, capped months
-    // (-1 where the panel has none), part A, part B, amount.
-    using Slots = std::array<int, 11>;
-
     FormulaPanelView(engine::FormulaPanel panel, QWidget *parent = nullptr);
 
-    // The labels by their Num3 slot number.
-    QLabel *label(int slot) const;
-    const Slots &slotNumbers() const { return m_slots; }
+    void write(const std::array<QString, engine::Num3::Count> &num3);
 
   private:
-    Slots m_slots;
-    std::array<QLabel *, 11> m_labels{};
+    QLabel *valueLabel(int slot);
+
+    std::map<int, QLabel *> m_labels; // by Num3 slot
 };
 
 } // namespace izoku::ui

@@ -6,24 +6,19 @@
 
 #include <QWidget>
 
-#include <array>
-
 class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QStackedWidget;
 class QTabWidget;
 
 namespace izoku::ui {
 
 class BenefitSlotsView;
 class ClickLabel;
-class FocusMap;
-class FormulaPanelView;
+class FormulaPanelStack;
 class HouseholdPanel;
-class PensionInputPanel;
+class PensionRecordPanel;
 class ReferencePanels;
-class SheetModel;
 class SheetView;
 class WindowRegistry;
 
@@ -38,24 +33,20 @@ class FrmRavo final : public QWidget {
 
     const engine::FrmRavoForm &form() const { return m_form; }
 
-    // The formula panel shown: 0 "短期要件　改正後", 1 "短期要件　改正前",
-    // 2 "長期要件　改正後", 3 "長期要件　改正前".
-    int visibleFormulaPanel() const;
-
   private:
     void buildCalculationTab(QWidget *page);
     void showSchedule(bool shown);
-    void buildFocusMap();
+    void installKeys();
     void connectButtons();
 
-    // Copies between the widgets and the form; the session runs on m_form.
+    // Copies between the panels and the form; the session runs on m_form.
     void readForm();
     void writeForm();
     void writeSchedule();
 
     QDate today() const;
 
-    // The window's own buttons; the pension record's are on PensionInputPanel.
+    // The window's own buttons; the pension record's are on its panel.
     struct Buttons {
         QPushButton *ages = nullptr;           // 年齢計算
         QPushButton *clearHousehold = nullptr; // AC
@@ -77,17 +68,14 @@ class FrmRavo final : public QWidget {
 
     QTabWidget *m_tabs = nullptr;
     HouseholdPanel *m_household = nullptr;
-    PensionInputPanel *m_pension = nullptr;
+    PensionRecordPanel *m_pension = nullptr;
     BenefitSlotsView *m_slots = nullptr;
-    QStackedWidget *m_formulaStack = nullptr;
-    std::array<FormulaPanelView *, 4> m_formulaPanels{};
+    FormulaPanelStack *m_formulaPanels = nullptr;
     QSplitter *m_splitter = nullptr;
     QScrollArea *m_inputs = nullptr;
-    SheetModel *m_scheduleModel = nullptr;
     SheetView *m_scheduleGrid = nullptr;
     ReferencePanels *m_basicReference = nullptr;
     ReferencePanels *m_employeesReference = nullptr;
-    FocusMap *m_focusMap = nullptr;
     ClickLabel *m_printer = nullptr;
 };
 

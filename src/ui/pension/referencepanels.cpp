@@ -2,6 +2,8 @@
 
 #include "referencetexts.h"
 
+#include "ui/app/controls.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -26,8 +28,7 @@ ReferencePanels::ReferencePanels(Subject subject, QWidget *parent)
     layout->addWidget(m_stack, 1);
 
     for (int i = 0; i < texts.size(); ++i) {
-        auto *button = new QPushButton(texts[i].button, this);
-        button->setObjectName(QStringLiteral("%1Button%2").arg(prefix).arg(i));
+        QPushButton *button = MakeButton(this, QStringLiteral("%1Button%2").arg(prefix).arg(i), texts[i].button);
         connect(button, &QPushButton::clicked, this, [this, i] { showPanel(i); });
         buttons->addWidget(button);
 
