@@ -6,6 +6,7 @@
 #include "screenoutput.h"
 
 #include "engine/needs/basecalculation.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/insurance.h"
@@ -33,7 +34,7 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "    \"actions\"    the buttons in order, default [\"base\"]: \"base\" (基礎計算),\n"
                      "                 \"register\" (生保データの登録), \"compare\" (生命保険と必要補償額),\n"
                      "                 \"pension_chart\" (遺族年金グラフ), \"income_chart\"\n"
-                     "                 (今後の収入と支出のグラフ)\n"
+                     "                 (今後の収入と支出のグラフ), \"death_years\" (死亡時期別)\n"
                      "  Output:\n"
                      "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
                      "    \"num1\"      the %5 Num1 texts; \"num4\" the %6 Num4 texts\n"
@@ -43,10 +44,16 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "    \"charts\"    {\"coverage\", \"pension\", \"income\"}, each only if its button\n"
                      "                opened the chart: \"rows\", \"values\" (two lists, 万円),\n"
                      "                \"labels\", \"axis_max\", \"list\", \"name\", \"fields\" (the\n"
-                     "                window's numbered fields) and, for \"income\", \"table\"\n"
+                     "                window's numbered fields) and, for \"income\", \"table\"; and\n"
+                     "                \"death_years\" for that action\n"
+                     "    \"death_years\"  with that action: the need by year of death, [{\"years_after\",\n"
+                     "                \"date\", \"husband_age\", \"wife_age\", \"coverage\", \"insurance\",\n"
+                     "                \"shortfall\"}], and \"death_years_stop\": the message that ended\n"
+                     "                it early, or null\n"
                      "  With --csv: the projection sheet instead, as the screen's \"CSV出力\" writes it\n"
                      "    (UTF-8 with a byte order mark, one line per row, label first); an error if\n"
-                     "    no base calculation left a sheet\n"
+                     "    no base calculation left a sheet.  With \"death_years\" among the actions,\n"
+                     "    the curve instead, a line per year of death under a heading line\n"
                      "  Example:\n"
                      "    echo '{\"today\": \"2026-12-08\", \"members\": [{\"age\": \"40\"}, {\"age\": \"38\"}],\n"
                      "           \"num1\": {\"8\": \"120\", \"9\": \"300000\", \"16\": \"30\"},\n"
@@ -99,8 +106,9 @@ void readForm(const QJsonObject &input, FrmhokenForm &form)
 
 QStringList readActions(const QJsonObject &input)
 {
-    static const QStringList known{QStringLiteral("base"), QStringLiteral("register"), QStringLiteral("compare"),
-                                   QStringLiteral("pension_chart"), QStringLiteral("income_chart")};
+    static const QStringList known{QStringLiteral("base"),         QStringLiteral("register"),
+                                   QStringLiteral("compare"),      QStringLiteral("pension_chart"),
+                                   QStringLiteral("income_chart"), QStringLiteral("death_years")};
     if (!input.contains(QStringLiteral("actions")))
         return {QStringLiteral("base")};
     QStringList actions;
@@ -120,6 +128,20 @@ QJsonObject chartJson(const engine::ChartFeed &feed)
         fields[QString::number(it.key())] = it.value();
     chart[QStringLiteral("fields")] = fields;
     return chart;
+}
+
+QJsonArray deathYearsJson(const engine::DeathYearCurve &curve)
+{
+    QJsonArray points;
+    for (const engine::DeathYearPoint &point : curve.points)
+        points.append(QJsonObject{{QStringLiteral("years_after"), point.yearsAfter},
+                                  {QStringLiteral("date"), point.date.toString(Qt::ISODate)},
+                                  {QStringLiteral("husband_age"), point.husbandAge},
+                                  {QStringLiteral("wife_age"), point.wifeAge},
+                                  {QStringLiteral("coverage"), point.coverage},
+                                  {QStringLiteral("insurance"), point.insurance},
+                                  {QStringLiteral("shortfall"), point.shortfall()}});
+    return points;
 }
 
 QJsonArray sheetJson(const engine::ProjectionSheet &sheet)
@@ -143,7 +165,7 @@ NeedsRun PressNeedsButtons(const QJsonObject &input)
     const QDate today = ReadToday(input);
     const BaseFigures figures = ReadBaseDataOrStore(input);
     const engine::BaseData &base = figures.data;
-    NeedsRun done{base, today, {}, {}, {}};
+    NeedsRun done{base, today, {}, {}, {}, std::nullopt};
     FrmhokenForm &form = done.form;
     engine::OpenFrmhoken(form, base, today);
     readForm(input, form);
@@ -170,6 +192,11 @@ NeedsRun PressNeedsButtons(const QJsonObject &input)
             show(opening.messages);
             if (opening.chart)
                 charts[QStringLiteral("pension")] = chartJson(*opening.chart);
+        } else if (action == u"death_years") {
+            done.deathYears = engine::NeedByYearOfDeath(form, base, today);
+            show(done.deathYears->messages);
+            charts[QStringLiteral("death_years")] = chartJson(engine::DeathYearChart(
+                *done.deathYears, form.household.members[engine::HouseholdIndex::Husband].name, base));
         } else {
             const engine::IncomeExpenseOpening opening = engine::ShowIncomeExpenseChart(form);
             show(opening.messages);
@@ -202,17 +229,25 @@ QJsonObject run(const QJsonObject &input)
     QStringList num1;
     for (int slot = 0; slot < engine::HokenNum1::kCount; ++slot)
         num1 << form.num1(slot);
-    return QJsonObject{{QStringLiteral("messages"), MessagesJson(done.messages)},
+    QJsonObject answer{{QStringLiteral("messages"), MessagesJson(done.messages)},
                        {QStringLiteral("num1"), QJsonArray::fromStringList(num1)},
                        {QStringLiteral("num4"), TextsJson(form.num4)},
                        {QStringLiteral("panels"), TextsJson(form.num3)},
                        {QStringLiteral("sheet"), sheetJson(form.sheet)},
                        {QStringLiteral("charts"), done.charts}};
+    if (const auto &curve = done.deathYears) {
+        answer[QStringLiteral("death_years")] = deathYearsJson(*curve);
+        answer[QStringLiteral("death_years_stop")] =
+            curve->stoppedByMessage ? QJsonValue(MessagesJson({curve->messages.back()}).first()) : QJsonValue();
+    }
+    return answer;
 }
 
 QByteArray csv(const QJsonObject &input)
 {
     const NeedsRun done = PressNeedsButtons(input);
+    if (done.deathYears)
+        return engine::DeathYearCsv(*done.deathYears);
     const engine::CsvExport exported = engine::ExportProjectionCsv(done.form);
     if (!exported.csv)
         throw InputError(NoSheetError(done));

@@ -4,7 +4,10 @@
 
 #include "engine/basedata/basedata.h"
 #include "engine/forms/message.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/frmhokenform.h"
+
+#include <optional>
 
 namespace izoku::cli {
 
@@ -20,6 +23,7 @@ struct NeedsRun {
     engine::FrmhokenForm form;
     engine::Messages messages;
     QJsonObject charts;
+    std::optional<engine::DeathYearCurve> deathYears; // the last "death_years" action's
 };
 NeedsRun PressNeedsButtons(const QJsonObject &input);
 

@@ -125,6 +125,43 @@ class TestNeedsCli : public QObject {
         QCOMPARE(texts(income.value("table").toArray().at(33)).at(0), QStringLiteral("支出-収入"));
     }
 
+    // The need by year of death: year 0 is the comparison's figure, each
+    // later year one more year of the husband's and the wife's ages.
+    void deathYears()
+    {
+        const Answer compared = needs(household(R"("actions": ["compare"])"));
+        const Answer answer = needs(household(R"("actions": ["death_years"])"));
+        QCOMPARE(answer.exitCode, 0);
+        const QJsonObject json = answer.json();
+        const QJsonArray points = json.value("death_years").toArray();
+        // The wife (38) is 59 in year 21.
+        QCOMPARE(points.size(), 22);
+        const QJsonObject first = points.first().toObject();
+        QCOMPARE(first.value("coverage").toInt(), 35342200);
+        QCOMPARE(first.value("insurance").toInt(), 30000000);
+        QCOMPARE(first.value("shortfall").toInt(), 5342200);
+        QCOMPARE(first.value("date").toString(), QStringLiteral("2026-12-08"));
+        QCOMPARE(points.last().toObject().value("husband_age").toInt(), 61);
+        QCOMPARE(points.last().toObject().value("years_after").toInt(), 21);
+        QVERIFY(json.value("death_years_stop").isNull());
+        const QJsonObject chart = json.value("charts").toObject().value("death_years").toObject();
+        QCOMPARE(texts(chart.value("list")).at(0), QStringLiteral("40歳  35,342,200  30,000,000"));
+        QCOMPARE(texts(chart.value("labels")).at(0), QStringLiteral(" 40歳"));
+        QCOMPARE(
+            numbers(chart.value("values").toArray().at(0)).at(0),
+            numbers(
+                compared.json().value("charts").toObject().value("coverage").toObject().value("values").toArray().at(1))
+                .at(0));
+
+        const Answer csv =
+            needs(household(R"("actions": ["death_years"])"), {QStringLiteral("needs"), QStringLiteral("--csv")});
+        QCOMPARE(csv.exitCode, 0);
+        const QStringList lines = QString::fromUtf8(csv.out.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 22 + 1);
+        QCOMPARE(lines[0], QStringLiteral("年後,死亡日,夫の年齢,妻の年齢,必要保障額,生命保険,不足額"));
+        QCOMPARE(lines[1], QStringLiteral("0,2026/12/08,40,38,35342200,30000000,5342200"));
+    }
+
     void messagesInOrder()
     {
         const Answer answer = needs(household(R"("num4": {"13": "90"}, "actions": ["register", "base", "compare"])"));

@@ -22,16 +22,23 @@ QString csvField(const QString &text)
 
 } // namespace
 
-QByteArray ProjectionCsv(const ProjectionSheet &sheet)
+QByteArray CsvFile(const std::vector<QStringList> &records)
 {
     QString text(QChar(0xFEFF));
-    for (int row = 0; row < sheet.rowCount(); ++row) {
-        QStringList fields = sheet.rowTexts(row);
+    for (QStringList fields : records) {
         for (QString &field : fields)
             field = csvField(field);
         text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return text.toUtf8();
+}
+
+QByteArray ProjectionCsv(const ProjectionSheet &sheet)
+{
+    std::vector<QStringList> rows;
+    for (int row = 0; row < sheet.rowCount(); ++row)
+        rows.push_back(sheet.rowTexts(row));
+    return CsvFile(rows);
 }
 
 CsvExport ExportProjectionCsv(const FrmhokenForm &form)

@@ -3,13 +3,20 @@
 #include "engine/forms/message.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace izoku::engine {
 
 class ProjectionSheet;
 struct FrmhokenForm;
+
+// A CSV file for a spreadsheet: UTF-8 with a byte order mark, so that Excel
+// reads the Japanese texts, a line per record ended by CR LF.  A field
+// holding a comma, a quote or a line break is quoted, its quotes doubled.
+QByteArray CsvFile(const std::vector<QStringList> &records);
 
 // The projection sheet as a CSV file for a spreadsheet: UTF-8 with a byte
 // order mark, so that Excel reads the Japanese labels, one line per row of
