@@ -1,5 +1,6 @@
 #include "chartfurniture.h"
 
+#include "engine/forms/message.h"
 #include "engine/needs/comparison.h"
 #include "engine/needs/needscharts.h"
 #include "engine/pension/frmravoform.h"
@@ -32,7 +33,7 @@ constexpr int kDiagnosisHeight = 40;
 QLabel *displayField(QWidget *parent, QMap<int, QLabel *> &into, const QString &array, int index, int width)
 {
     auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("%1(%2)").arg(array).arg(index));
+    label->setObjectName(engine::ControlName(array, index));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);

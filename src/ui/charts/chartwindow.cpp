@@ -2,6 +2,7 @@
 
 #include "engine/needs/needscharts.h"
 #include "ui/app/clicklabel.h"
+#include "ui/app/controls.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
@@ -110,8 +111,7 @@ ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
     sama->setFont(large);
     header->addWidget(sama);
     header->addSpacing(kTitleGap);
-    auto *title = new QPushButton(variant.title, this);
-    title->setObjectName(QStringLiteral("Command1"));
+    auto *title = MakeButton(this, QStringLiteral("Command1"), variant.title);
     large.setPointSize(large.pointSize() + kTitleLarger);
     large.setBold(true);
     title->setFont(large);
@@ -142,8 +142,7 @@ ChartWindow::ChartWindow(const ChartVariant &variant, QWidget *parent)
     note->setObjectName(QStringLiteral("Text4"));
     note->setFixedHeight(kNoteHeight);
     footer->addWidget(note, 1);
-    auto *close = new QPushButton(this);
-    close->setObjectName(QStringLiteral("Command2"));
+    auto *close = MakeButton(this, QStringLiteral("Command2"), QString());
     close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     close->setToolTip(QStringLiteral("閉じる"));
     close->setAccessibleName(QStringLiteral("閉じる"));

@@ -1,6 +1,7 @@
 #include "examplepanel.h"
 
 #include "engine/coefficients/coefficientsform.h"
+#include "engine/forms/message.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/controls.h"
 
@@ -92,25 +93,27 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
     const ExampleTexts &texts = textsOf(example);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(newLabel(texts.question, QStringLiteral("Question(%1)").arg(number), this), 0, 0, 1, 7);
+    grid->addWidget(newLabel(texts.question, engine::ControlName(QStringLiteral("Question"), number), this), 0, 0, 1,
+                    7);
 
     // Inputs in a column, the results to the right of the first inputs, the
     // button and "CE" at the far right; widgets are made in the order the
     // Tab key should visit them.
     int row = 1;
     for (int index : fields.inputs) {
-        grid->addWidget(
-            newLabel(QString::fromUtf16(kFieldTexts[index].caption), QStringLiteral("Caption(%1)").arg(index), this),
-            row, 0);
+        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].caption),
+                                 engine::ControlName(QStringLiteral("Caption"), index), this),
+                        row, 0);
         grid->addWidget(newField(index), row, 1);
-        grid->addWidget(
-            newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index), this), row, 2);
+        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].unit),
+                                 engine::ControlName(QStringLiteral("Unit"), index), this),
+                        row, 2);
         ++row;
     }
     m_calculate = MakeButton(this, texts.button, QStringLiteral("計　算"));
     grid->addWidget(m_calculate, 2, 6);
     m_clear = new ClickLabel(QStringLiteral("CE"), this);
-    m_clear->setObjectName(QStringLiteral("Label2(%1)").arg(number));
+    m_clear->setObjectName(engine::ControlName(QStringLiteral("Label2"), number));
     m_clear->setAlignment(Qt::AlignCenter);
     m_clear->setFrameShape(QFrame::Box);
     m_clear->setMinimumHeight(24);
@@ -122,12 +125,13 @@ ExamplePanel::ExamplePanel(CoefficientExample example, QWidget *parent)
         QPalette palette = result->palette();
         palette.setColor(QPalette::Base, kResultBackground);
         result->setPalette(palette);
-        grid->addWidget(
-            newLabel(QString::fromUtf16(kFieldTexts[index].caption), QStringLiteral("Caption(%1)").arg(index), this),
-            row, 3, Qt::AlignRight);
+        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].caption),
+                                 engine::ControlName(QStringLiteral("Caption"), index), this),
+                        row, 3, Qt::AlignRight);
         grid->addWidget(result, row, 4);
-        grid->addWidget(
-            newLabel(QString::fromUtf16(kFieldTexts[index].unit), QStringLiteral("Unit(%1)").arg(index), this), row, 5);
+        grid->addWidget(newLabel(QString::fromUtf16(kFieldTexts[index].unit),
+                                 engine::ControlName(QStringLiteral("Unit"), index), this),
+                        row, 5);
         ++row;
     }
     grid->setColumnMinimumWidth(3, 60);

@@ -1,6 +1,7 @@
 #include "formgengou.h"
 
 #include "engine/reference/eralist.h"
+#include "ui/app/controls.h"
 
 #include <QDate>
 #include <QListWidget>
@@ -20,8 +21,7 @@ FormGengou::FormGengou(const QDate &today, QWidget *parent)
     list->setObjectName(QStringLiteral("List1"));
     list->addItems(engine::EraList(today.year()));
     layout->addWidget(list);
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("Command1"));
+    auto *close = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
     resize(180, 420);

@@ -1,5 +1,6 @@
 #include "formhelp.h"
 
+#include "engine/forms/message.h"
 #include "referencewidgets.h"
 
 #include <QGridLayout>
@@ -23,7 +24,7 @@ QStringList range(const QString &array, int from, int to)
 {
     QStringList names;
     for (int i = from; i <= to; ++i)
-        names << QStringLiteral("%1(%2)").arg(array).arg(i);
+        names << engine::ControlName(array, i);
     return names;
 }
 

@@ -2,6 +2,8 @@
 
 #include "referencewidgets.h"
 
+#include "ui/app/controls.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -60,8 +62,7 @@ FrmRekisi::FrmRekisi(std::function<void()> openKinds, QWidget *parent)
     body()->addWidget(Heading(this, QStringLiteral("昭和61年4月1日　年金制度大改正（2階建年金の創設）")));
     body()->addWidget(twoStoreySystem(this));
 
-    auto *kinds = new QPushButton(QStringLiteral("被保険者の種別表"), this);
-    kinds->setObjectName(QStringLiteral("Command2"));
+    auto *kinds = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("被保険者の種別表"));
     connect(kinds, &QPushButton::clicked, this, [openKinds] {
         if (openKinds)
             openKinds();

@@ -1,5 +1,8 @@
 #include "panelswitcher.h"
 
+#include "engine/forms/message.h"
+#include "ui/app/controls.h"
+
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -21,12 +24,11 @@ QVBoxLayout *PanelSwitcher::addPanel(const QString &buttonName, const QString &b
 {
     const int index = m_stack->count();
     auto *panel = new QWidget(m_stack);
-    panel->setObjectName(QStringLiteral("Panel(%1)").arg(index));
+    panel->setObjectName(engine::ControlName(QStringLiteral("Panel"), index));
     auto *layout = new QVBoxLayout(panel);
     layout->setAlignment(Qt::AlignTop);
     m_stack->addWidget(panel);
-    auto *button = new QPushButton(buttonText, parentWidget());
-    button->setObjectName(buttonName);
+    auto *button = MakeButton(parentWidget(), buttonName, buttonText);
     connect(button, &QPushButton::clicked, this, [this, index] { showPanel(index); });
     m_buttons->insertWidget(index, button);
     return layout;

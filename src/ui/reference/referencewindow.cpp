@@ -1,5 +1,6 @@
 #include "referencewindow.h"
 
+#include "ui/app/controls.h"
 #include "ui/app/placement.h"
 
 #include <QGuiApplication>
@@ -45,8 +46,7 @@ ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, Bu
 
 QPushButton *ReferenceWindow::addCloseButton(QBoxLayout *layout, const QString &name)
 {
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(name);
+    auto *close = MakeButton(this, name, QStringLiteral("閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
     return close;
