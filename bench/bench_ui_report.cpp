@@ -1,6 +1,6 @@
 // "提案書PDF" for the largest household the needs-analysis screen takes:
 // five children and every policy entered, from the calculated form to the
-// three-page file.  Goal: under 1 s and under 1 MB (the "bytes" counter).
+// four-page file.  Goal: under 1 s and under 1 MB (the "bytes" counter).
 #include "engine/needs/basecalculation.h"
 #include "engine/report/consultationreport.h"
 #include "fivechildhousehold.h"

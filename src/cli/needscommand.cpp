@@ -193,10 +193,14 @@ NeedsRun PressNeedsButtons(const QJsonObject &input)
             if (opening.chart)
                 charts[QStringLiteral("pension")] = chartJson(*opening.chart);
         } else if (action == u"death_years") {
-            done.deathYears = engine::NeedByYearOfDeath(form, base, today);
-            show(done.deathYears->messages);
-            charts[QStringLiteral("death_years")] = chartJson(engine::DeathYearChart(
-                *done.deathYears, form.household.members[engine::HouseholdIndex::Husband].name, base));
+            engine::DeathYearOpening opening = engine::ShowDeathYearChart(form, base, today);
+            show(opening.messages);
+            // A base calculation that stops leaves a curve of no year, ended
+            // by its message.
+            done.deathYears =
+                opening.curve ? std::move(*opening.curve) : engine::DeathYearCurve{{}, opening.messages, true};
+            if (opening.chart)
+                charts[QStringLiteral("death_years")] = chartJson(*opening.chart);
         } else {
             const engine::IncomeExpenseOpening opening = engine::ShowIncomeExpenseChart(form);
             show(opening.messages);
@@ -246,8 +250,11 @@ QJsonObject run(const QJsonObject &input)
 QByteArray csv(const QJsonObject &input)
 {
     const NeedsRun done = PressNeedsButtons(input);
-    if (done.deathYears)
-        return engine::DeathYearCsv(*done.deathYears);
+    if (const auto &curve = done.deathYears) {
+        if (curve->points.empty() && curve->stoppedByMessage)
+            throw InputError(QStringLiteral("no need by year of death to write: %1").arg(curve->messages.back().text));
+        return engine::DeathYearCsv(*curve);
+    }
     const engine::CsvExport exported = engine::ExportProjectionCsv(done.form);
     if (!exported.csv)
         throw InputError(NoSheetError(done));

@@ -255,7 +255,7 @@ class TestNeedsCli : public QObject {
             QCOMPARE(lines[row].split(u','), texts(sheet[row]));
     }
 
-    // The same three pages "提案書PDF" writes, for a household given as JSON,
+    // The same four pages "提案書PDF" writes, for a household given as JSON,
     // wherever --database stands.
     void reportWritesThePdf_data()
     {
@@ -284,7 +284,7 @@ class TestNeedsCli : public QObject {
         text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
         QVERIFY(text.waitForFinished(60000));
         const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
-        QCOMPARE(pdf.count(u'\f'), 3);
+        QCOMPARE(pdf.count(u'\f'), 4);
         QVERIFY(pdf.contains(QStringLiteral("山田太郎様")));
         QVERIFY(pdf.contains(QStringLiteral("平成21年度の額で計算")));
     }

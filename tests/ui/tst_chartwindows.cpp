@@ -1,5 +1,7 @@
+#include "cli/calcrun.h"
 #include "engine/needs/comparison.h"
 #include "engine/needs/customerrecord.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/needscharts.h"
 #include "engine/pension/pensioncalculation.h"
 #include "engine/tst_needshousehold.h"
@@ -20,6 +22,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -42,18 +47,20 @@ using test::NeedsHousehold;
 
 namespace {
 
-// The four windows by their registry keys.
+// The five windows by their registry keys.
 const QString kFormChart = ui::screen::PensionChart;
 const QString kFormChart4 = ui::screen::NeedsPensionChart;
 const QString kFormChart2 = ui::screen::CoverageChart;
 const QString kFormChart3 = ui::screen::CashFlowChart;
-const QStringList kAllCharts{kFormChart, kFormChart4, kFormChart2, kFormChart3};
+const QString kFormChart5 = ui::screen::DeathYearChart;
+const QStringList kAllCharts{kFormChart, kFormChart4, kFormChart2, kFormChart3, kFormChart5};
 
 // The button of its screen that opens each chart.
 const QMap<QString, QString> kChartButtons{{kFormChart, QStringLiteral("cmdChart")},
                                            {kFormChart4, QStringLiteral("cmdPensionChart")},
                                            {kFormChart2, QStringLiteral("cmdCoverageChart")},
-                                           {kFormChart3, QStringLiteral("cmdCashFlowChart")}};
+                                           {kFormChart3, QStringLiteral("cmdCashFlowChart")},
+                                           {kFormChart5, QStringLiteral("cmdDeathYearChart")}};
 
 // The household reopened on the needs-analysis screen is not one of the
 // customer list's rows.
@@ -205,7 +212,7 @@ class TestChartWindows : public QObject {
     // The household reopened from the customer list on the needs-analysis
     // screen, a living cost of 30 万円 a month typed, and the chart's button
     // pressed: after "基礎計算" for the charts that need one first, alone
-    // for the comparison, which runs its own.
+    // for the comparison and the need by year of death, which run their own.
     Opened openFromNeedsScreen(const QString &key, int wifeAge, const QString &name)
     {
         auto *screen = qobject_cast<ui::Frmhoken *>(m_registry->show(ui::screen::Needs));
@@ -216,7 +223,7 @@ class TestChartWindows : public QObject {
         m_seams->messages->shown.clear();
         child<QLineEdit>(screen, QStringLiteral("Num1(%1)").arg(engine::HokenNum1::LivingCost))
             ->setText(QStringLiteral("30"));
-        if (key != kFormChart2)
+        if (key != kFormChart2 && key != kFormChart5)
             click(screen, QStringLiteral("cmdBase"));
         click(screen, kChartButtons[key]);
         const engine::FrmhokenForm &form = screen->form();
@@ -226,6 +233,10 @@ class TestChartWindows : public QObject {
             feed = engine::ShowPensionChart(form).chart;
         } else if (key == kFormChart2) {
             feed = engine::ShowCoverageChart(form).chart;
+        } else if (key == kFormChart5) {
+            // The screen runs on the machine's clock.
+            engine::FrmhokenForm copy = form;
+            feed = engine::ShowDeathYearChart(copy, store::ProcessBaseData(), QDate::currentDate()).chart;
         } else {
             const engine::IncomeExpenseOpening opening = engine::ShowIncomeExpenseChart(form);
             feed = opening.chart;
@@ -262,13 +273,16 @@ class TestChartWindows : public QObject {
         QTest::addColumn<int>("wifeAge");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("FormChart, wife 40: to 66") << kFormChart << 40 << 27 << "遺族年金のグラフ表示";
-        QTest::newRow("FormChart, wife 30") << kFormChart << 30 << 37 << "遺族年金のグラフ表示";
-        QTest::newRow("FormChart4, wife 40: to 64") << kFormChart4 << 40 << 25 << "遺族年金グラフ";
+        QTest::addColumn<int>("firstAge"); // of the wife, or of the husband for FormChart5
+        QTest::newRow("FormChart, wife 40: to 66") << kFormChart << 40 << 27 << "遺族年金のグラフ表示" << 40;
+        QTest::newRow("FormChart, wife 30") << kFormChart << 30 << 37 << "遺族年金のグラフ表示" << 30;
+        QTest::newRow("FormChart4, wife 40: to 64") << kFormChart4 << 40 << 25 << "遺族年金グラフ" << 40;
         QTest::newRow("FormChart2, wife 40: to the reference age 64")
-            << kFormChart2 << 40 << 25 << "生命保険診断　これからの生活必要額と生命保険";
-        QTest::newRow("FormChart3, wife 40") << kFormChart3 << 40 << 25 << "グラフ　収入と支出";
-        QTest::newRow("FormChart3, wife 25: 40 years") << kFormChart3 << 25 << 40 << "グラフ　収入と支出";
+            << kFormChart2 << 40 << 25 << "生命保険診断　これからの生活必要額と生命保険" << 40;
+        QTest::newRow("FormChart3, wife 40") << kFormChart3 << 40 << 25 << "グラフ　収入と支出" << 40;
+        QTest::newRow("FormChart3, wife 25: 40 years") << kFormChart3 << 25 << 40 << "グラフ　収入と支出" << 25;
+        // The husband (42) would die in each year until the wife is 59.
+        QTest::newRow("FormChart5, wife 40") << kFormChart5 << 40 << 20 << "死亡時期別の必要保障額と生命保険" << 42;
     }
     void showsTheFeed()
     {
@@ -276,13 +290,14 @@ class TestChartWindows : public QObject {
         QFETCH(int, wifeAge);
         QFETCH(int, rows);
         QFETCH(QString, caption);
+        QFETCH(int, firstAge);
         const Opened opened = open(key, wifeAge, QStringLiteral("山田太郎"));
         QVERIFY(opened.window);
         QVERIFY(opened.window->isVisible());
         QCOMPARE(opened.window->windowTitle(), caption);
         QCOMPARE(opened.feed.rows(), rows);
         QCOMPARE(opened.feed.name, QStringLiteral("山田太郎"));
-        QCOMPARE(opened.feed.rowLabels.first(), QStringLiteral(" %1歳").arg(wifeAge));
+        QCOMPARE(opened.feed.rowLabels.first(), QStringLiteral(" %1歳").arg(firstAge));
         QVERIFY(opened.feed.axisMaximum > 0);
         verifyShows(opened.window, opened.feed, opened.table);
         if (key == kFormChart3)
@@ -347,6 +362,8 @@ class TestChartWindows : public QObject {
         QTest::newRow("FormChart3") << kFormChart3 << "基礎計算実行ボタンを押してください"
                                     << "エラー";
         QTest::newRow("FormChart2") << kFormChart2 << "年金関連データを入力して下さい。"
+                                    << "入力エラー";
+        QTest::newRow("FormChart5") << kFormChart5 << "年金関連データを入力して下さい。"
                                     << "入力エラー";
     }
     void refusedBeforeTheBaseCalculation()
@@ -452,6 +469,7 @@ class TestChartWindows : public QObject {
         QTest::newRow("FormChart4") << kFormChart4 << false;
         QTest::newRow("FormChart2") << kFormChart2 << false;
         QTest::newRow("FormChart3") << kFormChart3 << false;
+        QTest::newRow("FormChart5") << kFormChart5 << false;
     }
     void placement()
     {
@@ -467,6 +485,50 @@ class TestChartWindows : public QObject {
         const int frameWidth = frame.width() - window->width();
         QVERIFY(qAbs(frame.left() - (area.left() + (area.width() - frame.width()) / 2)) <= frameWidth);
         QVERIFY(qAbs(frame.top() - top) <= frameWidth);
+    }
+
+    // The yearly list the agent reads out is the one izoku-calc gives for the
+    // same fields.
+    void deathYearListIsIzokuCalcs()
+    {
+        ui::ChartWindow *window = open(kFormChart5, 35, QStringLiteral("山田太郎")).window;
+        QVERIFY(window);
+        const engine::FrmhokenForm &form =
+            qobject_cast<ui::Frmhoken *>(m_registry->existing(ui::screen::Needs))->form();
+        QJsonArray members;
+        for (const engine::HouseholdMember &member : form.household.members)
+            members.append(QJsonObject{{"name", member.name},
+                                       {"age", member.age},
+                                       {"birth", member.birth.toString(Qt::ISODate)},
+                                       {"present", member.present},
+                                       {"disabled", member.disabled}});
+        QJsonObject num1;
+        for (int slot = engine::HouseholdIndex::Count; slot < engine::HokenNum1::kCount; ++slot)
+            num1[QString::number(slot)] = form.num1(slot);
+        QJsonObject num4;
+        for (int slot = 0; slot < engine::HokenNum4::kCount; ++slot)
+            num4[QString::number(slot)] = form.num4[static_cast<size_t>(slot)];
+        const engine::BaseData &base = store::ProcessBaseData();
+        const QJsonObject input{{"today", QDate::currentDate().toString(Qt::ISODate)},
+                                {"base_data", QJsonObject{{"fiscal_year", base.FiscalYear},
+                                                          {"slide_rate", base.SlideRate},
+                                                          {"basic_pension", base.BasicPensionAmount},
+                                                          {"child_addition_1", base.ChildAddition1},
+                                                          {"child_addition_2", base.ChildAddition2}}},
+                                {"members", members},
+                                {"membership", "employee"},
+                                {"num1", num1},
+                                {"num4", num4},
+                                {"actions", QJsonArray{"death_years"}}};
+        const test::CalcRun run =
+            test::RunCalc({QStringLiteral("needs")}, QJsonDocument(input).toJson(QJsonDocument::Compact));
+        QCOMPARE(run.exitCode, 0);
+        QStringList expected;
+        const QJsonObject chart = run.json().value("charts").toObject().value("death_years").toObject();
+        for (const QJsonValue &line : chart.value("list").toArray())
+            expected << line.toString();
+        QVERIFY(expected.size() > 1);
+        QCOMPARE(listLines(window), expected);
     }
 
     // A closed chart is unloaded; the next press builds it afresh.
@@ -537,6 +599,9 @@ class TestChartWindows : public QObject {
                                                    " 支出の部",
                                                    "　葬祭・その他費用",
                                                    "①表示は、妻の年齢が64歳までです。"};
+        QTest::newRow("FormChart5") << kFormChart5
+                                    << QStringList{"様", "夫:死亡時の年齢→", "夫の年齢　必要保障額　生命保険",
+                                                   "最大の不足額", "夫の死亡年齢"};
     }
     void fixedTexts()
     {

@@ -1,6 +1,7 @@
 #include "ui/needs/frmhoken.h"
 
 #include "engine/needs/basecalculation.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/projectioncsv.h"
 #include "engine/report/consultationreport.h"
@@ -585,7 +586,7 @@ class TestFrmhoken : public QObject {
             m_seams->messages->shown.last().message.text.startsWith(QStringLiteral("ファイルを保存できませんでした")));
     }
 
-    // "提案書PDF": three pages of vector drawing with the screen's figures,
+    // "提案書PDF": four pages of vector drawing with the screen's figures,
     // searchable, its font inside the file.
     void reportIsThreePagesOfTheScreensFigures()
     {
@@ -612,7 +613,7 @@ class TestFrmhoken : public QObject {
         const auto expected = engine::OpenConsultationReport(form, store::ProcessBaseData(), kToday).report;
         QVERIFY(expected);
         const QString pdf = test::PdfText(m_seams->fileAnswer);
-        QCOMPARE(pdf.count(u'\f'), 3);
+        QCOMPARE(pdf.count(u'\f'), 4);
         const QStringList pages = pdf.split(u'\f');
         QVERIFY(pages[0].contains(QStringLiteral("山田太郎様")));
         QVERIFY(pages[0].contains(QStringLiteral("昭和61年5月1日")));
@@ -625,7 +626,9 @@ class TestFrmhoken : public QObject {
         QVERIFY(pages[1].contains(QStringLiteral("遺族年金の推移")));
         QVERIFY(pages[2].contains(expected->coverageNeeded));
         QVERIFY(pages[2].contains(expected->insuranceHeld));
-        for (const QString &page : pages.mid(0, 3))
+        QVERIFY(
+            pages[3].contains(expected->deathYearChart.fields.value(engine::DeathYearChartField::LargestShortfall)));
+        for (const QString &page : pages.mid(0, 4))
             QVERIFY(page.contains(QStringLiteral("の額に基づく概算")));
         const QStringList fonts = test::PdfFonts(m_seams->fileAnswer);
         QVERIFY(!fonts.isEmpty());

@@ -5,6 +5,7 @@
 #include "engine/dates/ages.h"
 #include "engine/forms/agecheck.h"
 #include "engine/law/pensionlaw.h"
+#include "engine/needs/basecalculation.h"
 #include "engine/needs/comparison.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/projectioncsv.h"
@@ -151,6 +152,20 @@ ChartFeed DeathYearChart(const DeathYearCurve &curve, const QString &customerNam
     }
     feed.fields.insert(DeathYearChartField::Note, DeathYearNote(base));
     return feed;
+}
+
+DeathYearOpening ShowDeathYearChart(FrmhokenForm &form, const BaseData &base, const QDate &today)
+{
+    DeathYearOpening opening;
+    const CalculationOutcome checked = RunBaseCalculation(form, base, today);
+    opening.messages = checked.messages;
+    if (checked.stopped)
+        return opening;
+    opening.curve = NeedByYearOfDeath(form, base, today);
+    addOnce(opening.messages, opening.curve->messages);
+    if (!opening.curve->points.empty())
+        opening.chart = DeathYearChart(*opening.curve, form.household.members[HouseholdIndex::Husband].name, base);
+    return opening;
 }
 
 } // namespace izoku::engine

@@ -80,6 +80,15 @@ struct DeathYearChartField {
 // The note under the chart.
 QString DeathYearNote(const BaseData &base);
 
+// "死亡時期別": the base calculation first, as "基礎計算(2度押し)" runs it (its
+// stop messages stop the button too), then the curve and FormChart5's feed.
+struct DeathYearOpening {
+    Messages messages;
+    std::optional<DeathYearCurve> curve;
+    std::optional<ChartFeed> chart; // none when the curve has no year
+};
+DeathYearOpening ShowDeathYearChart(FrmhokenForm &form, const BaseData &base, const QDate &today);
+
 // FormChart5: bars of the necessary coverage and a line of the insurance in
 // force, in whole 万円, a row per husband's age at death (" 45歳"), a list
 // line per year ("45歳  39,982,200  35,000,000") and the fields above.

@@ -6,6 +6,7 @@
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/benefitdetermination.h"
 #include "engine/needs/comparison.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/needscharts.h"
 #include "engine/needs/projection.h"
@@ -151,6 +152,7 @@ ReportOpening OpenConsultationReport(const FrmhokenForm &screen, const BaseData 
     report.incomeTable = std::move(income.table);
     report.coverageChart = std::move(*compared.chart);
     coverage(form, report);
+    report.deathYearChart = DeathYearChart(NeedByYearOfDeath(form, baseData, today), report.customer, baseData);
     const QString lawCaption = LawCaption(law);
     report.basis = QStringLiteral("%1で計算（物価スライド率%2）").arg(lawCaption, form.num1(HokenNum1::SlideRate));
     report.note =

@@ -43,7 +43,8 @@ struct ReportBenefit {
 // Everything the consultation report shows, taken from the needs-analysis
 // screen after its base calculation: page 1 the household and the benefits,
 // page 2 the survivors' pensions and the income and expenses, page 3 the
-// necessary coverage against the insurance held.
+// necessary coverage against the insurance held, page 4 the need by year of
+// death against the insurance then in force.
 struct ConsultationReport {
     QString customer; // without "様"; may be empty
     QString date;     // "令和8年12月8日（2026年12月8日）"
@@ -55,6 +56,7 @@ struct ConsultationReport {
     ChartFeed incomeChart;
     std::vector<QStringList> incomeTable;
     ChartFeed coverageChart;
+    ChartFeed deathYearChart; // FormChart5's feed, its fields and list lines included
 
     QString reference;          // "妻が64歳になるまで"
     QString coverageNeeded;     // "12,345,678円"

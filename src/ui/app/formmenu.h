@@ -35,6 +35,7 @@ inline const QString PensionChart = QStringLiteral("FormChart");
 inline const QString NeedsPensionChart = QStringLiteral("FormChart4"); // 遺族年金グラフ
 inline const QString CoverageChart = QStringLiteral("FormChart2");     // 生命保険と必要補償額
 inline const QString CashFlowChart = QStringLiteral("FormChart3");     // 今後の収入と支出のグラフ
+inline const QString DeathYearChart = QStringLiteral("FormChart5");    // 死亡時期別
 inline const QString Help = QStringLiteral("FormHelp");
 inline const QString History = QStringLiteral("FrmRekisi");
 inline const QString InsuredKinds = QStringLiteral("FrmSyubetu");

@@ -92,6 +92,8 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::CoverageChart, [] { return new ChartWindow(FormChart2Variant()); }, OnClose::Destroy);
     registry.add(
         screen::CashFlowChart, [] { return new ChartWindow(FormChart3Variant()); }, OnClose::Destroy);
+    registry.add(
+        screen::DeathYearChart, [] { return new ChartWindow(FormChart5Variant()); }, OnClose::Destroy);
     // The list and the base figures are read afresh on every opening.
     registry.add(
         screen::Customers,

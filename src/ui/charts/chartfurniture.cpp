@@ -2,6 +2,7 @@
 
 #include "engine/forms/message.h"
 #include "engine/needs/comparison.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/needscharts.h"
 #include "engine/pension/frmravoform.h"
 #include "engine/pension/survivorsbasicpension.h"
@@ -303,6 +304,27 @@ QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields)
                                     QStringLiteral("※必要補償額は、遺族年金計算時点で、基準年までの収支の合計を各年度ご"
                                                    "とに基準年まで合計したものです。")}));
     row->addLayout(notes, 1);
+    return panel;
+}
+
+QWidget *DeathYearSummaryPanel(QWidget *parent, ChartFields &fields)
+{
+    using Field = engine::DeathYearChartField;
+    auto *panel = new QWidget(parent);
+    auto *grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(FixedText(QStringLiteral("最大の不足額"), panel), 0, 0);
+    grid->addWidget(numberedField(panel, fields, Field::LargestShortfall, kAmountWidth), 0, 1);
+    grid->addWidget(FixedText(QStringLiteral("夫の死亡年齢"), panel), 0, 2);
+    grid->addWidget(numberedField(panel, fields, Field::LargestShortfallAge, kAgeWidth), 0, 3);
+    grid->setColumnStretch(4, 1);
+    // The note names the year and the law of the figures, so the window
+    // writes it as it writes the figures.
+    QLabel *note = numberedField(panel, fields, Field::Note, 0);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    note->setFrameShape(QFrame::NoFrame);
+    note->setWordWrap(true);
+    grid->addWidget(note, 1, 0, 1, 5);
     return panel;
 }
 

@@ -36,6 +36,10 @@ QWidget *NeedsBenefitPanel(QWidget *parent, ChartFields &fields);
 // coverage leaves out, and the agent's diagnosis.
 QWidget *InsuranceSummaryPanel(QWidget *parent, ChartFields &fields);
 
+// FormChart5: the largest shortfall and the husband's age at it, and what
+// the curve assumes.
+QWidget *DeathYearSummaryPanel(QWidget *parent, ChartFields &fields);
+
 // FormChart3, beside the chart: which items make up income and expenses.
 QWidget *CashFlowLegend(QWidget *parent, ChartFields &fields);
 

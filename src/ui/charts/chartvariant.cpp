@@ -104,4 +104,25 @@ const ChartVariant &FormChart3Variant()
     return v;
 }
 
+const ChartVariant &FormChart5Variant()
+{
+    static const ChartVariant v{
+        .key = screen::DeathYearChart,
+        .caption = QStringLiteral("死亡時期別の必要保障額と生命保険"),
+        .title = QStringLiteral("死亡時期別の必要保障額と生命保険"),
+        .chartName = QStringLiteral("MSChart5"),
+        .nameField = QStringLiteral("Text1"),
+        .series = {{{Draw::Bars, QStringLiteral("必要保障額"), kPensionColour},
+                    {Draw::Line, QStringLiteral("生命保険"), kInsuranceColour}}},
+        .legend = true,
+        .underChart = QStringLiteral("夫:死亡時の年齢→"),
+        // A line holds the age and two amounts of up to nine digits.
+        .listWidth = 250,
+        .listHeading = QStringLiteral("夫の年齢　必要保障額　生命保険"),
+        .under = &DeathYearSummaryPanel,
+        .place = &placeNearTop,
+    };
+    return v;
+}
+
 } // namespace izoku::ui

@@ -32,6 +32,7 @@ struct ChartVariant {
     bool legend = false;    // the chart's own legend of the two series
     QString underChart{};   // a fixed text under the chart
     bool yearlyList = true; // the list of yearly amounts beside the chart
+    int listWidth = 180;    // pixels at 96 dpi
     QString listHeading{};  // above the list
     bool itemTable = false; // FormChart3's items year by year
     ChartPanel beside = nullptr;
@@ -44,5 +45,6 @@ const ChartVariant &FormChartVariant();  // 遺族年金のグラフ表示, from
 const ChartVariant &FormChart4Variant(); // 遺族年金グラフ, from the needs-analysis screen
 const ChartVariant &FormChart2Variant(); // 生命保険と必要補償額
 const ChartVariant &FormChart3Variant(); // 収入と支出
+const ChartVariant &FormChart5Variant(); // 死亡時期別の必要保障額と生命保険
 
 } // namespace izoku::ui

@@ -58,7 +58,6 @@ constexpr int kChartMinimumWidth = 700;
 constexpr int kChartMinimumHeight = 300;
 // With the item table under it the chart gives up a little height.
 constexpr int kChartBesideTableHeight = 280;
-constexpr int kListWidth = 180;
 constexpr int kNoteHeight = 40;
 constexpr QSize kCloseButtonSize(64, 32);
 constexpr int kTableRowHeight = 20;
@@ -237,7 +236,7 @@ QWidget *ChartWindow::buildSide()
     if (m_variant.yearlyList) {
         m_list = new QListWidget(box);
         m_list->setObjectName(QStringLiteral("List1"));
-        m_list->setFixedWidth(kListWidth);
+        m_list->setFixedWidth(m_variant.listWidth);
         column->addWidget(m_list, 1);
     }
     if (m_variant.beside)

@@ -9,6 +9,7 @@
 
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/comparison.h"
+#include "engine/needs/deathyears.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/householdcarry.h"
 #include "engine/needs/insurance.h"
@@ -178,6 +179,10 @@ void Frmhoken::connectButtons()
        [this] { openChart(screen::NeedsPensionChart, [](FrmhokenForm &f) { return engine::ShowPensionChart(f); }); });
     on(insurance.cashFlowChart,
        [this] { openChart(screen::CashFlowChart, [](FrmhokenForm &f) { return engine::ShowIncomeExpenseChart(f); }); });
+    on(insurance.deathYearChart, [this] {
+        openChart(screen::DeathYearChart,
+                  [this](FrmhokenForm &f) { return engine::ShowDeathYearChart(f, store::ProcessBaseData(), today()); });
+    });
 
     on(m_buttons->base, [this] {
         run([this](FrmhokenForm &f) { return engine::RunBaseCalculation(f, store::ProcessBaseData(), today()); });

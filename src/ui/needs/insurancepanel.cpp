@@ -131,8 +131,9 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     coverageChart = button(QStringLiteral("cmdCoverageChart"), QStringLiteral("生命保険と必要補償額"));
     pensionChart = button(QStringLiteral("cmdPensionChart"), QStringLiteral("遺族年金グラフ"));
     cashFlowChart = button(QStringLiteral("cmdCashFlowChart"), QStringLiteral("今後の収入と支出のグラフ"));
+    deathYearChart = button(QStringLiteral("cmdDeathYearChart"), QStringLiteral("死亡時期別"));
     showProcess = button(QStringLiteral("cmdProcess"), QStringLiteral("計算過程"));
-    for (QPushButton *b : {coverageChart, pensionChart, cashFlowChart, showProcess})
+    for (QPushButton *b : {coverageChart, pensionChart, cashFlowChart, deathYearChart, showProcess})
         layout->addWidget(b);
     layout->addStretch();
 }
@@ -167,7 +168,7 @@ QList<QWidget *> InsurancePanel::tabOrder() const
                                N::WholeLife2From, N::WholeLife2Amount});
     order << registerPolicies << lifeExpectancy << chosenAge;
     order << m_fields.widgets({N::ReferenceAge, N::RangeFrom, N::RangeTo});
-    order << coverageChart << pensionChart << cashFlowChart;
+    order << coverageChart << pensionChart << cashFlowChart << deathYearChart;
     return order;
 }
 

@@ -40,6 +40,7 @@ class InsurancePanel final : public SlotPanel {
     QPushButton *coverageChart = nullptr;    // 生命保険と必要補償額
     QPushButton *pensionChart = nullptr;     // 遺族年金グラフ
     QPushButton *cashFlowChart = nullptr;    // 今後の収入と支出のグラフ
+    QPushButton *deathYearChart = nullptr;   // 死亡時期別
     QPushButton *showProcess = nullptr;      // 計算過程
 };
 

@@ -2,6 +2,7 @@
 
 #include "pdffile.h"
 
+#include "engine/needs/deathyears.h"
 #include "engine/report/consultationreport.h"
 #include "engine/text/numbertext.h"
 
@@ -22,7 +23,7 @@ constexpr int kPageWidth = 2100;
 constexpr int kPageHeight = 2970;
 constexpr int kMargin = 150;
 constexpr int kContentWidth = kPageWidth - 2 * kMargin;
-constexpr int kPages = 3;
+constexpr int kPages = 4;
 
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kRule(0x90, 0x90, 0x90);
@@ -41,6 +42,7 @@ class ReportPainter {
     void page1();
     void page2();
     void page3();
+    void page4();
     void footer(int page);
 
   private:
@@ -307,6 +309,35 @@ void ReportPainter::page3()
                  m_report.coverageWording);
 }
 
+void ReportPainter::page4()
+{
+    m_y = kMargin;
+    heading(QStringLiteral("ご主人が亡くなった時期ごとの必要保障額とご加入中の保険"));
+    // Drawn as the coverage page draws its chart: the insurance as a line
+    // over the coverage's bars.
+    engine::ChartFeed feed = m_report.deathYearChart;
+    std::swap(feed.series1, feed.series2);
+    chart(feed, QRect(kMargin, m_y, kContentWidth, 700), QStringLiteral("ご加入中の保険（万円）"),
+          QStringLiteral("必要保障額（万円）"), true);
+    m_y += 720;
+    std::vector<QStringList> rows;
+    for (int r = 0; r < feed.rows(); ++r)
+        rows.push_back(
+            {feed.rowLabels.value(r).trimmed(), manYen(feed.series2[size_t(r)]), manYen(feed.series1[size_t(r)])});
+    figures({QStringLiteral("夫の年齢"), QStringLiteral("必要保障額"), QStringLiteral("保険")}, rows);
+
+    using Field = engine::DeathYearChartField;
+    heading(QStringLiteral("最大の不足額"));
+    table({QStringLiteral("最大の不足額"), QStringLiteral("夫の死亡年齢")},
+          {{feed.fields.value(Field::LargestShortfall), feed.fields.value(Field::LargestShortfallAge)}}, {900, 900},
+          {Qt::AlignRight, Qt::AlignRight}, 3.4);
+    m_y += 30;
+    font(3.0);
+    m_p.setPen(kInk);
+    m_p.drawText(QRect(kMargin, m_y, kContentWidth, 200), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                 feed.fields.value(Field::Note));
+}
+
 void ReportPainter::footer(int page)
 {
     const int top = kPageHeight - kMargin + 20;
@@ -343,6 +374,9 @@ bool WriteConsultationReport(const engine::ConsultationReport &report, const QSt
         writer.newPage();
         pages.page3();
         pages.footer(3);
+        writer.newPage();
+        pages.page4();
+        pages.footer(4);
         if (!painter.end())
             return false;
     }
