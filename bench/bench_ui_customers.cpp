@@ -6,6 +6,7 @@
 #include "engine/needs/customerrecord.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
+#include "store/columns.h"
 #include "store/customers.h"
 #include "store/databaseconnection.h"
 #include "store/writetransaction.h"
@@ -59,18 +60,16 @@ const QString &databaseWithCustomers()
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), file);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
         const store::DatabaseConnection connection(file, store::Access::ReadWrite);
-        const engine::CustomerRecord first = household(0);
-        QStringList columns;
-        for (const engine::CustomerField &field : first)
-            columns << field.name;
+        const QStringList &columns = store::SavedCustomerColumns();
         QSqlQuery insert(connection.database());
         insert.exec(QStringLiteral("BEGIN"));
-        insert.prepare(QStringLiteral("INSERT INTO \"顧客資料\" (%1) VALUES (%2)")
-                           .arg(store::QuotedList(connection.database(), columns),
+        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(store::Quoted(connection.database(), store::CustomerTable()),
+                                store::QuotedList(connection.database(), columns),
                                 QStringList(columns.size(), QStringLiteral("?")).join(u',')));
         for (int n = 0; n < kRows; ++n) {
-            for (const engine::CustomerField &field : household(n))
-                insert.addBindValue(field.text);
+            for (const QString &text : store::SavedCustomerTexts(household(n)))
+                insert.addBindValue(text);
             insert.exec();
         }
         insert.exec(QStringLiteral("COMMIT"));

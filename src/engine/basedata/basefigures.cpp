@@ -13,13 +13,6 @@ QString fieldName(int slot)
 
 } // namespace
 
-const QStringList &BaseFigureColumns()
-{
-    static const QStringList columns = {QStringLiteral("年度"), QStringLiteral("スライド率"),
-                                        QStringLiteral("基礎年金"), QStringLiteral("加算1"), QStringLiteral("加算2")};
-    return columns;
-}
-
 bool CopyBaseFigures(const BaseFigureTexts &texts, BaseData &data)
 {
     for (int slot = 0; slot < kBaseFigureCount; ++slot) {
