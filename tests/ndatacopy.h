@@ -34,7 +34,6 @@ class DatabaseCopy {
     {
     }
     QString path() const { return m_path; }
-    QString folder() const { return m_dir.path(); }
 
   private:
     QTemporaryDir m_dir;

@@ -13,6 +13,14 @@ QString fieldName(int slot)
 
 } // namespace
 
+BaseFigureTexts BaseFigureTextsOf(const BaseData &data)
+{
+    BaseFigureTexts texts;
+    for (int slot = 0; slot < kBaseFigureCount; ++slot)
+        texts[static_cast<size_t>(slot)] = PlainNumber(BaseFigureValue(data, kBaseFigures[slot]));
+    return texts;
+}
+
 bool CopyBaseFigures(const BaseFigureTexts &texts, BaseData &data)
 {
     for (int slot = 0; slot < kBaseFigureCount; ++slot) {

@@ -19,6 +19,9 @@ inline constexpr int kBaseFigureCount = static_cast<int>(std::size(kBaseFigures)
 using BaseFigureTexts = std::array<QString, kBaseFigureCount>;
 using BaseFigureValues = std::array<double, kBaseFigureCount>;
 
+// The figures of `data` as the fields show them, plain numbers ("0.985").
+BaseFigureTexts BaseFigureTextsOf(const BaseData &data);
+
 // Opening the screen copies what it shows into BaseData, figure by figure;
 // the first that does not fit stops the copy, leaving it and the later ones
 // as they were.  Returns whether all five were copied.
