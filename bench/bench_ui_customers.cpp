@@ -215,6 +215,7 @@ void BM_SaveGivesUpOnAHeldFile(benchmark::State &state)
 }
 BENCHMARK(BM_SaveGivesUpOnAHeldFile)
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
