@@ -1,9 +1,13 @@
 #pragma once
 
-// Private copies of the shipped ndata.mdb for tests that change it.
+// Private copies of the shipped ndata.mdb for tests that change it, and
+// what they hold.
+
+#include "store/customerlist.h"
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -30,12 +34,21 @@ class DatabaseCopy {
     {
     }
     QString path() const { return m_path; }
-    QString folder() const { return m_dir.path(); }
 
   private:
     QTemporaryDir m_dir;
     QString m_path;
 };
+
+// The husband's name of every saved household, in the list's order.
+inline QStringList SavedHusbands(const QString &path)
+{
+    const store::CustomerListModel list(path);
+    QStringList names;
+    for (int row = 0; row < list.rowCount(); ++row)
+        names << list.record(row).value_or(engine::CustomerRecord()).persons[engine::HouseholdIndex::Husband].name;
+    return names;
+}
 
 // Makes a file read-only (or writable again).  Permission bits do not stop
 // root, whom CI runs as, so there the file is also made immutable.  Returns

@@ -1,5 +1,6 @@
 #include "basefigures.h"
 
+#include "columns.h"
 #include "databaseconnection.h"
 #include "writetransaction.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 QString baseTable(const QSqlDatabase &db)
 {
-    return Quoted(db, QStringLiteral("基礎DATA"));
+    return Quoted(db, BaseTable());
 }
 
 // A stored number in the plain form of every number field; anything else as
@@ -38,11 +39,11 @@ std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePa
     if (!connection.isOpen())
         return std::nullopt;
     const QSqlDatabase db = connection.database();
-    if (!HasColumns(db, QStringLiteral("基礎DATA"), engine::BaseFigureColumns()))
+    if (!HasColumns(db, BaseTable(), BaseFigureColumns()))
         return std::nullopt;
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid DESC LIMIT 1")
-                        .arg(QuotedList(db, engine::BaseFigureColumns()), baseTable(db))))
+                        .arg(QuotedList(db, BaseFigureColumns()), baseTable(db))))
         return std::nullopt;
     StoredBaseFigures figures;
     if (query.next()) {
@@ -60,10 +61,10 @@ WriteOutcome StoreBaseFigures(const QString &databasePath, qint64 key, const eng
         QString sql;
         if (key < 0) {
             sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (?,?,?,?,?)")
-                      .arg(baseTable(db), QuotedList(db, engine::BaseFigureColumns()));
+                      .arg(baseTable(db), QuotedList(db, BaseFigureColumns()));
         } else {
             QStringList assignments;
-            for (const QString &name : engine::BaseFigureColumns())
+            for (const QString &name : BaseFigureColumns())
                 assignments << Quoted(db, name) + QStringLiteral(" = ?");
             sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(baseTable(db), assignments.join(u','));
         }
@@ -78,7 +79,7 @@ WriteOutcome StoreBaseFigures(const QString &databasePath, qint64 key, const eng
         // The row shown was deleted by someone else meanwhile: nothing was
         // stored, and the agent must hear so.
         if (query.numRowsAffected() != 1)
-            return QSqlError(QStringLiteral("基礎DATA row gone"), QString(), QSqlError::TransactionError);
+            return QSqlError(BaseTable() + QStringLiteral(" row gone"), QString(), QSqlError::TransactionError);
         written = key < 0 ? query.lastInsertId().toLongLong() : key;
         return QSqlError();
     });

@@ -1,11 +1,8 @@
 #include "customerlist.h"
 
-#include "customers.h"
+#include "columns.h"
 #include "databaseconnection.h"
 #include "writetransaction.h"
-
-#include "engine/forms/household.h"
-#include "engine/needs/customerrecord.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -34,26 +31,27 @@ CustomerListModel::CustomerListModel(const QString &databasePath, QObject *paren
         return;
     const QSqlDatabase db = m_connection->database();
     // A table without one of the fields cannot be listed at all.
-    if (!HasColumns(db, QStringLiteral("顧客資料"), engine::CustomerColumns()))
+    if (!HasColumns(db, CustomerTable(), CustomerColumns()))
         return;
+    const QString table = Quoted(db, CustomerTable());
     // A page names its keys: under a search they lie far apart, and a range
     // from the first to the last would read every row between.
     m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3) ORDER BY rowid")
-                    .arg(QuotedList(db, engine::CustomerColumns()), CustomerTable(db));
-    m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(CustomerTable(db));
+                    .arg(QuotedList(db, CustomerColumns()), table);
+    m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(table);
     // LIKE ignores the case of Latin letters only, which is what a search
     // for a name needs; a text without Latin letters has no case to ignore,
     // and instr, a plain substring search, finds it nearly twice as fast.
     QStringList like;
     QStringList instr;
-    for (int k = 1; k <= engine::HouseholdIndex::Count; ++k) {
-        const QString name = Quoted(db, QStringLiteral("氏名%1").arg(k));
+    for (const QString &column : NameColumns()) {
+        const QString name = Quoted(db, column);
         like << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(name);
         instr << QStringLiteral("instr(%1, ?) > 0").arg(name);
     }
     const QString filter = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid");
-    m_filterSql = filter.arg(CustomerTable(db), like.join(QStringLiteral(" OR ")));
-    m_exactFilterSql = filter.arg(CustomerTable(db), instr.join(QStringLiteral(" OR ")));
+    m_filterSql = filter.arg(table, like.join(QStringLiteral(" OR ")));
+    m_exactFilterSql = filter.arg(table, instr.join(QStringLiteral(" OR ")));
     m_open = readKeys();
 }
 
@@ -78,7 +76,7 @@ bool CustomerListModel::readKeys()
         }
         if (!keys.prepare(latin ? m_filterSql : m_exactFilterSql))
             return false;
-        for (int k = 1; k <= engine::HouseholdIndex::Count; ++k)
+        for (qsizetype k = 0; k < NameColumns().size(); ++k)
             keys.addBindValue(pattern);
         if (!keys.exec())
             return false;
@@ -124,7 +122,7 @@ int CustomerListModel::rowCount(const QModelIndex &parent) const
 
 int CustomerListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(engine::CustomerColumns().size());
+    return parent.isValid() ? 0 : static_cast<int>(CustomerColumns().size());
 }
 
 QVariant CustomerListModel::data(const QModelIndex &index, int role) const
@@ -140,18 +138,19 @@ QVariant CustomerListModel::data(const QModelIndex &index, int role) const
 
 QVariant CustomerListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 &&
-        section < engine::CustomerColumns().size())
-        return engine::CustomerColumns()[section];
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < CustomerColumns().size())
+        return CustomerColumns()[section];
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QString CustomerListModel::text(int row, const QString &field) const
+std::optional<engine::CustomerRecord> CustomerListModel::record(int row) const
 {
-    const int column = static_cast<int>(engine::CustomerColumns().indexOf(field));
-    if (row < 0 || row >= rowCount() || column < 0)
-        return {};
-    return data(index(row, column)).toString();
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    const Page *rows = page(row / kPageRows);
+    if (!rows)
+        return std::nullopt;
+    return CustomerRecordOfRow((*rows)[static_cast<size_t>(row % kPageRows)]);
 }
 
 const CustomerListModel::Page *CustomerListModel::page(int pageIndex) const
@@ -171,7 +170,7 @@ const CustomerListModel::Page *CustomerListModel::page(int pageIndex) const
     if (!query.exec(m_pageSql.arg(keys.join(u','))))
         return nullptr;
     auto rows = std::make_unique<Page>(end - first);
-    const int fields = static_cast<int>(engine::CustomerColumns().size());
+    const int fields = static_cast<int>(CustomerColumns().size());
     size_t at = first;
     while (query.next()) {
         const qint64 key = query.value(0).toLongLong();

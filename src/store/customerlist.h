@@ -1,11 +1,14 @@
 #pragma once
 
+#include "engine/needs/customerrecord.h"
+
 #include <QAbstractTableModel>
 #include <QCache>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace izoku::store {
@@ -31,8 +34,9 @@ class CustomerListModel final : public QAbstractTableModel {
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The text of one field of one row; an unset field is empty.
-    QString text(int row, const QString &field) const;
+    // The household of one row as stored; nothing past the ends or when
+    // its page cannot be read.
+    std::optional<engine::CustomerRecord> record(int row) const;
     // The stored key of a row, -1 past the ends.
     qint64 key(int row) const;
 

@@ -16,8 +16,7 @@ namespace izoku::store {
 WriteOutcome SaveCustomerRecord(const QString &databasePath, const engine::CustomerRecord &record);
 
 // One saved household of the file at `databasePath` by its key, every
-// column by name as stored; nothing when the row is gone or the file cannot
-// be read.
+// field as stored; nothing when the row is gone or the file cannot be read.
 std::optional<engine::CustomerRecord> ReadCustomerRecord(const QString &databasePath, qint64 key);
 
 // Saves a household again over the row it was reopened from: the row's
@@ -28,8 +27,5 @@ WriteOutcome OverwriteCustomerRecord(const QString &databasePath, qint64 key, co
 // Removes one saved household in one transaction; a row already gone is a
 // failure, so the list never claims to have removed what it did not.
 WriteOutcome DeleteCustomerRecord(const QString &databasePath, qint64 key);
-
-// The customer table's name quoted for hand-written SQL.
-QString CustomerTable(const QSqlDatabase &db);
 
 } // namespace izoku::store

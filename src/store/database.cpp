@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "columns.h"
+
 #include "engine/text/numbertext.h"
 
 #include <QCoreApplication>
@@ -51,7 +53,7 @@ BaseDataLoad LoadBaseData(const QSqlDatabase &db, engine::BaseData &data)
     if (!db.isOpen())
         return {LoadResult::NoDatabase, {}};
     QSqlQuery query(db);
-    const QString table = db.driver()->escapeIdentifier(QStringLiteral("基礎DATA"), QSqlDriver::TableName);
+    const QString table = db.driver()->escapeIdentifier(BaseTable(), QSqlDriver::TableName);
     // The last row is the newest year's figures.
     if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid DESC LIMIT 1").arg(table)))
         return {LoadResult::ReadFailed, {}};
@@ -60,9 +62,8 @@ BaseDataLoad LoadBaseData(const QSqlDatabase &db, engine::BaseData &data)
     const QSqlRecord record = query.record();
     query.finish();
 
-    const QString columns[] = {QStringLiteral("年度"), QStringLiteral("スライド率"), QStringLiteral("基礎年金"),
-                               QStringLiteral("加算1"), QStringLiteral("加算2")};
-    for (std::size_t i = 0; i < std::size(engine::kBaseFigures); ++i) {
+    const QStringList &columns = BaseFigureColumns();
+    for (qsizetype i = 0; i < columns.size(); ++i) {
         const auto number = numberField(record, columns[i]);
         if (!number || !engine::SetBaseFigure(data, engine::kBaseFigures[i], *number))
             return {LoadResult::ReadFailed, columns[i]};

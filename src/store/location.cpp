@@ -12,7 +12,6 @@ namespace izoku::store {
 
 namespace {
 
-const QString kFileName = QStringLiteral("ndata.mdb");
 const QString kOption = QStringLiteral("--database");
 
 QString &databaseInUse()

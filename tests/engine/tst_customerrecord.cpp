@@ -1,4 +1,5 @@
 #include "engine/needs/customerrecord.h"
+#include "engine/needs/formdataform.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
 
@@ -6,90 +7,21 @@
 
 using namespace izoku::engine;
 
+Q_DECLARE_METATYPE(RowMove)
+
 namespace {
 
 const QDate kToday(2026, 12, 8);
-
-QString field(const CustomerRecord &record, const QString &name)
-{
-    for (const CustomerField &f : record)
-        if (f.name == name)
-            return f.text;
-    return QStringLiteral("<missing>");
-}
 
 } // namespace
 
 class TestCustomerRecord : public QObject {
     Q_OBJECT
   private slots:
-    void fieldsInTheOrderTheyAreSet()
+    void screenFieldsLandInTheRecord()
     {
         FrmhokenForm form;
-        QStringList names;
-        for (const CustomerField &f : CustomerRecordOf(form, kToday))
-            names << f.name;
-        QStringList expected{QStringLiteral("日付")};
-        for (int k = 1; k <= 7; ++k)
-            expected << QStringLiteral("氏名%1").arg(k) << QStringLiteral("生年月日%1").arg(k)
-                     << QStringLiteral("年齢%1").arg(k);
-        expected << QStringLiteral("国保期間") << QStringLiteral("厚生期間1") << QStringLiteral("金額1")
-                 << QStringLiteral("厚生期間2") << QStringLiteral("金額2") << QStringLiteral("保険会社");
-        for (const char *n : {"11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "51", "52"})
-            expected << QStringLiteral("生保") + QString::fromLatin1(n);
-        for (int k = 1; k <= 5; ++k)
-            expected << QStringLiteral("印%1").arg(k);
-        QCOMPARE(names.size(), 46);
-        QCOMPARE(names, expected);
-        // Every field saved is a column of the table, and the table has the
-        // two marks no save writes.
-        for (const QString &name : names)
-            QVERIFY2(CustomerColumns().contains(name), qPrintable(name));
-        QCOMPARE(CustomerColumns().size(), 48);
-        QVERIFY(CustomerColumns().contains(QStringLiteral("印7")));
-    }
-
-    void screenFieldsLandInTheirColumns_data()
-    {
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("saved today") << "日付"
-                                     << "2026/12/08";
-        QTest::newRow("birth with leading zeros") << "生年月日3"
-                                                  << "2009/03/08";
-        QTest::newRow("name of 子5") << "氏名7"
-                                     << "name6";
-        QTest::newRow("age typed over") << "年齢2"
-                                        << "age1";
-        QTest::newRow("national months") << "国保期間"
-                                         << "num1-7";
-        QTest::newRow("second remuneration") << "金額2"
-                                             << "num1-11";
-        QTest::newRow("company") << "保険会社"
-                                 << "company";
-        QTest::newRow("term 1 from") << "生保11"
-                                     << "num4-0";
-        QTest::newRow("term 3 amount") << "生保33"
-                                       << "num4-8";
-        QTest::newRow("whole life 1 amount") << "生保42"
-                                             << "num4-10";
-        QTest::newRow("whole life 2 from") << "生保51"
-                                           << "num4-11";
-        QTest::newRow("whole life 2 amount") << "生保52"
-                                             << "num4-12";
-        QTest::newRow("子3 disabled") << "印3"
-                                      << "1";
-        QTest::newRow("子1 not disabled") << "印1"
-                                          << "0";
-        QTest::newRow("子5 not disabled") << "印5"
-                                          << "0";
-    }
-    void screenFieldsLandInTheirColumns()
-    {
-        QFETCH(QString, column);
-        QFETCH(QString, expected);
-        FrmhokenForm form;
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < HouseholdIndex::Count; ++i) {
             form.household.members[i].name = QStringLiteral("name%1").arg(i);
             form.household.members[i].age = QStringLiteral("age%1").arg(i);
             form.household.members[i].birth = QDate(1980, 1, 1);
@@ -98,14 +30,24 @@ class TestCustomerRecord : public QObject {
         form.household.members[HouseholdIndex::Child3].disabled = true;
         // The wife's disability box is not a child's mark.
         form.household.members[HouseholdIndex::Wife].disabled = true;
-        for (int slot = 7; slot <= 11; ++slot)
+        for (int slot = HokenNum1::NationalMonths; slot <= HokenNum1::AverageRemuneration; ++slot)
             form.num1(slot) = QStringLiteral("num1-%1").arg(slot);
         for (int slot = 0; slot < HokenNum4::kCount; ++slot)
             form.num4[slot] = QStringLiteral("num4-%1").arg(slot);
         form.fmt3[HokenFmt3::Company] = QStringLiteral("company");
         form.fmt3[HokenFmt3::Product] = QStringLiteral("product");
         const CustomerRecord record = CustomerRecordOf(form, kToday);
-        QCOMPARE(field(record, column), expected);
+
+        QCOMPARE(record.savedOn, QStringLiteral("2026/12/08"));
+        QCOMPARE(record.persons[HouseholdIndex::Child1], (SavedPerson{"name2", "2009/03/08", "age2"}));
+        QCOMPARE(record.persons[HouseholdIndex::Child5], (SavedPerson{"name6", "1980/01/01", "age6"}));
+        QCOMPARE(record.childMarks, (std::array<QString, 5>{"0", "0", "1", "0", "0"}));
+        QCOMPARE(record.pensionRecord, (SavedPensionRecord{"num1-7", "num1-8", "num1-9", "num1-10", "num1-11"}));
+        QCOMPARE(record.company, QStringLiteral("company"));
+        QCOMPARE(record.termPolicies[0], (SavedTermPolicy{"num4-0", "num4-1", "num4-2"}));
+        QCOMPARE(record.termPolicies[2], (SavedTermPolicy{"num4-6", "num4-7", "num4-8"}));
+        QCOMPARE(record.wholeLifePolicies[0], (SavedWholeLifePolicy{"num4-9", "num4-10"}));
+        QCOMPARE(record.wholeLifePolicies[1], (SavedWholeLifePolicy{"num4-11", "num4-12"}));
     }
 
     void householdSavedWithoutInput()
@@ -113,14 +55,11 @@ class TestCustomerRecord : public QObject {
         FrmhokenForm form;
         OpenFrmhoken(form, kBaseData2009, kToday);
         const CustomerRecord record = CustomerRecordOf(form, kToday);
-        for (int k = 1; k <= 7; ++k) {
-            QCOMPARE(field(record, QStringLiteral("氏名%1").arg(k)), QString());
-            QCOMPARE(field(record, QStringLiteral("生年月日%1").arg(k)), QStringLiteral("2026/12/08"));
-            QCOMPARE(field(record, QStringLiteral("年齢%1").arg(k)), QString());
-        }
-        for (int k = 1; k <= 5; ++k)
-            QCOMPARE(field(record, QStringLiteral("印%1").arg(k)), QStringLiteral("0"));
-        QCOMPARE(field(record, QStringLiteral("国保期間")), QStringLiteral("0"));
+        for (const SavedPerson &person : record.persons)
+            QCOMPARE(person, (SavedPerson{"", "2026/12/08", ""}));
+        for (const QString &mark : record.childMarks)
+            QCOMPARE(mark, QStringLiteral("0"));
+        QCOMPARE(record.pensionRecord.nationalMonths, QStringLiteral("0"));
     }
 
     // A saved household reopened on another day: every stored field comes
@@ -198,17 +137,39 @@ class TestCustomerRecord : public QObject {
     void reopenedHandEditedRow()
     {
         CustomerRecord record = CustomerRecordOf(FrmhokenForm(), QDate(2025, 6, 1));
-        for (CustomerField &f : record) {
-            if (f.name == QStringLiteral("生年月日3"))
-                f.text = QStringLiteral("平成21年");
-            if (f.name == QStringLiteral("国保期間"))
-                f.text = QStringLiteral("１２０か月");
-        }
+        record.persons[HouseholdIndex::Child1].birth = QStringLiteral("平成21年");
+        record.pensionRecord.nationalMonths = QStringLiteral("１２０か月");
         FrmhokenForm form;
         ReopenCustomer(form, record, kToday);
         QCOMPARE(form.household.members[HouseholdIndex::Child1].birth, QDate(2025, 6, 1));
         QVERIFY(!form.household.members[HouseholdIndex::Child1].present);
         QCOMPARE(form.num1(HokenNum1::NationalMonths), QStringLiteral("１２０か月"));
+    }
+
+    // The customer list's move buttons: past either end a move stays on
+    // the end row; a list without rows has none.
+    void rowMovesStopAtTheEnds_data()
+    {
+        QTest::addColumn<RowMove>("move");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("row");
+        QTest::newRow("first") << RowMove::First << 3 << 5 << 0;
+        QTest::newRow("previous") << RowMove::Previous << 3 << 5 << 2;
+        QTest::newRow("previous on the first") << RowMove::Previous << 0 << 5 << 0;
+        QTest::newRow("next") << RowMove::Next << 3 << 5 << 4;
+        QTest::newRow("next on the last") << RowMove::Next << 4 << 5 << 4;
+        QTest::newRow("last") << RowMove::Last << 0 << 5 << 4;
+        QTest::newRow("none current, next") << RowMove::Next << -1 << 5 << 0;
+        QTest::newRow("empty list") << RowMove::Last << -1 << 0 << -1;
+    }
+    void rowMovesStopAtTheEnds()
+    {
+        QFETCH(RowMove, move);
+        QFETCH(int, current);
+        QFETCH(int, rows);
+        QFETCH(int, row);
+        QCOMPARE(RowAfterMove(move, current, rows), row);
     }
 };
 

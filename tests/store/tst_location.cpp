@@ -66,6 +66,39 @@ class TestLocation : public QObject {
         QVERIFY(file.permissions() & QFile::WriteOwner);
     }
 
+    // The suite runs every test in a home of its own under the build tree,
+    // made empty for the run (tests/scripts/ownhome.sh): the user's data
+    // folder of the standard places is in it, so a test never reads or
+    // writes the customers of whoever runs the suite.  Populated as a
+    // user's home is once the program has run there, it is what the rules
+    // find, and they leave it as it is.
+    void suiteRunsInAHomeOfItsOwn()
+    {
+        const QString home = QStringLiteral(IZOKU_TEST_HOME);
+        QCOMPARE(QDir::homePath(), home);
+        for (const char *variable :
+             {"XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+            QVERIFY2(qEnvironmentVariable(variable).startsWith(home + u'/'), variable);
+        // An installed program: no ndata.mdb beside it.
+        const QTemporaryDir program;
+        store::DatabasePlaces places = store::StandardPlaces({});
+        places.programFolder = program.path();
+        QCOMPARE(places.userDataFolder, home + QStringLiteral("/.local/share/izoku-planner"));
+        const QString usersFile = store::DatabasePath(places.userDataFolder);
+        QVERIFY(!QFile::exists(usersFile));
+
+        QVERIFY(QDir().mkpath(places.userDataFolder));
+        QVERIFY(QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), usersFile));
+        const QByteArray customers = [&usersFile] {
+            QFile file(usersFile);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QCOMPARE(store::PrepareDatabase(places), usersFile);
+        QFile file(usersFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), customers);
+    }
+
     void missingSeedLeavesThePathForTheWarning()
     {
         QTemporaryDir root;

@@ -240,11 +240,7 @@ class TestFormData : public QObject {
         QCOMPARE(question.title, QStringLiteral("削除"));
         QCOMPARE(question.icon, engine::MessageIcon::Warning);
         QCOMPARE(husband(), current);
-        QStringList stored;
-        store::CustomerListModel list(m_db->path());
-        for (int row = 0; row < list.rowCount(); ++row)
-            stored << list.text(row, QStringLiteral("氏名1"));
-        QCOMPARE(stored, left);
+        QCOMPARE(test::SavedHusbands(m_db->path()), left);
     }
 
     // A household found in the list, reopened on the needs-analysis
@@ -266,9 +262,9 @@ class TestFormData : public QObject {
         ui::RegisterScreens(registry, m_db->path());
         auto *list = qobject_cast<ui::FormData *>(registry.show(ui::screen::Customers));
         QVERIFY(list);
-        auto *search = list->findChild<QLineEdit *>(QStringLiteral("TextSearch"));
+        auto *search = test::Child<QLineEdit>(list, QStringLiteral("TextSearch"));
         type(search, QStringLiteral("客1"));
-        auto *grid = list->findChild<QTableView *>(QStringLiteral("DataGrid1"));
+        auto *grid = test::Child<QTableView>(list, QStringLiteral("DataGrid1"));
         // A double click: the press of its first click picks the row.
         const QPoint cell = grid->visualRect(grid->model()->index(0, 1)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
@@ -281,25 +277,21 @@ class TestFormData : public QObject {
         QVERIFY(needs->form().household.members[engine::HouseholdIndex::Child2].disabled);
         QVERIFY(!needs->form().childPresent(1));
         QCOMPARE(needs->form().num4[engine::HokenNum4::WholeLife1Amount], QStringLiteral("500"));
-        QTRY_COMPARE(test::Focused(), needs->findChild<QPushButton *>(QStringLiteral("cmdBase")));
+        QTRY_COMPARE(test::Focused(), test::Child<QPushButton>(needs, QStringLiteral("cmdBase")));
 
-        needs->findChild<QLineEdit *>(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("客1改"));
+        test::Child<QLineEdit>(needs, QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("客1改"));
         m_seams->messages->choices = {choice};
-        QTest::mouseClick(needs->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(needs, QStringLiteral("cmdSave")), Qt::LeftButton);
         QCOMPARE(m_seams->messages->shown.size(), 1);
         QCOMPARE(m_seams->messages->shown.first().message.title, QStringLiteral("登録"));
         QCOMPARE(m_seams->messages->offered, (QStringList{"上書き保存", "新規に保存", "キャンセル"}));
-        QStringList names;
-        store::CustomerListModel rows(m_db->path());
-        for (int row = 0; row < rows.rowCount(); ++row)
-            names << rows.text(row, QStringLiteral("氏名1"));
-        QCOMPARE(names, stored);
+        QCOMPARE(test::SavedHusbands(m_db->path()), stored);
 
         // Opening another household over the one typed asks first; No
         // keeps what is on the screen.
         m_seams->messages->shown.clear();
         search->clear();
-        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("CommandOpen")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(list, QStringLiteral("CommandOpen")), Qt::LeftButton);
         QCOMPARE(m_seams->messages->shown.size(), 1);
         QCOMPARE(m_seams->messages->shown.first().message,
                  engine::Question(QStringLiteral("入力中のデータを置き換えます。よろしいですか？"),
@@ -337,22 +329,22 @@ class TestFormData : public QObject {
         saveHouseholds(m_db->path(), 2);
         ui::WindowRegistry registry;
         ui::RegisterScreens(registry, m_db->path());
-        ui::Formmenu menu(registry, {m_db->folder(), ui::SystemClock, {}});
-        auto *button = menu.findChild<QPushButton *>(QStringLiteral("Command3"));
+        ui::Formmenu menu(registry, {m_db->path(), ui::SystemClock, {}});
+        auto *button = test::Child<QPushButton>(&menu, QStringLiteral("Command3"));
         QVERIFY(button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
         auto *list = qobject_cast<ui::FormData *>(registry.existing(ui::screen::Customers));
         QVERIFY(list);
-        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(list, QStringLiteral("Command4")), Qt::LeftButton);
         QCOMPARE(list->currentRow(), 1);
         saveHouseholds(m_db->path(), 1);
         QPointer<QWidget> guard(list);
-        QTest::mouseClick(list->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(list, QStringLiteral("Command5")), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
         QTest::mouseClick(button, Qt::LeftButton);
         list = qobject_cast<ui::FormData *>(registry.existing(ui::screen::Customers));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(list->findChild<QTableView *>(QStringLiteral("DataGrid1"))->model()->rowCount(), 3);
+        QCOMPARE(test::Child<QTableView>(list, QStringLiteral("DataGrid1"))->model()->rowCount(), 3);
         registry.destroyAll();
     }
 };

@@ -52,7 +52,8 @@ class TestFormLogin : public QObject {
     QLineEdit *num(int index) { return test::Child<QLineEdit>(m_window.get(), QStringLiteral("Num1(%1)").arg(index)); }
     void open()
     {
-        m_window = std::make_unique<ui::FormLogin>(m_db->path(), m_baseData);
+        m_window = std::make_unique<ui::FormLogin>(m_db->path());
+        m_window->open(m_baseData);
         QVERIFY(test::ShowAndActivate(m_window.get()));
     }
     void type(const QStringList &texts)
@@ -66,7 +67,7 @@ class TestFormLogin : public QObject {
     void storeFigures(ui::Answer answer)
     {
         m_seams->messages->answers.push_back(answer);
-        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(m_window.get(), QStringLiteral("Command1")), Qt::LeftButton);
     }
 
   private slots:
@@ -90,11 +91,16 @@ class TestFormLogin : public QObject {
                             " VALUES (2010, 0.981, 792100, 227900, 75900)"));
         open();
         QCOMPARE(m_window->windowTitle(), QStringLiteral("初期係数"));
-        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("基本データ登録"));
+        QCOMPARE(test::Child<QLabel>(m_window.get(), QStringLiteral("Label1"))->text(),
+                 QStringLiteral("基本データ登録"));
         const QStringList shown{"2010", "0.981", "792100", "227900", "75900"};
+        const QStringList reference{"2009", "0.985", "792100", "227900", "75900"};
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(num(i)->text(), shown[i]);
             QVERIFY(num(i)->alignment() & Qt::AlignRight);
+            const auto *label = test::Child<QLabel>(m_window.get(), QStringLiteral("Label2(%1)").arg(i));
+            QCOMPARE(label->text(), reference[i]);
+            QVERIFY(label->alignment() & Qt::AlignRight);
         }
         // The same row start-up loads, so the screen and the calculations agree.
         QCOMPARE(m_baseData, k2010);
@@ -145,7 +151,9 @@ class TestFormLogin : public QObject {
         QVERIFY(count.exec(QStringLiteral("SELECT COUNT(*) FROM \"基礎DATA\"")) && count.next());
         QCOMPARE(count.value(0).toInt(), 1);
         // The next opening takes them in.
-        m_window = std::make_unique<ui::FormLogin>(m_db->path(), m_baseData);
+        m_window = std::make_unique<ui::FormLogin>(m_db->path());
+        QCOMPARE(m_baseData, engine::kBaseData2009);
+        m_window->open(m_baseData);
         QCOMPARE(m_baseData, yes ? k2010 : engine::kBaseData2009);
     }
 
@@ -211,23 +219,28 @@ class TestFormLogin : public QObject {
         QCOMPARE(m_baseData, engine::kBaseData2009);
     }
 
-    void closesAndPrintsFromTheMenu()
+    // From the menu: the opening copies the figures it shows into those the
+    // calculations use, here a revision stored after start-up.
+    void opensClosesAndPrintsFromTheMenu()
     {
         ui::WindowRegistry registry;
         ui::RegisterScreens(registry, m_db->path());
-        ui::Formmenu menu(registry, {m_db->folder(), ui::SystemClock, {}});
-        auto *button = menu.findChild<QPushButton *>(QStringLiteral("Command5"));
+        ui::Formmenu menu(registry, {m_db->path(), ui::SystemClock, {}});
+        QCOMPARE(store::ProcessBaseData(), engine::kBaseData2009);
+        exec(m_db->path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 2010, \"スライド率\" = 0.981"));
+        auto *button = test::Child<QPushButton>(&menu, QStringLiteral("Command5"));
         QVERIFY(button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
         QWidget *window = registry.existing(ui::screen::BaseFigures);
         QVERIFY(window);
+        QCOMPARE(store::ProcessBaseData(), k2010);
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("Picture1")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QLabel>(window, QStringLiteral("Picture1")), Qt::LeftButton);
         QCOMPARE(m_seams->printer->jobs.size(), 1);
         QCOMPARE(m_seams->printer->jobs.first().window, QStringLiteral("FormLogin"));
         QCOMPARE(m_seams->printer->jobs.first().orientation, ui::PageOrientation::PrinterDefault);
         QPointer<QWidget> guard(window);
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QPushButton>(window, QStringLiteral("Command2")), Qt::LeftButton);
         QTRY_VERIFY(guard.isNull());
     }
 };

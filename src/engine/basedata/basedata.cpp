@@ -49,4 +49,21 @@ bool SetBaseFigure(BaseData &data, BaseFigure figure, double value)
     return false;
 }
 
+double BaseFigureValue(const BaseData &data, BaseFigure figure)
+{
+    switch (figure) {
+    case BaseFigure::FiscalYear:
+        return data.FiscalYear;
+    case BaseFigure::SlideRate:
+        return data.SlideRate;
+    case BaseFigure::BasicPensionAmount:
+        return data.BasicPensionAmount;
+    case BaseFigure::ChildAddition1:
+        return data.ChildAddition1;
+    case BaseFigure::ChildAddition2:
+        return data.ChildAddition2;
+    }
+    return 0.0;
+}
+
 } // namespace izoku::engine

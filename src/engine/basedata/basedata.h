@@ -40,4 +40,7 @@ inline constexpr BaseFigure kBaseFigures[] = {BaseFigure::FiscalYear, BaseFigure
 // would turn every pension into 0 or nonsense without a word.
 bool SetBaseFigure(BaseData &data, BaseFigure figure, double value);
 
+// The figure as `data` keeps it.
+double BaseFigureValue(const BaseData &data, BaseFigure figure);
+
 } // namespace izoku::engine

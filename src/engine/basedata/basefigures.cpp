@@ -13,11 +13,12 @@ QString fieldName(int slot)
 
 } // namespace
 
-const QStringList &BaseFigureColumns()
+BaseFigureTexts BaseFigureTextsOf(const BaseData &data)
 {
-    static const QStringList columns = {QStringLiteral("年度"), QStringLiteral("スライド率"),
-                                        QStringLiteral("基礎年金"), QStringLiteral("加算1"), QStringLiteral("加算2")};
-    return columns;
+    BaseFigureTexts texts;
+    for (int slot = 0; slot < kBaseFigureCount; ++slot)
+        texts[static_cast<size_t>(slot)] = PlainNumber(BaseFigureValue(data, kBaseFigures[slot]));
+    return texts;
 }
 
 bool CopyBaseFigures(const BaseFigureTexts &texts, BaseData &data)

@@ -4,7 +4,6 @@
 #include "engine/forms/message.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <iterator>
@@ -20,8 +19,8 @@ inline constexpr int kBaseFigureCount = static_cast<int>(std::size(kBaseFigures)
 using BaseFigureTexts = std::array<QString, kBaseFigureCount>;
 using BaseFigureValues = std::array<double, kBaseFigureCount>;
 
-// The columns of 基礎DATA, slot by slot: 年度, スライド率, 基礎年金, 加算1, 加算2.
-const QStringList &BaseFigureColumns();
+// The figures of `data` as the fields show them, plain numbers ("0.985").
+BaseFigureTexts BaseFigureTextsOf(const BaseData &data);
 
 // Opening the screen copies what it shows into BaseData, figure by figure;
 // the first that does not fit stops the copy, leaving it and the later ones

@@ -4,135 +4,104 @@
 #include "engine/needs/frmhokenform.h"
 #include "engine/text/numbertext.h"
 
-#include <array>
+#include <utility>
 
 namespace izoku::engine {
 
 namespace {
 
-QString numbered(const char *stem, int k)
+// Num1 slots 7 to 11, the husband's pension record.
+const std::pair<QString SavedPensionRecord::*, int> kPensionRecordSlots[] = {
+    {&SavedPensionRecord::nationalMonths, HokenNum1::NationalMonths},
+    {&SavedPensionRecord::employeeMonthsTo2003, HokenNum1::EmployeeMonthsTo2003},
+    {&SavedPensionRecord::averageMonthlyRemuneration, HokenNum1::AverageMonthlyRemuneration},
+    {&SavedPensionRecord::employeeMonthsFrom2003, HokenNum1::EmployeeMonthsFrom2003},
+    {&SavedPensionRecord::averageRemuneration, HokenNum1::AverageRemuneration},
+};
+
+// The fields of one policy on the screen, from its first slot in Num4.
+constexpr int kTermPolicySlots = 3;
+constexpr int kWholeLifePolicySlots = 2;
+
+// Every field saved as the screen shows it, paired with its place in the
+// record: `visit(screen text, record text)`, both ways.
+template <typename Form, typename Record, typename Visit> void pairTexts(Form &form, Record &record, Visit visit)
 {
-    return QString::fromUtf8(stem) + QString::number(k);
+    for (const auto &[member, slot] : kPensionRecordSlots)
+        visit(form.num1(slot), record.pensionRecord.*member);
+    visit(form.fmt3[HokenFmt3::Company], record.company);
+    for (int p = 0; p < HokenNum4::kTermPolicies; ++p) {
+        auto &policy = record.termPolicies[static_cast<size_t>(p)];
+        const auto from = static_cast<size_t>(HokenNum4::Term1From + kTermPolicySlots * p);
+        visit(form.num4[from], policy.fromAge);
+        visit(form.num4[from + 1], policy.toAge);
+        visit(form.num4[from + 2], policy.amount);
+    }
+    for (int q = 0; q < HokenNum4::kWholeLifePolicies; ++q) {
+        auto &policy = record.wholeLifePolicies[static_cast<size_t>(q)];
+        const auto from = static_cast<size_t>(HokenNum4::WholeLife1From + kWholeLifePolicySlots * q);
+        visit(form.num4[from], policy.fromAge);
+        visit(form.num4[from + 1], policy.amount);
+    }
 }
 
-// The husband's pension record: Num1 slots 7 to 11.
-const std::array<std::pair<const char *, int>, 5> kPensionRecord = {{
-    {"国保期間", HokenNum1::NationalMonths},
-    {"厚生期間1", HokenNum1::EmployeeMonthsTo2003},
-    {"金額1", HokenNum1::AverageMonthlyRemuneration},
-    {"厚生期間2", HokenNum1::EmployeeMonthsFrom2003},
-    {"金額2", HokenNum1::AverageRemuneration},
-}};
+const QString kRecordDateFormat = QStringLiteral("yyyy/MM/dd");
 
-// 生保11 … 生保33: the three term policies (from age, to age, 万円), then
-// 生保41 … 生保52: the two whole-life policies (from age, 万円); together
-// Num4 slots 0 to 12 in screen order.
-const QStringList &insuranceColumns()
+QDate StoredDate(const QString &text)
 {
-    static const QStringList columns = [] {
-        QStringList list;
-        for (int p = 1; p <= HokenNum4::kTermPolicies; ++p)
-            for (int v = 1; v <= 3; ++v)
-                list << numbered("生保", p * 10 + v);
-        for (int q = 4; q < 4 + HokenNum4::kWholeLifePolicies; ++q)
-            for (int v = 1; v <= 2; ++v)
-                list << numbered("生保", q * 10 + v);
-        return list;
-    }();
-    return columns;
+    return QDate::fromString(text.trimmed(), kRecordDateFormat);
 }
+
+const QString kDisabledMark = QStringLiteral("1");
+const QString kNotDisabledMark = QStringLiteral("0");
 
 } // namespace
 
-const QStringList &CustomerColumns()
-{
-    static const QStringList columns = [] {
-        QStringList list{QStringLiteral("日付")};
-        for (const char *stem : {"氏名", "生年月日", "年齢", "印"})
-            for (int k = 1; k <= HouseholdIndex::Count; ++k)
-                list << numbered(stem, k);
-        for (const auto &[name, slot] : kPensionRecord)
-            list << QString::fromUtf8(name);
-        list << QStringLiteral("保険会社") << insuranceColumns();
-        return list;
-    }();
-    return columns;
-}
-
 QString RecordDate(const QDate &date)
 {
-    return date.toString(QStringLiteral("yyyy/MM/dd"));
+    return date.toString(kRecordDateFormat);
 }
 
 CustomerRecord CustomerRecordOf(const FrmhokenForm &form, const QDate &today)
 {
     CustomerRecord record;
-    record.reserve(46);
-    auto set = [&record](QString name, QString text) { record.push_back({std::move(name), std::move(text)}); };
-
-    set(QStringLiteral("日付"), RecordDate(today));
-    for (int k = 1; k <= HouseholdIndex::Count; ++k) {
-        const HouseholdMember &person = form.household.members[static_cast<size_t>(k - 1)];
-        set(numbered("氏名", k), person.name);
-        set(numbered("生年月日", k), RecordDate(person.birth));
-        set(numbered("年齢", k), person.age);
+    record.savedOn = RecordDate(today);
+    for (int index = 0; index < HouseholdIndex::Count; ++index) {
+        const HouseholdMember &person = form.household.members[static_cast<size_t>(index)];
+        record.persons[static_cast<size_t>(index)] = {person.name, RecordDate(person.birth), person.age};
     }
-    for (const auto &[name, slot] : kPensionRecord)
-        set(QString::fromUtf8(name), form.num1(slot));
-    set(QStringLiteral("保険会社"), form.fmt3[HokenFmt3::Company]);
-    const QStringList &insurance = insuranceColumns();
-    for (int slot = 0; slot < insurance.size(); ++slot)
-        set(insurance[slot], form.num4[static_cast<size_t>(slot)]);
-    // Only the children carry a disability mark; 印6 and 印7 stay unset.
-    for (int child = 1; child <= HokenNum1::kChildren; ++child) {
-        const auto index = static_cast<size_t>(HouseholdIndex::Child1 + child - 1);
-        set(numbered("印", child), form.household.members[index].disabled ? QStringLiteral("1") : QStringLiteral("0"));
+    // Only the children carry a disability mark.
+    for (int child = 0; child < HokenNum1::kChildren; ++child) {
+        const HouseholdMember &person = form.household.members[static_cast<size_t>(HouseholdIndex::Child1 + child)];
+        record.childMarks[static_cast<size_t>(child)] = person.disabled ? kDisabledMark : kNotDisabledMark;
     }
+    pairTexts(form, record, [](const QString &shown, QString &saved) { saved = shown; });
     return record;
 }
 
-namespace {
-
-QDate StoredDate(const QString &text)
-{
-    return QDate::fromString(text.trimmed(), QStringLiteral("yyyy/MM/dd"));
-}
-
-} // namespace
-
 CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &record, const QDate &today)
 {
-    auto stored = [&record](const QString &name) {
-        for (const CustomerField &field : record)
-            if (field.name == name)
-                return field.text;
-        return QString();
-    };
     // The sheet of the household on screen before is not this one's.
     form.sheet.clear();
-    const QDate saved = StoredDate(stored(QStringLiteral("日付")));
-    for (int k = 1; k <= HouseholdIndex::Count; ++k) {
-        HouseholdMember &person = form.household.members[static_cast<size_t>(k - 1)];
-        person.name = stored(numbered("氏名", k));
-        person.age = stored(numbered("年齢", k));
+    const QDate saved = StoredDate(record.savedOn);
+    for (int index = 0; index < HouseholdIndex::Count; ++index) {
+        const SavedPerson &stored = record.persons[static_cast<size_t>(index)];
+        HouseholdMember &person = form.household.members[static_cast<size_t>(index)];
+        person.name = stored.name;
+        person.age = stored.age;
         // A date that does not read (a hand-edited file) leaves the picker
         // on the saving date, as if the agent had not set it.
-        const QDate birth = StoredDate(stored(numbered("生年月日", k)));
+        const QDate birth = StoredDate(stored.birth);
         person.birth = birth.isValid() ? birth : (saved.isValid() ? saved : today);
         person.present = false;
         person.disabled = false;
     }
-    for (int child = 1; child <= HokenNum1::kChildren; ++child) {
-        HouseholdMember &person = form.household.members[static_cast<size_t>(HouseholdIndex::Child1 + child - 1)];
-        person.disabled = stored(numbered("印", child)).trimmed() == QStringLiteral("1");
+    for (int child = 0; child < HokenNum1::kChildren; ++child) {
+        HouseholdMember &person = form.household.members[static_cast<size_t>(HouseholdIndex::Child1 + child)];
+        person.disabled = record.childMarks[static_cast<size_t>(child)].trimmed() == kDisabledMark;
         person.present = !person.name.isEmpty() || LeadingNumber(person.age) > 0 || person.birth != saved;
     }
-    for (const auto &[name, slot] : kPensionRecord)
-        form.num1(slot) = stored(QString::fromUtf8(name));
-    form.fmt3[HokenFmt3::Company] = stored(QStringLiteral("保険会社"));
-    const QStringList &insurance = insuranceColumns();
-    for (int slot = 0; slot < insurance.size(); ++slot)
-        form.num4[static_cast<size_t>(slot)] = stored(insurance[slot]);
+    pairTexts(form, record, [](QString &shown, const QString &saved) { shown = saved; });
     return SetBaseDateToday(form, today);
 }
 

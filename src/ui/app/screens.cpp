@@ -105,7 +105,12 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         },
         OnClose::Destroy);
     registry.add(
-        screen::BaseFigures, [databasePath] { return new FormLogin(databasePath, store::ProcessBaseData()); },
+        screen::BaseFigures,
+        [databasePath] {
+            auto *figures = new FormLogin(databasePath);
+            figures->open(store::ProcessBaseData());
+            return figures;
+        },
         OnClose::Destroy);
     registerReferenceWindows(registry);
 }

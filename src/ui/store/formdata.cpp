@@ -6,7 +6,6 @@
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
-#include "engine/forms/household.h"
 #include "engine/needs/customerrecord.h"
 #include "store/customerlist.h"
 #include "store/customers.h"
@@ -22,17 +21,24 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 
 namespace izoku::ui {
 
 namespace {
 
+using engine::FormDataText1;
 using engine::HouseholdIndex;
+using engine::RowMove;
 
-QString numbered(const char *stem, int k)
-{
-    return QString::fromUtf8(stem) + QString::number(k);
-}
+// The grid's rows a little above the text, a few of them always in view.
+constexpr int kRowPadding = 6;
+constexpr int kGridLeastHeight = 180;
+// The box of a one-character mark.
+constexpr int kMarkWidth = 40;
+// Top = (screen height - window height) / 3.
+constexpr double kTopDivisor = 3.0;
+const QSize kDesignSize(940, 700);
 
 QLabel *label(const QString &text, QWidget *parent)
 {
@@ -46,6 +52,9 @@ QLabel *label(const QString &text, QWidget *parent)
 FormData::FormData(const QString &databasePath, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_databasePath(databasePath)
+    , m_session(
+          *this, m_form, [this](engine::FormDataForm &) { readForm(); },
+          [this](const engine::FormDataForm &) { writeForm(); })
     , m_model(new store::CustomerListModel(databasePath, this))
 {
     setObjectName(QStringLiteral("FormData"));
@@ -69,13 +78,19 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
     layout->addWidget(buildDetails());
 
     auto *moves = new QHBoxLayout;
-    const std::pair<const char *, const char *> captions[] = {
-        {"Command1", "|| <<"}, {"Command2", "<"}, {"Command3", ">"}, {"Command4", ">> || "}};
-    QPushButton *buttons[4];
-    for (int i = 0; i < 4; ++i) {
-        buttons[i] = new QPushButton(QString::fromUtf8(captions[i].second), this);
-        buttons[i]->setObjectName(QString::fromUtf8(captions[i].first));
-        moves->addWidget(buttons[i]);
+    const struct {
+        const char *name;
+        const char *caption;
+        RowMove move;
+    } moveButtons[] = {{"Command1", "|| <<", RowMove::First},
+                       {"Command2", "<", RowMove::Previous},
+                       {"Command3", ">", RowMove::Next},
+                       {"Command4", ">> || ", RowMove::Last}};
+    for (const auto &[name, caption, rowMove] : moveButtons) {
+        auto *button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString::fromUtf8(name));
+        connect(button, &QPushButton::clicked, this, [this, move = rowMove] { this->move(move); });
+        moves->addWidget(button);
     }
     moves->addStretch();
     m_openButton = new QPushButton(QStringLiteral("開く"), this);
@@ -98,11 +113,6 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
     search->addWidget(searchBox, 1);
     layout->addLayout(search);
     connect(searchBox, &QLineEdit::textChanged, this, &FormData::filter);
-    // Past either end a move stays on the end row.
-    connect(buttons[0], &QPushButton::clicked, this, [this] { moveTo(0); });
-    connect(buttons[1], &QPushButton::clicked, this, [this] { moveTo(currentRow() - 1); });
-    connect(buttons[2], &QPushButton::clicked, this, [this] { moveTo(currentRow() + 1); });
-    connect(buttons[3], &QPushButton::clicked, this, [this] { moveTo(m_model->rowCount() - 1); });
 
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
@@ -110,8 +120,8 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->setMinimumHeight(180);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + kRowPadding);
+    m_grid->setMinimumHeight(kGridLeastHeight);
     layout->addWidget(m_grid, 1);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showRow(current.row()); });
@@ -120,23 +130,23 @@ FormData::FormData(const QString &databasePath, QWidget *parent)
         openCurrent();
     });
 
-    resize(940, 700);
-    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 3.0); });
+    resize(kDesignSize);
+    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, kTopDivisor); });
 
     if (!m_model->isOpen()) {
         ShowMessageLater(this, engine::ReadFailedMessage());
     }
-    moveTo(0);
+    move(RowMove::First);
 }
 
 FormData::~FormData() = default;
 
-QLineEdit *FormData::addBox(int index, const QString &field)
+QLineEdit *FormData::addBox(int slot)
 {
     auto *box = new QLineEdit(this);
-    box->setObjectName(index < 0 ? QStringLiteral("Text2") : QStringLiteral("Text1(%1)").arg(index));
+    box->setObjectName(QStringLiteral("Text1(%1)").arg(slot));
     box->setReadOnly(true);
-    m_boxes.emplace_back(box, field);
+    m_text1[static_cast<size_t>(slot)] = box;
     return box;
 }
 
@@ -150,23 +160,22 @@ QWidget *FormData::buildDetails()
     auto *family = new QGroupBox(details);
     auto *grid = new QGridLayout(family);
     grid->addWidget(new QLabel(QStringLiteral("登録日"), family), 0, 0);
-    grid->addWidget(addBox(-1, QStringLiteral("日付")), 0, 1);
+    m_text2 = new QLineEdit(family);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setReadOnly(true);
+    grid->addWidget(m_text2, 0, 1);
     const QString headings[] = {QStringLiteral("名　前"), QStringLiteral("生年月日"), QStringLiteral("年齢"),
                                 QStringLiteral("障害")};
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < int(std::size(headings)); ++c)
         grid->addWidget(label(headings[c], family), 1, c + 1);
     for (int person = 0; person < HouseholdIndex::Count; ++person) {
-        const int k = person + 1;
         grid->addWidget(label(engine::Household::DefaultRole(person), family), person + 2, 0);
-        grid->addWidget(addBox(person, numbered("氏名", k)), person + 2, 1);
-        grid->addWidget(addBox(7 + person, numbered("生年月日", k)), person + 2, 2);
-        grid->addWidget(addBox(14 + person, numbered("年齢", k)), person + 2, 3);
-        // 印1 … 印5 are the marks of 子1 … 子5; the husband and the wife
-        // carry none, so their boxes stay empty.
-        const bool child = engine::Household::IsChild(person);
-        QLineEdit *mark = addBox(21 + person, child ? numbered("印", person - 1) : QString());
+        grid->addWidget(addBox(FormDataText1::Name1 + person), person + 2, 1);
+        grid->addWidget(addBox(FormDataText1::Birth1 + person), person + 2, 2);
+        grid->addWidget(addBox(FormDataText1::Age1 + person), person + 2, 3);
+        QLineEdit *mark = addBox(FormDataText1::Mark1 + person);
         mark->setAlignment(Qt::AlignCenter);
-        mark->setMaximumWidth(40);
+        mark->setMaximumWidth(kMarkWidth);
         grid->addWidget(mark, person + 2, 4);
     }
     grid->setRowStretch(HouseholdIndex::Count + 2, 1);
@@ -181,16 +190,16 @@ QWidget *FormData::buildDetails()
     auto *p = new QGridLayout(pension);
     p->addWidget(new QLabel(QStringLiteral("国民年金"), pension), 0, 0);
     p->addWidget(new QLabel(QStringLiteral("加入期間"), pension), 0, 1);
-    p->addWidget(addBox(28, QStringLiteral("国保期間")), 0, 2);
+    p->addWidget(addBox(FormDataText1::NationalMonths), 0, 2);
     p->addWidget(new QLabel(QStringLiteral("厚生年金"), pension), 1, 0);
     p->addWidget(new QLabel(QStringLiteral("～H15/3期間"), pension), 1, 1);
-    p->addWidget(addBox(29, QStringLiteral("厚生期間1")), 1, 2);
+    p->addWidget(addBox(FormDataText1::EmployeeMonthsTo2003), 1, 2);
     p->addWidget(new QLabel(QStringLiteral("平均標準報酬月額"), pension), 1, 3);
-    p->addWidget(addBox(30, QStringLiteral("金額1")), 1, 4);
+    p->addWidget(addBox(FormDataText1::AverageMonthlyRemuneration), 1, 4);
     p->addWidget(new QLabel(QStringLiteral("H15/4～期間"), pension), 2, 1);
-    p->addWidget(addBox(31, QStringLiteral("厚生期間2")), 2, 2);
+    p->addWidget(addBox(FormDataText1::EmployeeMonthsFrom2003), 2, 2);
     p->addWidget(new QLabel(QStringLiteral("平均標準報酬月額"), pension), 2, 3);
-    p->addWidget(addBox(32, QStringLiteral("金額2")), 2, 4);
+    p->addWidget(addBox(FormDataText1::AverageRemuneration), 2, 4);
     right->addWidget(pension);
 
     // The life insurance held.
@@ -198,23 +207,25 @@ QWidget *FormData::buildDetails()
     auto *g = new QGridLayout(insurance);
     g->addWidget(new QLabel(QStringLiteral("生命保険会社"), insurance), 0, 0);
     g->addWidget(new QLabel(QStringLiteral("会社名"), insurance), 0, 1);
-    g->addWidget(addBox(33, QStringLiteral("保険会社")), 0, 2, 1, 3);
+    g->addWidget(addBox(FormDataText1::Company), 0, 2, 1, 3);
     const QString units[] = {QStringLiteral("歳から"), QStringLiteral("歳まで"), QStringLiteral("万円")};
-    for (int c = 0; c < 3; ++c)
+    for (int c = 0; c < int(std::size(units)); ++c)
         g->addWidget(label(units[c], insurance), 1, c + 2);
     g->addWidget(new QLabel(QStringLiteral("定期保険"), insurance), 2, 0);
-    int index = 34;
-    for (int policy = 1; policy <= 3; ++policy) {
-        g->addWidget(label(QString::number(policy), insurance), policy + 1, 1);
-        for (int v = 1; v <= 3; ++v)
-            g->addWidget(addBox(index++, numbered("生保", policy * 10 + v)), policy + 1, v + 1);
+    int row = 2;
+    for (int policy = 0; policy < engine::HokenNum4::kTermPolicies; ++policy, ++row) {
+        g->addWidget(label(QString::number(policy + 1), insurance), row, 1);
+        const int first = FormDataText1::Term1From + FormDataText1::kTermPolicyBoxes * policy;
+        for (int field = 0; field < FormDataText1::kTermPolicyBoxes; ++field)
+            g->addWidget(addBox(first + field), row, field + 2);
     }
-    g->addWidget(new QLabel(QStringLiteral("終身保険"), insurance), 5, 0);
-    for (int policy = 4; policy <= 5; ++policy) {
-        g->addWidget(label(QString::number(policy - 3), insurance), policy + 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("終身保険"), insurance), row, 0);
+    for (int policy = 0; policy < engine::HokenNum4::kWholeLifePolicies; ++policy, ++row) {
+        g->addWidget(label(QString::number(policy + 1), insurance), row, 1);
+        const int first = FormDataText1::WholeLife1From + FormDataText1::kWholeLifePolicyBoxes * policy;
         // A whole-life policy has no end age: its amount stands under 万円.
-        g->addWidget(addBox(index++, numbered("生保", policy * 10 + 1)), policy + 1, 2);
-        g->addWidget(addBox(index++, numbered("生保", policy * 10 + 2)), policy + 1, 4);
+        g->addWidget(addBox(first), row, 2);
+        g->addWidget(addBox(first + 1), row, 4);
     }
     right->addWidget(insurance);
     right->addStretch();
@@ -236,7 +247,7 @@ void FormData::setOpenHandler(OpenHandler handler)
 void FormData::filter(const QString &text)
 {
     m_model->setFilter(text);
-    moveTo(0);
+    move(RowMove::First);
 }
 
 void FormData::openCurrent()
@@ -257,18 +268,21 @@ void FormData::deleteCurrent()
     // Whether or not it went, the list shows the table as it stands, on the
     // row that took the removed one's place.
     m_model->reload();
-    moveTo(row);
+    moveTo(engine::RowAfterRemoval(row, m_model->rowCount()));
+}
+
+void FormData::move(RowMove rowMove)
+{
+    moveTo(engine::RowAfterMove(rowMove, currentRow(), m_model->rowCount()));
 }
 
 void FormData::moveTo(int row)
 {
-    const int rows = m_model->rowCount();
-    if (rows == 0) {
+    if (row < 0) {
         // No row, or none that matches the search: the boxes show nothing.
         showRow(-1);
         return;
     }
-    row = std::clamp(row, 0, rows - 1);
     const QModelIndex index = m_model->index(row, std::max(0, m_grid->currentIndex().column()));
     m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_grid->scrollTo(index);
@@ -276,9 +290,24 @@ void FormData::moveTo(int row)
 
 void FormData::showRow(int row)
 {
-    for (const auto &[box, field] : m_boxes) {
-        box->setText(field.isEmpty() || row < 0 ? QString() : m_model->text(row, field));
-        box->setCursorPosition(0);
+    m_session.run([this, row](engine::FormDataForm &form) { return engine::ShowCustomer(form, m_model->record(row)); });
+}
+
+void FormData::readForm()
+{
+    m_form.text2 = m_text2->text();
+    for (size_t slot = 0; slot < m_text1.size(); ++slot)
+        m_form.text1[slot] = m_text1[slot]->text();
+}
+
+void FormData::writeForm()
+{
+    m_text2->setText(m_form.text2);
+    m_text2->setCursorPosition(0);
+    for (size_t slot = 0; slot < m_text1.size(); ++slot) {
+        m_text1[slot]->setText(m_form.text1[slot]);
+        // The start of a long name is what identifies the customer.
+        m_text1[slot]->setCursorPosition(0);
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/needs/formdataform.h"
+#include "ui/app/formsession.h"
+
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
-#include <utility>
-#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -40,7 +42,10 @@ class FormData final : public QWidget {
 
   private:
     QWidget *buildDetails();
-    QLineEdit *addBox(int index, const QString &field);
+    QLineEdit *addBox(int slot);
+    void readForm();
+    void writeForm();
+    void move(engine::RowMove move);
     void moveTo(int row);
     void showRow(int row);
     void filter(const QString &text);
@@ -49,13 +54,14 @@ class FormData final : public QWidget {
 
     QString m_databasePath;
     OpenHandler m_open;
+    engine::FormDataForm m_form;
+    FormSession<engine::FormDataForm> m_session;
     store::CustomerListModel *m_model = nullptr;
     QPushButton *m_openButton = nullptr;
     QTableView *m_grid = nullptr;
     ClickLabel *m_printer = nullptr;
-    // Each detail box and the field it shows; a box without a field stays
-    // empty.
-    std::vector<std::pair<QLineEdit *, QString>> m_boxes;
+    QLineEdit *m_text2 = nullptr;
+    std::array<QLineEdit *, engine::FormDataText1::kCount> m_text1{};
 };
 
 } // namespace izoku::ui

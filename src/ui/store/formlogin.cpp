@@ -6,7 +6,6 @@
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
-#include "engine/basedata/basefigures.h"
 #include "store/basefigures.h"
 
 #include <QCursor>
@@ -23,21 +22,23 @@ namespace izoku::ui {
 
 namespace {
 
-struct FigureRow {
-    const char *label;
-    const char *reference; // the 2009 figure shown for comparison
-};
+// The row labels, Num1(slot) by Num1(slot).
+const char *const kRowLabels[engine::kBaseFigureCount] = {"年　度", "物価スライド率", "遺族基礎年金額", "加算額",
+                                                          "3人目の加算額"};
 
-const FigureRow kRows[engine::kBaseFigureCount] = {
-    {"年　度", "2009"},   {"物価スライド率", "0.985"}, {"遺族基礎年金額", "792100"},
-    {"加算額", "227900"}, {"3人目の加算額", "75900"},
-};
+// Wide enough for the two columns' headings.
+constexpr int kLeastWidth = 380;
+// Top = (screen height - window height) / 2.5.
+constexpr double kTopDivisor = 2.5;
 
 } // namespace
 
-FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QWidget *parent)
+FormLogin::FormLogin(const QString &databasePath, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_databasePath(databasePath)
+    , m_session(
+          *this, m_form, [this](engine::FormLoginForm &) { readForm(); },
+          [this](const engine::FormLoginForm &) { writeForm(); })
 {
     setObjectName(QStringLiteral("FormLogin"));
     setWindowTitle(QStringLiteral("初期係数"));
@@ -50,15 +51,16 @@ FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QW
     grid->addWidget(new QLabel(QStringLiteral("登録されている内容"), panel), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(QStringLiteral("2009年内容"), panel), 0, 2, Qt::AlignCenter);
     for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
-        grid->addWidget(new QLabel(QString::fromUtf8(kRows[slot].label), panel), slot + 1, 0);
-        auto *field = new QLineEdit(panel);
-        field->setObjectName(QStringLiteral("Num1(%1)").arg(slot));
-        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(field, slot + 1, 1);
-        m_fields[static_cast<size_t>(slot)] = field;
-        auto *reference = new QLabel(QString::fromUtf8(kRows[slot].reference), panel);
-        reference->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(reference, slot + 1, 2);
+        const auto at = static_cast<size_t>(slot);
+        grid->addWidget(new QLabel(QString::fromUtf8(kRowLabels[slot]), panel), slot + 1, 0);
+        m_fields[at] = new QLineEdit(panel);
+        m_fields[at]->setObjectName(QStringLiteral("Num1(%1)").arg(slot));
+        m_fields[at]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(m_fields[at], slot + 1, 1);
+        m_references[at] = new QLabel(panel);
+        m_references[at]->setObjectName(QStringLiteral("Label2(%1)").arg(slot));
+        m_references[at]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(m_references[at], slot + 1, 2);
     }
     layout->addWidget(panel);
     layout->addWidget(new QLabel(QStringLiteral("■ 最新のデータを使用してください"), this));
@@ -66,7 +68,7 @@ FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QW
     auto *buttons = new QHBoxLayout;
     auto *save = new QPushButton(QStringLiteral("変更登録"), this);
     save->setObjectName(QStringLiteral("Command1"));
-    connect(save, &QPushButton::clicked, this, &FormLogin::store);
+    connect(save, &QPushButton::clicked, this, &FormLogin::registerFigures);
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("Command2"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -79,51 +81,63 @@ FormLogin::FormLogin(const QString &databasePath, engine::BaseData &baseData, QW
     buttons->addWidget(save);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
-    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 2.5); });
-
-    // The newest row is the one start-up loads: showing and changing any
-    // other would leave the agent's change unused.
-    const auto stored = store::ReadNewestBaseFigures(m_databasePath);
-    if (!stored) {
-        ShowMessageLater(this, engine::Warning(QStringLiteral("基本データを読み込めませんでした。"
-                                                              "ndata.mdb を確認してください。"),
-                                               QStringLiteral("エラー")));
-        return;
-    }
-    m_read = true;
-    m_key = stored->key;
-    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
-        m_fields[static_cast<size_t>(slot)]->setText(stored->texts[static_cast<size_t>(slot)]);
-    if (m_key >= 0)
-        engine::CopyBaseFigures(stored->texts, baseData);
+    // The reference figures are part of the width the screen needs.
+    writeForm();
+    setFixedSize(sizeHint().expandedTo(QSize(kLeastWidth, 0)));
+    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, kTopDivisor); });
 }
 
-void FormLogin::store()
+void FormLogin::open(engine::BaseData &baseData)
+{
+    // The newest row is the one start-up loads: showing and changing any
+    // other would leave the agent's change unused.
+    const std::optional<store::StoredBaseFigures> stored = store::ReadNewestBaseFigures(m_databasePath);
+    m_read = stored.has_value();
+    m_key = stored ? stored->key : -1;
+    const engine::CalculationOutcome outcome =
+        engine::OpenFormLogin(m_form, stored ? std::optional(stored->texts) : std::nullopt, baseData);
+    writeForm();
+    for (const engine::Message &message : outcome.messages)
+        ShowMessageLater(this, message);
+}
+
+void FormLogin::readForm()
+{
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
+        m_form.num1[static_cast<size_t>(slot)] = m_fields[static_cast<size_t>(slot)]->text();
+}
+
+void FormLogin::writeForm()
+{
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
+        const auto at = static_cast<size_t>(slot);
+        m_fields[at]->setText(m_form.num1[at]);
+        m_references[at]->setText(m_form.reference[at]);
+    }
+}
+
+void FormLogin::registerFigures()
 {
     if (Messages().ask(this, engine::RegisterQuestion()) != Answer::Yes)
         return;
-    engine::BaseFigureTexts texts;
-    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
-        texts[static_cast<size_t>(slot)] = m_fields[static_cast<size_t>(slot)]->text();
-    const engine::FiguresToStore figures = engine::ReadFiguresToStore(texts);
-    if (figures.refusal) {
-        ShowMessage(this, *figures.refusal, findChild<QLineEdit *>(figures.refusal->focus));
-        return;
-    }
+    m_session.run([this](engine::FormLoginForm &form) {
+        return engine::RegisterBaseFigures(
+            form, [this](const engine::BaseFigureValues &values) { return storeFigures(values); });
+    });
+}
+
+bool FormLogin::storeFigures(const engine::BaseFigureValues &values)
+{
     // A file that could not be read when the screen opened is not written
     // blind: the row it would change is unknown.
-    bool stored = false;
-    if (m_read) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        const store::WriteOutcome outcome = store::StoreBaseFigures(m_databasePath, m_key, figures.values);
-        QGuiApplication::restoreOverrideCursor();
-        stored = outcome.written();
-        if (stored)
-            m_key = outcome.key;
-    }
-    if (!stored)
-        Messages().show(this, engine::StoreFailedMessage());
+    if (!m_read)
+        return false;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const store::WriteOutcome outcome = store::StoreBaseFigures(m_databasePath, m_key, values);
+    QGuiApplication::restoreOverrideCursor();
+    if (outcome.written())
+        m_key = outcome.key;
+    return outcome.written();
 }
 
 } // namespace izoku::ui
