@@ -101,7 +101,7 @@ CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &reco
         person.disabled = record.childMarks[static_cast<size_t>(child)].trimmed() == kDisabledMark;
         person.present = !person.name.isEmpty() || LeadingNumber(person.age) > 0 || person.birth != saved;
     }
-    pairTexts(form, record, [](QString &shown, const QString &saved) { shown = saved; });
+    pairTexts(form, record, [](QString &shown, const QString &stored) { shown = stored; });
     return SetBaseDateToday(form, today);
 }
 

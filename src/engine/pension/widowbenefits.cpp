@@ -95,8 +95,8 @@ std::optional<int> WifeAgeWhenLastChildStopsCounting(const Household &household,
     for (const HouseholdChild &child : household.PresentChildren()) {
         // A disabled child counts while its age field reads under 20; held
         // to 20 first, an age beyond any whole number still does not count.
-        const auto age = ToInt16(IntFloor(std::min(child.age, kDisabledChildEndAge)));
-        if (!ChildEntitledNow(child.birth, child.disabled, age, today))
+        const auto childAge = ToInt16(IntFloor(std::min(child.age, kDisabledChildEndAge)));
+        if (!ChildEntitledNow(child.birth, child.disabled, childAge, today))
             continue;
         if (const auto age = AgeAt(wifeBirth, ChildEntitlementEnd(child.birth, child.disabled)))
             largest = std::max(largest.value_or(*age), *age);

@@ -210,7 +210,7 @@ void Frmhoken::installKeys()
     KeyTable keys(this);
     const HouseholdPanel &household = *m_family->household;
     keys.add(household.keyRows(), [&household](HouseholdPanel::Field field) { return household.widget(field); });
-    const auto slot = [this](auto slot) { return m_fields.widget(slot); };
+    const auto slot = [this](auto field) { return m_fields.widget(field); };
     keys.add(PensionRecordPanel::needsKeys(), slot);
     keys.add(IncomePanel::keyRows(), slot);
     keys.add(ExpensePanel::keyRows(), slot);
