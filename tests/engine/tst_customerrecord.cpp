@@ -2,6 +2,7 @@
 #include "engine/needs/formdataform.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
+#include "testday.h"
 
 #include <QTest>
 
@@ -11,7 +12,7 @@ Q_DECLARE_METATYPE(RowMove)
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 
 } // namespace
 

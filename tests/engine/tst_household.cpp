@@ -1,11 +1,12 @@
 #include "engine/forms/household.h"
+#include "testday.h"
 
 #include <QTest>
 
 using namespace izoku::engine;
 
 namespace {
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 }
 
 class TestHousehold : public QObject {

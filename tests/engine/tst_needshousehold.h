@@ -2,6 +2,8 @@
 
 // Households for the needs-analysis tests: a form opened as the window opens
 // it on 2026-12-08 with the fiscal-2009 base figures, filled line by line.
+#include "testday.h"
+
 #include "engine/needs/basecalculation.h"
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
@@ -13,8 +15,6 @@
 namespace izoku::test {
 
 using namespace izoku::engine;
-
-inline const QDate kToday(2026, 12, 8);
 
 class NeedsHousehold {
   public:

@@ -1,4 +1,5 @@
 #include "engine/pension/pensioncalculation.h"
+#include "testday.h"
 
 #include <QTest>
 
@@ -7,7 +8,7 @@ using S = BenefitSlots;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 constexpr BaseData kBase = kBaseData2009;
 
 // A household on 2026-12-08: the husband born in 1960, the wife of the

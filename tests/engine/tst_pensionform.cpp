@@ -1,4 +1,5 @@
 #include "engine/pension/pensioncalculation.h"
+#include "testday.h"
 #include "workedpension.h"
 
 #include <QTest>
@@ -7,7 +8,7 @@ using namespace izoku::engine;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 constexpr BaseData kBase = kBaseData2009;
 
 FrmRavoForm calculable(const QString &wifeAge)

@@ -3,6 +3,7 @@
 #include "engine/pension/formulapanels.h"
 #include "engine/pension/pensioncalculation.h"
 #include "engine/pension/widowbenefits.h"
+#include "testday.h"
 
 #include <QTest>
 
@@ -13,7 +14,7 @@ Q_DECLARE_METATYPE(BaseData)
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 // The rows ndata.mdb is shipped with for today's law.
 constexpr BaseData kBase2024{2024, 1.0, 816000, 234800, 78300, 813700, 1.041};
 constexpr BaseData kBase2025{2025, 1.0, 831700, 239300, 79800, 829300, 1.061};

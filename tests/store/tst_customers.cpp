@@ -3,6 +3,7 @@
 #include "store/customers.h"
 #include "store/databaseconnection.h"
 #include "store/writetransaction.h"
+#include "testday.h"
 
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
@@ -29,7 +30,7 @@ using namespace izoku;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 
 engine::CustomerRecord household(const QString &husband)
 {

@@ -1,3 +1,4 @@
+#include "testday.h"
 #include "ui/needs/customersave.h"
 
 #include "engine/needs/frmhokenbuttons.h"
@@ -15,7 +16,7 @@ using namespace izoku;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 
 engine::FrmhokenForm household()
 {

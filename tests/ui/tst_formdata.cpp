@@ -1,3 +1,4 @@
+#include "testday.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
@@ -25,7 +26,7 @@ using namespace izoku;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
+using izoku::test::kToday;
 
 // Types into the search box a character at a time, kana and kanji too.
 void type(QLineEdit *box, const QString &text)

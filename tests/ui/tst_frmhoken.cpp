@@ -1,3 +1,4 @@
+#include "testday.h"
 #include "ui/needs/frmhoken.h"
 
 #include "engine/needs/basecalculation.h"
@@ -31,12 +32,7 @@ using engine::HokenNum1;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
-
-QDateTime fixedClock()
-{
-    return QDateTime(kToday, QTime(10, 0));
-}
+using izoku::test::kToday;
 
 QString num1(int slot)
 {
@@ -158,7 +154,8 @@ class TestFrmhoken : public QObject {
         m_registry = std::make_unique<ui::WindowRegistry>();
         ui::RegisterScreens(*m_registry);
         m_registry->add(
-            ui::screen::Needs, [this] { return new ui::Frmhoken(*m_registry, fixedClock); }, ui::OnClose::Hide);
+            ui::screen::Needs, [this] { return new ui::Frmhoken(*m_registry, izoku::test::FixedClock); },
+            ui::OnClose::Hide);
         m_window = qobject_cast<ui::Frmhoken *>(m_registry->show(ui::screen::Needs));
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -653,7 +650,7 @@ class TestFrmhoken : public QObject {
             ui::screen::CoverageChart, [] { return new QWidget; }, ui::OnClose::Destroy);
         registry.add(
             ui::screen::NeedsPensionChart, [] { return new QWidget; }, ui::OnClose::Destroy);
-        ui::Frmhoken window(registry, fixedClock);
+        ui::Frmhoken window(registry, izoku::test::FixedClock);
         QVERIFY(test::ShowAndActivate(&window));
 
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPensionChart")), Qt::LeftButton);

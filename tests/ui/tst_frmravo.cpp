@@ -1,3 +1,4 @@
+#include "testday.h"
 #include "ui/pension/frmravo.h"
 
 #include "engine/pension/pensioncalculation.h"
@@ -32,12 +33,7 @@ using namespace izoku;
 
 namespace {
 
-const QDate kToday(2026, 12, 8);
-
-QDateTime fixedClock()
-{
-    return QDateTime(kToday, QTime(10, 0));
-}
+using izoku::test::kToday;
 
 } // namespace
 
@@ -83,7 +79,7 @@ class TestFrmRavo : public QObject {
         store::ProcessBaseData().SlideRate = 0.981;
         m_registry = std::make_unique<ui::WindowRegistry>();
         ui::RegisterScreens(*m_registry);
-        m_window = std::make_unique<ui::FrmRavo>(*m_registry, fixedClock);
+        m_window = std::make_unique<ui::FrmRavo>(*m_registry, izoku::test::FixedClock);
         QVERIFY(test::ShowAndActivate(m_window.get()));
     }
     void cleanup()
