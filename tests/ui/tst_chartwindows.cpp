@@ -407,7 +407,7 @@ class TestChartWindows : public QObject {
         if (yes) {
             const test::RecordingPrinter::Job &job = m_seams->printer->jobs.first();
             QCOMPARE(job.window, key);
-            QCOMPARE(job.orientation, ui::PageOrientation::PrinterDefault);
+            QCOMPARE(job.orientation, ui::PageOrientation::Landscape);
             // The printer picture stays off the page; the title is printed.
             QVERIFY(job.hiddenWhilePrinting.contains(QStringLiteral("Picture1")));
             QVERIFY(!job.hiddenWhilePrinting.contains(QStringLiteral("Command1")));

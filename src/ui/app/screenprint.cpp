@@ -3,6 +3,7 @@
 #include "formmenu.h"
 #include "messageservice.h"
 #include "replaceableservice.h"
+#include "windowpage.h"
 
 #include "ui/report/pdffile.h"
 
@@ -15,7 +16,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -80,20 +80,19 @@ bool RenderWindow(QWidget *window, QPagedPaintDevice &device)
     // through a bitmap of the printer's resolution: megabytes of picture, no
     // text, seconds of waiting.  Recorded first, the window's own drawing
     // commands are replayed on the page instead, texts and lines as they are.
-    QPicture picture;
-    window->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    const WindowPage drawn = DrawWindowPage(window);
 
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QSize size = window->size();
+    const QSize size = drawn.size;
     const double fit = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
     // A picture is replayed at the page's resolution; it was recorded at the
     // screen's.
-    const double scale = fit * picture.logicalDpiX() / device.logicalDpiX();
+    const double scale = fit * drawn.picture.logicalDpiX() / device.logicalDpiX();
     painter.scale(scale, scale);
-    painter.drawPicture(0, 0, picture);
+    painter.drawPicture(0, 0, drawn.picture);
     return painter.end();
 }
 

@@ -317,7 +317,9 @@ void ChartWindow::fillTable(const std::vector<QStringList> &rows)
 
 void ChartWindow::print()
 {
-    ScreenPrint(this, PageOrientation::PrinterDefault, m_printer);
+    // The chart is wider than high: across the page it fills the sheet the
+    // customer takes home.
+    ScreenPrint(this, PageOrientation::Landscape, m_printer);
 }
 
 } // namespace izoku::ui

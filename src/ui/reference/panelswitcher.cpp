@@ -1,5 +1,7 @@
 #include "panelswitcher.h"
 
+#include "referencewidgets.h"
+
 #include "engine/forms/message.h"
 #include "ui/app/controls.h"
 
@@ -25,8 +27,7 @@ QVBoxLayout *PanelSwitcher::addPanel(const QString &buttonName, const QString &b
     const int index = m_stack->count();
     auto *panel = new QWidget(m_stack);
     panel->setObjectName(engine::ControlName(QStringLiteral("Panel"), index));
-    auto *layout = new QVBoxLayout(panel);
-    layout->setAlignment(Qt::AlignTop);
+    QVBoxLayout *layout = TopColumn(panel);
     m_stack->addWidget(panel);
     auto *button = MakeButton(parentWidget(), buttonName, buttonText);
     connect(button, &QPushButton::clicked, this, [this, index] { showPanel(index); });

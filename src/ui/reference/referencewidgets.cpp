@@ -145,15 +145,26 @@ QWidget *TitledTable(QWidget *parent, const TableContent &content)
     return table;
 }
 
+QVBoxLayout *TopColumn(QWidget *page)
+{
+    auto *outer = new QVBoxLayout(page);
+    // The room left over goes below the content.  (Aligning the content to
+    // the top instead would give every wrapped paragraph and table cell the
+    // height of its one-line hint and cut its first and last lines.)
+    auto *content = new QVBoxLayout;
+    outer->addLayout(content);
+    outer->addStretch(1);
+    return content;
+}
+
 QVBoxLayout *AddTabPage(QTabWidget *tabs, const QString &title)
 {
     auto *page = new QWidget(tabs);
-    auto *layout = new QVBoxLayout(page);
     // A short page keeps its content at the top, however tall its
     // neighbours make the set.
-    layout->setAlignment(Qt::AlignTop);
+    QVBoxLayout *content = TopColumn(page);
     tabs->addTab(page, title);
-    return layout;
+    return content;
 }
 
 } // namespace izoku::ui

@@ -54,6 +54,10 @@ struct TableContent {
 };
 QWidget *TitledTable(QWidget *parent, const TableContent &content);
 
+// The layout of a page whose content stands at its top, wrapped text at
+// the height it needs, however tall the page is made.
+QVBoxLayout *TopColumn(QWidget *page);
+
 // A new page on `tabs` and the layout its content goes in.
 QVBoxLayout *AddTabPage(QTabWidget *tabs, const QString &title);
 
