@@ -5,6 +5,7 @@
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
 #include "ui/app/formmenu.h"
+#include "ui/app/applicationsetup.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/charts/chartwindow.h"
@@ -115,7 +116,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    izoku::ui::ApplyApplicationFont();
+    izoku::ui::SetUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

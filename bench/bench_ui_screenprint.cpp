@@ -2,16 +2,17 @@
 // the agent does at the end of a consultation: the worked household
 // calculated, the schedule shown.  Goal: under 0.5 s and under 500 KB a page
 // (the "bytes" counter).
+#include "ui/app/datepicker.h"
 #include "engine/basedata/basedata.h"
 #include "store/database.h"
 #include "ui/app/screenprint.h"
+#include "ui/app/applicationsetup.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/pension/frmravo.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ void typeHousehold(QWidget &window)
     edit(QStringLiteral("Text4(0)"), QStringLiteral("山田太郎"));
     edit(QStringLiteral("Text4(1)"), QStringLiteral("山田花子"));
     edit(QStringLiteral("Text5(1)"), QStringLiteral("30"));
-    window.findChild<QDateEdit *>(QStringLiteral("DTPicker1(0)"))->setDate(QDate(1960, 5, 1));
+    window.findChild<ui::DatePicker *>(QStringLiteral("DTPicker1(0)"))->setDate(QDate(1960, 5, 1));
     edit(QStringLiteral("Text5(2)"), QStringLiteral("2"));
     window.findChild<QCheckBox *>(QStringLiteral("Check2(2)"))->setChecked(true);
     const QStringList pension = {"0", "120", "300000", "60", "400000", "0.985"};
@@ -76,7 +77,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
     }
     QApplication app(argc, argv);
-    ui::ApplyApplicationFont();
+    ui::SetUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

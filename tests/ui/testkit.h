@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/app/applicationsetup.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/screenprint.h"
 
@@ -94,13 +95,15 @@ template <typename T> T *Child(const QWidget *parent, const QString &name)
 
 } // namespace izoku::test
 
-// QTEST_MAIN for window tests, on the laptop screen.
+// QTEST_MAIN for window tests, on the laptop screen, with what the program
+// sets up for every window (its font, its icon, Enter on buttons).
 #define IZOKU_TEST_MAIN(TestObject)                                                                                    \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         izoku::test::UseLaptopScreen(IZOKU_TEST_DATA "/laptop-screen.json");                                           \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        izoku::ui::SetUpApplication();                                                                                 \
         TestObject test;                                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                                        \

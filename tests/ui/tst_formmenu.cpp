@@ -1,3 +1,4 @@
+#include "ui/app/datepicker.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/qttranslations.h"
 #include "ui/app/screens.h"
@@ -7,7 +8,6 @@
 #include "store/location.h"
 #include "testkit.h"
 
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -183,7 +183,7 @@ class TestFormmenu : public QObject {
         QVERIFY(test::ShowAndActivate(menu.get()));
         QTest::qWait(20);
         QVERIFY(m_seams->messages->shown.isEmpty());
-        QCOMPARE(menu->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->date(), kStart.date());
+        QCOMPARE(menu->findChild<ui::DatePicker *>(QStringLiteral("DTPicker1"))->date(), kStart.date());
     }
 
     void startUpTroubleIsSaidOnce_data()
@@ -249,7 +249,7 @@ class TestFormmenu : public QObject {
         // The date of start-up stays as it was.
         now = now.addDays(1);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        QCOMPARE(menu->findChild<QDateEdit *>(QStringLiteral("DTPicker1"))->date(), kStart.date());
+        QCOMPARE(menu->findChild<ui::DatePicker *>(QStringLiteral("DTPicker1"))->date(), kStart.date());
     }
 
     void eachWindowExistsOnce()

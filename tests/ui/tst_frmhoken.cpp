@@ -1,3 +1,4 @@
+#include "ui/app/datepicker.h"
 #include "testday.h"
 #include "ui/needs/frmhoken.h"
 
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +80,7 @@ class TestFrmhoken : public QObject {
 
     template <typename T> T *child(const QString &name) const { return test::Child<T>(m_window, name); }
     QLineEdit *edit(const QString &name) const { return child<QLineEdit>(name); }
-    QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
+    ui::DatePicker *date(const QString &name) const { return child<ui::DatePicker>(name); }
     QPushButton *button(const QString &name) const { return child<QPushButton>(name); }
     void click(const QString &name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString text(const QString &name) const { return edit(name)->text(); }
@@ -205,16 +205,31 @@ class TestFrmhoken : public QObject {
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
-        QTest::newRow("last child's age: Enter to its role") << num1(6) << int(Qt::Key_Return) << "Fmt4(6)";
+        QTest::newRow("last child's age: Enter into the record") << num1(6) << int(Qt::Key_Return) << num1(7);
+        QTest::newRow("national months: Ctrl back to the last age") << num1(7) << int(Qt::Key_Control) << num1(6);
         QTest::newRow("slide rate: Enter stays") << num1(12) << int(Qt::Key_Return) << num1(12);
-        QTest::newRow("last policy: Enter stays") << num4(12) << int(Qt::Key_Return) << num4(12);
+        QTest::newRow("last policy: Enter to the base calculation")
+            << num4(12) << int(Qt::Key_Return) << "cmdBase";
+        QTest::newRow("company: Enter to the product") << "Fmt3(0)" << int(Qt::Key_Return) << "Fmt3(1)";
+        QTest::newRow("product: Enter to the first policy") << "Fmt3(1)" << int(Qt::Key_Return) << num4(0);
+        QTest::newRow("first policy: Ctrl back to the product") << num4(0) << int(Qt::Key_Control) << "Fmt3(1)";
+        QTest::newRow("reference age: Enter to the comparison")
+            << num4(13) << int(Qt::Key_Return) << "cmdCoverageChart";
+        QTest::newRow("remuneration: Ctrl back to the months") << num1(9) << int(Qt::Key_Control) << num1(8);
+        QTest::newRow("wife's work: Ctrl back to the record") << num1(14) << int(Qt::Key_Control) << num1(11);
+        QTest::newRow("kindergarten: Ctrl back to the living cost")
+            << num1(17) << int(Qt::Key_Control) << num1(16);
+        QTest::newRow("company: Ctrl back to the funeral") << "Fmt3(0)" << int(Qt::Key_Control) << num1(27);
+        QTest::newRow("child's role: Ctrl back to the age above") << "Fmt4(3)" << int(Qt::Key_Control) << num1(2);
         QTest::newRow("age: Ctrl to the birth date") << num1(3) << int(Qt::Key_Control) << "Date1(3)";
         QTest::newRow("name: Left to the role") << "Fmt1(4)" << int(Qt::Key_Left) << "Fmt4(4)";
         QTest::newRow("birth date: Ctrl to the name") << "Date1(2)" << int(Qt::Key_Control) << "Fmt1(2)";
         QTest::newRow("role: Up at the top stays") << "Fmt4(0)" << int(Qt::Key_Up) << "Fmt4(0)";
-        QTest::newRow("period: Enter skips the remuneration") << num1(7) << int(Qt::Key_Return) << num1(14);
+        QTest::newRow("salaried: Enter from the national months into the employees' months")
+            << num1(7) << int(Qt::Key_Return) << num1(8);
+        QTest::newRow("employees' months: Enter to the remuneration") << num1(8) << int(Qt::Key_Return) << num1(9);
         QTest::newRow("period months: Down to the benefits") << num1(13) << int(Qt::Key_Down) << num1(54);
-        QTest::newRow("funeral: Enter to the life expectancy") << num1(27) << int(Qt::Key_Return) << num1(53);
+        QTest::newRow("funeral: Enter to the insurance held") << num1(27) << int(Qt::Key_Return) << "Fmt3(0)";
         QTest::newRow("living cost: Up to the old-age pension") << num1(16) << int(Qt::Key_Up) << num1(52);
         QTest::newRow("basic phase 2 to: Left") << num1(34) << int(Qt::Key_Left) << num1(33);
         QTest::newRow("term 3 amount: Down to whole life 2") << num4(8) << int(Qt::Key_Down) << num4(11);
@@ -267,14 +282,30 @@ class TestFrmhoken : public QObject {
         QCOMPARE(text(field), kept);
     }
 
-    void enteringSelectsWhereTheTableSaysSo()
+    // Typing after Enter replaces the figure: 50 in 幼稚園's 53 gives 50.
+    void typingAfterEnterReplacesTheFigure_data()
     {
-        pressKey(num1(8), Qt::Key_Return);
-        QCOMPARE(edit(num1(9))->selectedText(), QStringLiteral("0"));
-        pressKey(num1(16), Qt::Key_Return);
-        QCOMPARE(edit(num1(17))->selectedText(), QString());
-        pressKey(num1(11), Qt::Key_Tab);
-        QCOMPARE(test::Focused(), edit(num1(14)));
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("幼稚園") << num1(16) << num1(17) << "50";
+        QTest::newRow("小学校") << num1(17) << num1(18) << "30";
+        QTest::newRow("中学校") << num1(18) << num1(19) << "45";
+        QTest::newRow("葬儀費用その他") << num1(26) << num1(27) << "300";
+        QTest::newRow("死亡退職金") << num1(48) << num1(49) << "300";
+        QTest::newRow("平均標準報酬月額") << num1(8) << num1(9) << "310000";
+        QTest::newRow("遺族厚生年金") << num1(53) << num1(28) << "36";
+        QTest::newRow("the husband's age") << "Date1(0)" << num1(0) << "40";
+    }
+    void typingAfterEnterReplacesTheFigure()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        pressKey(from, Qt::Key_Return);
+        QCOMPARE(test::Focused()->objectName(), field);
+        QTest::keyClicks(test::Focused(), typed);
+        QCOMPARE(text(field), typed);
     }
 
     void tabFollowsTheForm_data()
@@ -285,6 +316,10 @@ class TestFrmhoken : public QObject {
         QTest::newRow("last 対象 to 年齢計算") << "Check2(6)"
                                                << "Command5";
         QTest::newRow("record to the wife's work") << num1(11) << num1(14);
+        QTest::newRow("employees' months to the remuneration") << num1(8) << num1(9);
+        QTest::newRow("年齢計算 to the chosen membership only") << "Command5"
+                                                           << "Option1(1)";
+        QTest::newRow("chosen membership to the national months") << "Option1(1)" << num1(7);
         QTest::newRow("old-age pension to living cost") << num1(52) << num1(16);
         QTest::newRow("funeral to the base calculation") << num1(27) << "cmdBase";
         QTest::newRow("last policy to registration") << num4(12) << "cmdRegister";
@@ -299,14 +334,14 @@ class TestFrmhoken : public QObject {
 
     void leavingABirthDateFillsTheAge()
     {
-        QDateEdit *child1 = date(QStringLiteral("Date1(2)"));
+        ui::DatePicker *child1 = date(QStringLiteral("Date1(2)"));
         child1->setFocus();
         child1->setDate(QDate(2020, 12, 9));
         edit(QStringLiteral("Fmt1(0)"))->setFocus();
         QCOMPARE(text(num1(2)), QStringLiteral("6"));
         QVERIFY(child<QCheckBox>(QStringLiteral("Check2(2)"))->isChecked());
         // A birth date on the base date changes nothing.
-        QDateEdit *child2 = date(QStringLiteral("Date1(3)"));
+        ui::DatePicker *child2 = date(QStringLiteral("Date1(3)"));
         child2->setFocus();
         child2->setDate(kToday);
         edit(QStringLiteral("Fmt1(0)"))->setFocus();
@@ -673,23 +708,5 @@ class TestFrmhoken : public QObject {
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // The window must fit a laptop screen: the headless platform gets one
-    // of 1366 by 768 instead of its own 800 by 800.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        QFile file(config);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1366,"height":768,)"
-                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-        file.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    }
-    QApplication app(argc, argv);
-    TestFrmhoken test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+IZOKU_TEST_MAIN(TestFrmhoken)
 #include "tst_frmhoken.moc"

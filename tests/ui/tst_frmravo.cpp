@@ -1,3 +1,4 @@
+#include "ui/app/datepicker.h"
 #include "testday.h"
 #include "ui/pension/frmravo.h"
 
@@ -15,7 +16,6 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,7 +46,7 @@ class TestFrmRavo : public QObject {
 
     template <typename T> T *child(const QString &name) const { return test::Child<T>(m_window.get(), name); }
     QLineEdit *edit(const QString &name) const { return child<QLineEdit>(name); }
-    QDateEdit *date(const QString &name) const { return child<QDateEdit>(name); }
+    ui::DatePicker *date(const QString &name) const { return child<ui::DatePicker>(name); }
     void click(const QString &button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     QString slot(int i) const { return child<QLabel>(QStringLiteral("Num4(%1)").arg(i))->text(); }
     ui::SheetModel &schedule() const { return *child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->sheet(); }
@@ -127,10 +127,14 @@ class TestFrmRavo : public QObject {
         QCOMPARE(test::Focused(), edit(QStringLiteral("Text5(0)")));
         QTest::keyClick(test::Focused(), Qt::Key_Return);
         QCOMPARE(test::Focused(), edit(QStringLiteral("Text3(1)")));
-        // The last age has nowhere to go: Enter stays and types nothing.
+        // From the last age into the husband's record, and on to the
+        // calculation.
         edit(QStringLiteral("Text5(6)"))->setFocus();
         QTest::keyClick(test::Focused(), Qt::Key_Return);
-        QCOMPARE(test::Focused(), edit(QStringLiteral("Text5(6)")));
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text6(0)")));
+        edit(QStringLiteral("Text6(4)"))->setFocus();
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QCOMPARE(test::Focused(), child<QPushButton>(QStringLiteral("cmdCalculate")));
     }
 
     void arrowsAndCtrlMoveAcrossTheBlock_data()
@@ -169,9 +173,9 @@ class TestFrmRavo : public QObject {
 
     void calendarStillOpensFromTheArrow()
     {
-        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        ui::DatePicker *birth = date(QStringLiteral("DTPicker1(1)"));
         birth->setDate(QDate(1996, 6, 1));
-        QTest::mouseClick(birth, Qt::LeftButton, {}, QPoint(birth->width() - 6, birth->height() / 2));
+        QTest::mouseClick(test::Child<QWidget>(birth, QStringLiteral("Calendar")), Qt::LeftButton);
         QTRY_VERIFY(birth->calendarWidget()->isVisible());
         QCOMPARE(birth->calendarWidget()->selectedDate(), QDate(1996, 6, 1));
         auto *days = birth->calendarWidget()->findChild<QAbstractItemView *>();
@@ -219,7 +223,7 @@ class TestFrmRavo : public QObject {
 
     void birthDateArrowsKeepTheDate()
     {
-        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
+        ui::DatePicker *birth = date(QStringLiteral("DTPicker1(1)"));
         birth->setDate(QDate(1996, 6, 1));
         birth->setFocus();
         QTest::keyClick(birth, Qt::Key_Down);
@@ -247,8 +251,8 @@ class TestFrmRavo : public QObject {
     {
         QFETCH(QString, way);
         QFETCH(QString, typed);
-        QDateEdit *birth = date(QStringLiteral("DTPicker1(1)"));
-        auto *text = birth->findChild<QLineEdit *>();
+        ui::DatePicker *birth = date(QStringLiteral("DTPicker1(1)"));
+        QLineEdit *text = birth;
         if (way == QStringLiteral("enter")) {
             edit(QStringLiteral("Text4(1)"))->setFocus();
             QTest::keyClick(test::Focused(), Qt::Key_Return);
@@ -277,7 +281,7 @@ class TestFrmRavo : public QObject {
 
     void leavingABirthDateFillsTheAge()
     {
-        QDateEdit *child1 = date(QStringLiteral("DTPicker1(2)"));
+        ui::DatePicker *child1 = date(QStringLiteral("DTPicker1(2)"));
         child1->setFocus();
         child1->setDate(QDate(2020, 12, 9));
         edit(QStringLiteral("Text4(0)"))->setFocus();
@@ -285,7 +289,7 @@ class TestFrmRavo : public QObject {
         QVERIFY(child<QCheckBox>(QStringLiteral("Check2(2)"))->isChecked());
 
         // A birth date on the reference date changes nothing.
-        QDateEdit *child2 = date(QStringLiteral("DTPicker1(3)"));
+        ui::DatePicker *child2 = date(QStringLiteral("DTPicker1(3)"));
         child2->setFocus();
         child2->setDate(kToday);
         edit(QStringLiteral("Text4(0)"))->setFocus();
@@ -497,7 +501,7 @@ class TestFrmRavo : public QObject {
 
     void nowResetsTheReferenceDate()
     {
-        QDateEdit *reference = date(QStringLiteral("DTPicker2(0)"));
+        ui::DatePicker *reference = date(QStringLiteral("DTPicker2(0)"));
         reference->setDate(QDate(2020, 1, 1));
         click(QStringLiteral("CommandNow"));
         QCOMPARE(reference->date(), kToday);

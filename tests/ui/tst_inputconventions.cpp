@@ -1,5 +1,6 @@
 #include "engine/forms/household.h"
 #include "engine/forms/pensionrecord.h"
+#include "ui/app/datepicker.h"
 #include "ui/app/focusmap.h"
 #include "ui/app/formmenu.h"
 #include "ui/app/inputfilters.h"
@@ -10,7 +11,6 @@
 
 #include "testkit.h"
 
-#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -34,7 +34,7 @@ struct Window {
     QLineEdit *a = new QLineEdit(&window);
     QLineEdit *b = new QLineEdit(&window);
     QLineEdit *c = new QLineEdit(&window);
-    QDateEdit *date = new QDateEdit(QDate(1980, 5, 1), &window);
+    ui::DatePicker *date = new ui::DatePicker(QStringLiteral("DTPicker1"), &window);
     QPushButton *button = new QPushButton(QStringLiteral("計　算"), &window);
     QLabel *icon = new QLabel(QStringLiteral("印刷"), &window);
 
@@ -42,6 +42,7 @@ struct Window {
     {
         window.setObjectName(QStringLiteral("Window"));
         icon->setObjectName(QStringLiteral("Picture1"));
+        date->setDate(QDate(1980, 5, 1));
         auto *layout = new QVBoxLayout(&window);
         for (QWidget *w : std::initializer_list<QWidget *>{a, b, c, date, button, icon})
             layout->addWidget(w);
@@ -195,6 +196,7 @@ class TestInputConventions : public QObject {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
         const struct {
             QString screen, array;
             int count;
@@ -202,12 +204,20 @@ class TestInputConventions : public QObject {
                        {ui::screen::Pension, QStringLiteral("DTPicker2"), engine::PeriodDate::Count},
                        {ui::screen::Needs, QStringLiteral("Date1"), engine::HouseholdIndex::Count},
                        {ui::screen::Needs, QStringLiteral("Date2"), engine::PeriodDate::Count}};
+        const struct {
+            const char *typed;
+            QDate date;
+        } forms[] = {{"19830720", QDate(1983, 7, 20)},
+                     {"1983/07/20", QDate(1983, 7, 20)},
+                     {"1983/7/20", QDate(1983, 7, 20)},
+                     {"1985/6/1", QDate(1985, 6, 1)},
+                     {"1987/06/1", QDate(1987, 6, 1)}};
         for (const auto &picker : pickers) {
             for (int i = 0; i < picker.count; ++i) {
                 const QString field = engine::ControlName(picker.array, i);
-                for (const char *typed : {"19830720", "1983/07/20", "1983/7/20"})
-                    QTest::addRow("%s %s %s", qPrintable(picker.screen), qPrintable(field), typed)
-                        << picker.screen << field << QString::fromLatin1(typed);
+                for (const auto &form : forms)
+                    QTest::addRow("%s %s %s", qPrintable(picker.screen), qPrintable(field), form.typed)
+                        << picker.screen << field << QString::fromLatin1(form.typed) << form.date;
             }
         }
     }
@@ -216,21 +226,97 @@ class TestInputConventions : public QObject {
         QFETCH(QString, screen);
         QFETCH(QString, field);
         QFETCH(QString, typed);
+        QFETCH(QDate, date);
         if (!m_screens) {
             m_screens = std::make_unique<ui::WindowRegistry>();
             ui::RegisterScreens(*m_screens);
         }
         QWidget *window = m_screens->show(screen);
         QVERIFY(test::ShowAndActivate(window));
-        auto *picker = test::Child<QDateEdit>(window, field);
-        auto *text = picker->findChild<QLineEdit *>();
-        QVERIFY(text);
+        auto *picker = test::Child<ui::DatePicker>(window, field);
         // A digit's width in from the left edge: on the year.
-        const QPoint onTheYear(text->fontMetrics().horizontalAdvance(u'1'), text->height() / 2);
-        QTest::mouseClick(text, Qt::LeftButton, {}, onTheYear);
+        const QPoint onTheYear(picker->fontMetrics().horizontalAdvance(u'1'), picker->height() / 2);
+        QTest::mouseClick(picker, Qt::LeftButton, {}, onTheYear);
         QCOMPARE(test::Focused(), picker);
         QTest::keyClicks(picker, typed);
-        QCOMPARE(picker->date(), QDate(1983, 7, 20));
+        QCOMPARE(picker->date(), date);
+    }
+
+    // Every way the agent leaves a date field takes the date typed, in the
+    // one form; a text that names no date is never taken for another day.
+    void leavingADateFieldTakesWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("leaving");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<int>("messages");
+        const QDate before(1980, 5, 1);
+        for (const char *leaving : {"Enter", "Tab", "click"}) {
+            QTest::addRow("one-digit day, %s", leaving) << "1985/6/1" << leaving << QDate(1985, 6, 1) << true << 0;
+            QTest::addRow("one-digit day and month, %s", leaving)
+                << "2019/1/2" << leaving << QDate(2019, 1, 2) << true << 0;
+            QTest::addRow("full width, %s", leaving) << "２０１９／１１／２" << leaving << QDate(2019, 11, 2) << true << 0;
+        }
+        // Enter and Tab keep the agent in the field to mend it; a click
+        // elsewhere puts the date back and says so.
+        QTest::newRow("30 February, Enter") << "1985/2/30" << "Enter" << before << false << 1;
+        QTest::newRow("no day, Tab") << "1985/6" << "Tab" << before << false << 1;
+        QTest::newRow("seven figures, click") << "1985061" << "click" << before << true << 1;
+    }
+    void leavingADateFieldTakesWhatWasTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, leaving);
+        QFETCH(QDate, date);
+        QFETCH(bool, left);
+        QFETCH(int, messages);
+        Window w;
+        ui::FocusMap map;
+        map.add(w.date, ui::FocusKey::Enter, w.button);
+        QVERIFY(test::ShowAndActivate(&w.window));
+        w.date->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(w.date, typed);
+        if (leaving == QStringLiteral("Enter"))
+            QTest::keyClick(w.date, Qt::Key_Return);
+        else if (leaving == QStringLiteral("Tab"))
+            QTest::keyClick(w.date, Qt::Key_Tab);
+        else
+            QTest::mouseClick(w.a, Qt::LeftButton);
+        QCOMPARE(test::Focused() != w.date, left);
+        QCOMPARE(w.date->date(), date);
+        if (left)
+            QCOMPARE(w.date->text(), date.toString(QStringLiteral("yyyy/MM/dd")));
+        QTRY_COMPARE(int(m_seams->messages->shown.size()), messages);
+        if (messages)
+            QCOMPARE(m_seams->messages->shown.first().message.text,
+                     QStringLiteral("日付を正しく入力してください。\n例: 1985/6/1 または 19850601"));
+    }
+
+    void typedDatesRead_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date"); // invalid: not a date
+        QTest::newRow("figures") << "19850601" << QDate(1985, 6, 1);
+        QTest::newRow("slashes, one-digit month and day") << "1985/6/1" << QDate(1985, 6, 1);
+        QTest::newRow("slashes, one-digit day") << "1987/06/1" << QDate(1987, 6, 1);
+        QTest::newRow("slashes, one-digit month") << "1987/6/01" << QDate(1987, 6, 1);
+        QTest::newRow("blanks around") << " 2019/11/2 " << QDate(2019, 11, 2);
+        QTest::newRow("full width") << "１９８５０６０１" << QDate(1985, 6, 1);
+        QTest::newRow("29 February of a leap year") << "2024/2/29" << QDate(2024, 2, 29);
+        QTest::newRow("29 February otherwise") << "2023/2/29" << QDate();
+        QTest::newRow("month 13") << "1985/13/1" << QDate();
+        QTest::newRow("two-figure year") << "85/6/1" << QDate();
+        QTest::newRow("seven figures") << "1985061" << QDate();
+        QTest::newRow("before 1900") << "1899/12/31" << QDate();
+        QTest::newRow("hyphens") << "1985-06-01" << QDate();
+        QTest::newRow("empty") << "" << QDate();
+    }
+    void typedDatesRead()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        QCOMPARE(ui::ReadTypedDate(typed).value_or(QDate()), date);
     }
 
     void arrowLeavingADatePickerKeepsItsDate()
@@ -249,31 +335,55 @@ class TestInputConventions : public QObject {
         QCOMPARE(w.date->date(), QDate(1980, 5, 1));
     }
 
-    void selectAllOnEveryWayIn()
+    // A select-all field selects however it is entered; any other figure
+    // field from the keyboard only, so a click still places the caret.
+    void selectAllOnEntering_data()
     {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("selected");
+        const int anyWay = int(ui::SelectAllOnFocus::Entry::AnyWay);
+        const int keyboard = int(ui::SelectAllOnFocus::Entry::FromKeyboard);
+        for (const int entry : {anyWay, keyboard}) {
+            const char *name = entry == anyWay ? "any way" : "keyboard";
+            QTest::addRow("%s, Tab", name) << entry << "Tab" << true;
+            QTest::addRow("%s, Shift+Tab", name) << entry << "Backtab" << true;
+            QTest::addRow("%s, Enter", name) << entry << "Enter" << true;
+            QTest::addRow("%s, Ctrl", name) << entry << "Ctrl" << true;
+            QTest::addRow("%s, click", name) << entry << "click" << (entry == anyWay);
+        }
+    }
+    void selectAllOnEntering()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, way);
+        QFETCH(bool, selected);
         Window w;
-        ui::SelectAllOnFocus select;
+        ui::SelectAllOnFocus select{static_cast<ui::SelectAllOnFocus::Entry>(entry)};
         select.attach(w.b);
         ui::FocusMap map;
-        map.add(w.a, ui::FocusKey::Enter, w.b);
+        map.add(w.a, ui::FocusKey::Enter, w.b).add(w.a, ui::FocusKey::Ctrl, w.b);
         QVERIFY(test::ShowAndActivate(&w.window));
-        w.b->setText(QStringLiteral("1000000"));
-
-        w.a->setFocus();
-        QTest::keyClick(w.a, Qt::Key_Tab);
+        w.b->setText(QStringLiteral("53"));
+        QWidget *from = way == QStringLiteral("Backtab") ? w.c : w.a;
+        from->setFocus();
+        if (way == QStringLiteral("click"))
+            QTest::mouseClick(w.b, Qt::LeftButton, {}, QPoint(w.b->width() - 4, w.b->height() / 2));
+        else if (way == QStringLiteral("Tab"))
+            QTest::keyClick(from, Qt::Key_Tab);
+        else if (way == QStringLiteral("Backtab"))
+            QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (way == QStringLiteral("Enter"))
+            QTest::keyClick(from, Qt::Key_Return);
+        else
+            QTest::keyClick(from, Qt::Key_Control);
         QCOMPARE(test::Focused(), w.b);
-        QCOMPARE(w.b->selectedText(), QStringLiteral("1000000"));
-        QCOMPARE(w.b->cursorPosition(), 0);
-
-        w.a->setFocus();
-        QTest::keyClick(w.a, Qt::Key_Return);
-        QCOMPARE(w.b->selectedText(), QStringLiteral("1000000"));
-        QTest::keyClicks(w.b, QStringLiteral("5"));
-        QCOMPARE(w.b->text(), QStringLiteral("5"));
-
-        w.a->setFocus();
-        QTest::mouseClick(w.b, Qt::LeftButton, {}, QPoint(5, w.b->height() / 2));
-        QTRY_COMPARE(w.b->selectedText(), QStringLiteral("5"));
+        QTest::qWait(0);
+        QCOMPARE(w.b->selectedText(), selected ? QStringLiteral("53") : QString());
+        // What the agent types then replaces the old figure, or goes where
+        // the click put the caret.
+        QTest::keyClicks(w.b, QStringLiteral("50"));
+        QCOMPARE(w.b->text(), selected ? QStringLiteral("50") : QStringLiteral("5350"));
     }
 
     void windowFitsTheScreen_data()

@@ -1,4 +1,5 @@
 #include "ui/app/formmenu.h"
+#include "ui/app/applicationsetup.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/reference/formhelp.h"
@@ -392,7 +393,7 @@ int main(int argc, char *argv[])
     screens.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication app(argc, argv);
-    ui::ApplyApplicationFont();
+    ui::SetUpApplication();
     TestReferenceWindows test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -97,12 +97,19 @@ CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &reco
         person.disabled = false;
     }
     for (int child = 0; child < HokenNum1::kChildren; ++child) {
-        HouseholdMember &person = form.household.members[static_cast<size_t>(HouseholdIndex::Child1 + child)];
+        const auto index = static_cast<size_t>(HouseholdIndex::Child1 + child);
+        HouseholdMember &person = form.household.members[index];
         person.disabled = record.childMarks[static_cast<size_t>(child)].trimmed() == kDisabledMark;
-        person.present = !person.name.isEmpty() || LeadingNumber(person.age) > 0 || person.birth != saved;
+        person.present = SavedChildCounts(record.persons[index], record.savedOn);
     }
     pairTexts(form, record, [](QString &shown, const QString &stored) { shown = stored; });
     return SetBaseDateToday(form, today);
+}
+
+bool SavedChildCounts(const SavedPerson &child, const QString &savedOn)
+{
+    const QDate birth = StoredDate(child.birth);
+    return !child.name.isEmpty() || LeadingNumber(child.age) > 0 || (birth.isValid() && birth != StoredDate(savedOn));
 }
 
 bool HoldsHousehold(const FrmhokenForm &form)

@@ -83,6 +83,10 @@ CustomerRecord CustomerRecordOf(const FrmhokenForm &form, const QDate &today);
 // cleared.
 CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &record, const QDate &today);
 
+// Whether a saved child counts (対象) by the rule above, for a household
+// saved on `savedOn`.
+bool SavedChildCounts(const SavedPerson &child, const QString &savedOn);
+
 // Whether the form holds a household the agent typed, which reopening a
 // saved one would replace: a name, an age above 0 or a ticked child.
 bool HoldsHousehold(const FrmhokenForm &form);

@@ -13,7 +13,10 @@ CalculationOutcome ShowCustomer(FormDataForm &form, const std::optional<Customer
     for (int person = 0; person < HouseholdIndex::Count; ++person) {
         const SavedPerson &saved = record->persons[static_cast<size_t>(person)];
         form.text1[static_cast<size_t>(FormDataText1::Name1 + person)] = saved.name;
-        form.text1[static_cast<size_t>(FormDataText1::Birth1 + person)] = saved.birth;
+        // A child's line shows a birth date only for a child who counts: an
+        // empty line holds the day of saving, which no child was born on.
+        if (!Household::IsChild(person) || SavedChildCounts(saved, record->savedOn))
+            form.text1[static_cast<size_t>(FormDataText1::Birth1 + person)] = saved.birth;
         form.text1[static_cast<size_t>(FormDataText1::Age1 + person)] = saved.age;
     }
     // Each child's mark stands on the child's own line.

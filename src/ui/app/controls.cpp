@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,6 +18,16 @@ void SetFieldText(QLineEdit *field, const QString &text)
 {
     if (field->text() != text)
         field->setText(text);
+}
+
+void OneTabStop(QButtonGroup *choice)
+{
+    const auto follow = [choice] {
+        for (QAbstractButton *option : choice->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(choice, &QButtonGroup::buttonToggled, choice, follow);
+    follow();
 }
 
 } // namespace izoku::ui

@@ -1,7 +1,7 @@
 #include "focusmap.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -61,6 +61,21 @@ FocusMap &FocusMap::discardEnter(QWidget *field)
     return *this;
 }
 
+FocusMap &FocusMap::ctrlBackAlongEnter()
+{
+    QHash<QWidget *, QList<QWidget *>> cameFrom;
+    for (auto it = m_targets.cbegin(); it != m_targets.cend(); ++it) {
+        if (it.key().second == static_cast<int>(FocusKey::Enter) && it.value())
+            cameFrom[it.value().data()].append(it.key().first);
+    }
+    for (auto it = cameFrom.cbegin(); it != cameFrom.cend(); ++it) {
+        QWidget *field = it.key();
+        if (it.value().size() == 1 && !qobject_cast<QAbstractButton *>(field) && !target(field, FocusKey::Ctrl))
+            add(field, FocusKey::Ctrl, it.value().first());
+    }
+    return *this;
+}
+
 QWidget *FocusMap::target(QWidget *field, FocusKey key) const
 {
     return m_targets.value({field, static_cast<int>(key)}).data();
@@ -111,20 +126,15 @@ bool FocusMap::eventFilter(QObject *watched, QEvent *event)
             m_ctrlDownIn = field;
         return false;
     }
-    if (*key == FocusKey::Enter) {
-        if (to) {
-            MoveFocusTo(to);
-            return true;
-        }
-        return m_discardEnter.contains(field);
-    }
     if (!to)
+        return *key == FocusKey::Enter && m_discardEnter.contains(field);
+    // A field that cannot take its text keeps the focus and the key.
+    if (const auto *edit = qobject_cast<QLineEdit *>(field); edit && !edit->hasAcceptableInput())
         return false;
-    const bool moved = MoveFocusTo(to);
-    // The key goes on to the field it was typed in, as it always has, except
-    // where it would change a value the user only meant to leave: a date
-    // picker would step its date with the arrow that moved the focus away.
-    return moved && qobject_cast<QAbstractSpinBox *>(field) != nullptr;
+    MoveFocusTo(to);
+    // Enter is thrown away; an arrow goes on to the field it was typed in,
+    // as it always has.
+    return *key == FocusKey::Enter;
 }
 
 } // namespace izoku::ui

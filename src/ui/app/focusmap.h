@@ -18,7 +18,9 @@ enum class FocusKey { Enter, Up, Down, Left, Right, Ctrl };
 // whatever the caret position.  Ctrl moves it when it is let go with no other
 // key pressed meanwhile, so Ctrl+C, Ctrl+V, Ctrl+A and Ctrl+Z stay in the
 // field as in any other program.  A pair not in the table does nothing, and a
-// target that is hidden or disabled leaves the focus where it is.
+// target that is hidden or disabled leaves the focus where it is, as does a
+// field holding text it cannot take (a date typed in part): Enter there is
+// the field's own, which says what is wrong.
 class FocusMap final : public QObject {
     Q_OBJECT
   public:
@@ -27,6 +29,11 @@ class FocusMap final : public QObject {
     FocusMap &add(QWidget *field, FocusKey key, QWidget *target);
     // Enter in this field is thrown away even where it moves nothing.
     FocusMap &discardEnter(QWidget *field);
+
+    // Ctrl steps back the way Enter came: in every field that Enter leads to
+    // from one field only, and that has no Ctrl move of its own, Ctrl goes
+    // back to that field.  A button pressed by Enter has none.
+    FocusMap &ctrlBackAlongEnter();
 
     QWidget *target(QWidget *field, FocusKey key) const;
 

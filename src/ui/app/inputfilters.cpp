@@ -1,5 +1,6 @@
 #include "inputfilters.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -39,8 +40,9 @@ bool NumericKeyFilter::eventFilter(QObject *, QEvent *event)
     return !keeps(c);
 }
 
-SelectAllOnFocus::SelectAllOnFocus(QObject *parent)
+SelectAllOnFocus::SelectAllOnFocus(Entry entry, QObject *parent)
     : QObject(parent)
+    , m_entry(entry)
 {
 }
 
@@ -60,6 +62,12 @@ void SelectAllOnFocus::selectAll(QWidget *field)
 bool SelectAllOnFocus::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    // Coming back from a calendar or a menu is not entering the field.
+    if (reason == Qt::PopupFocusReason)
+        return false;
+    if (m_entry == Entry::FromKeyboard && reason == Qt::MouseFocusReason)
         return false;
     auto *field = static_cast<QWidget *>(watched);
     selectAll(field);

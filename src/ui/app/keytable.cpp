@@ -10,8 +10,23 @@ namespace izoku::ui {
 KeyTable::KeyTable(QWidget *window)
     : m_focus(new FocusMap(window))
     , m_figures(new NumericKeyFilter(window))
-    , m_selectAll(new SelectAllOnFocus(window))
+    , m_selectAll(new SelectAllOnFocus(SelectAllOnFocus::Entry::AnyWay, window))
+    , m_selectFromKeyboard(new SelectAllOnFocus(SelectAllOnFocus::Entry::FromKeyboard, window))
 {
+}
+
+KeyTable &KeyTable::enter(QWidget *field, QWidget *target, unsigned keys)
+{
+    Targets targets{};
+    targets[0] = target;
+    addField(field, targets, keys);
+    return *this;
+}
+
+KeyTable &KeyTable::ctrlBackAlongEnter()
+{
+    m_focus->ctrlBackAlongEnter();
+    return *this;
 }
 
 void KeyTable::addField(QWidget *field, const Targets &targets, unsigned keys)
@@ -25,8 +40,15 @@ void KeyTable::addField(QWidget *field, const Targets &targets, unsigned keys)
         m_focus->discardEnter(field);
     if (keys & kFiguresOnly)
         m_figures->attach(field);
+    // A field added twice (its own row, then a move into the next block)
+    // is selected by one filter only.
+    if (m_selected.contains(field))
+        return;
     if (keys & kSelectsAll)
         m_selectAll->attach(field);
+    else if (!(keys & kWords))
+        m_selectFromKeyboard->attach(field);
+    m_selected.insert(field);
 }
 
 void SetTabOrder(QWidget *window, const QList<QWidget *> &first)

@@ -3,6 +3,7 @@
 #include "focusmap.h"
 
 #include <QList>
+#include <QSet>
 
 #include <array>
 #include <optional>
@@ -17,13 +18,15 @@ class SelectAllOnFocus;
 // What a field of a key table does with the keys besides moving the focus.
 // Enter is thrown away in every field of a table, even where it moves
 // nothing, so no character is typed and no beep sounds, unless the field
-// keeps it.
+// keeps it.  Every field of a table holds a figure, whose whole text is
+// selected when it is entered from the keyboard, unless it holds words.
 enum FieldKeys : unsigned {
     kAnyText = 0,
     kFiguresOnly = 1U << 0, // NumericKeyFilter
-    kSelectsAll = 1U << 1,  // SelectAllOnFocus
+    kSelectsAll = 1U << 1,  // SelectAllOnFocus however the field is entered
     kFiguresSelected = kFiguresOnly | kSelectsAll,
     kKeepsEnter = 1U << 2,
+    kWords = 1U << 3, // a name, a role label, a company: the caret stays where the agent left it
 };
 
 // The key moves the focus nowhere.
@@ -63,6 +66,17 @@ class KeyTable final {
         return *this;
     }
 
+    // One field named by its widget, with where Enter takes it: the moves
+    // from one block of a screen into the next, or onto the button that
+    // calculates what was typed.  A field already in the table keeps its
+    // other keys.
+    KeyTable &enter(QWidget *field, QWidget *target, unsigned keys = kAnyText);
+    // Ctrl steps back the way Enter came (FocusMap::ctrlBackAlongEnter);
+    // call it once every Enter move is in.
+    KeyTable &ctrlBackAlongEnter();
+
+    FocusMap &focusMap() const { return *m_focus; }
+
   private:
     // The keys as a row lists them.
     static constexpr std::array kRowKeys = {FocusKey::Enter, FocusKey::Up,    FocusKey::Down,
@@ -73,6 +87,8 @@ class KeyTable final {
     FocusMap *m_focus;
     NumericKeyFilter *m_figures;
     SelectAllOnFocus *m_selectAll;
+    SelectAllOnFocus *m_selectFromKeyboard;
+    QSet<QWidget *> m_selected;
 };
 
 // Tab visits `first` in order, then every other focusable widget of the

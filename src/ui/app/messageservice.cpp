@@ -2,7 +2,6 @@
 
 #include "replaceableservice.h"
 
-#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -88,8 +87,6 @@ void ShowMessage(QWidget *parent, const engine::Message &message, QWidget *focus
         return;
     if (auto *edit = qobject_cast<QLineEdit *>(focus))
         edit->selectAll();
-    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(focus))
-        spin->selectAll();
 }
 
 void ShowMessageLater(QWidget *window, const engine::Message &message)

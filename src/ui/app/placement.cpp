@@ -106,9 +106,16 @@ class ScreenKeeper final : public QObject {
     }
 };
 
+// A scroll area around a whole form.  It is no field of its own: Tab never
+// stops on it (the agent would see no focus anywhere), and it scrolls to
+// whichever field the keys bring the focus to.
 class ContentScrollArea final : public QScrollArea {
   public:
-    using QScrollArea::QScrollArea;
+    explicit ContentScrollArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
     QSize sizeHint() const override
     {
         if (!widget())

@@ -24,8 +24,6 @@
 #include "ui/store/formdata.h"
 #include "ui/store/formlogin.h"
 
-#include <QApplication>
-#include <QFont>
 
 namespace izoku::ui {
 
@@ -70,9 +68,12 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::Needs,
         [&registry, databasePath] {
             auto *window = new Frmhoken(registry, SystemClock);
-            window->setSaveHandler([window, databasePath](const engine::FrmhokenForm &form, qint64 key) {
-                return SaveCustomer(window, form, SystemClock().date(), databasePath, key);
-            });
+            window->setSaveHandler(
+                [window, databasePath](const engine::FrmhokenForm &form, qint64 key) -> std::optional<qint64> {
+                    bool saved = false;
+                    const qint64 row = SaveCustomer(window, form, SystemClock().date(), databasePath, key, &saved);
+                    return saved ? std::optional<qint64>(row) : std::nullopt;
+                });
             return window;
         },
         OnClose::Hide);
@@ -113,13 +114,6 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         },
         OnClose::Destroy);
     registerReferenceWindows(registry);
-}
-
-void ApplyApplicationFont()
-{
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setPointSize(9);
-    QApplication::setFont(font);
 }
 
 } // namespace izoku::ui

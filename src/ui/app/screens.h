@@ -13,7 +13,4 @@ class WindowRegistry;
 // write customers and base figures use the file at `databasePath`.
 void RegisterScreens(WindowRegistry &registry, const QString &databasePath = store::DatabasePath());
 
-// The application font: Japanese glyphs, never Chinese variants.
-void ApplyApplicationFont();
-
 } // namespace izoku::ui

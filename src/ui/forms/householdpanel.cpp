@@ -5,8 +5,8 @@
 #include "ui/app/datepicker.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,10 +74,17 @@ HouseholdPanel::HouseholdPanel(const ArrayNames &arrays, const Columns &columns,
         if (engine::Household::IsChild(i)) {
             disabled[i] = new QCheckBox(this);
             disabled[i]->setObjectName(ControlName(arrays.disabled, i));
+            disabled[i]->installEventFilter(this);
             grid->addWidget(disabled[i], r, 4, Qt::AlignCenter);
             present[i] = new QCheckBox(this);
             present[i]->setObjectName(ControlName(arrays.present, i));
             grid->addWidget(present[i], r, 5, Qt::AlignCenter);
+            // Set by the agent, or unticked, it is a stop like any other.
+            connect(present[i], &QCheckBox::clicked, this, [this, i] { m_tickedByProgram[i] = false; });
+            connect(present[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+                if (!ticked)
+                    m_tickedByProgram[i] = false;
+            });
         }
     }
 
@@ -111,10 +118,10 @@ void HouseholdPanel::write(const engine::Household &household)
 {
     for (int i = 0; i < kCount; ++i) {
         const engine::HouseholdMember &m = household.members[i];
-        roles[i]->setText(m.role);
-        names[i]->setText(m.name);
+        SetFieldText(roles[i], m.role);
+        SetFieldText(names[i], m.name);
         births[i]->setDate(m.birth);
-        ages[i]->setText(m.age);
+        SetFieldText(ages[i], m.age);
         if (present[i])
             present[i]->setChecked(m.present);
         if (disabled[i])
@@ -135,19 +142,20 @@ std::vector<KeyRow<HouseholdPanel::Field>> HouseholdPanel::keyRows() const
                 return kStays;
             return Field{column, person};
         };
-        const bool last = i == kCount - 1;
         const bool leftToRole = m_columns.leftToRoleOnEveryLine || i == engine::HouseholdIndex::Husband;
-        const auto ageEnter = last ? (m_columns.lastAgeEnterToRole ? at(C::Role) : kStays) : at(C::Role, 1);
-        rows.push_back({{C::Role, i}, at(C::Name), at(C::Role, -1), at(C::Role, 1), kStays, at(C::Name)});
+        rows.push_back(
+            {{C::Role, i}, at(C::Name), at(C::Role, -1), at(C::Role, 1), kStays, at(C::Name), kStays, kWords});
         rows.push_back({{C::Name, i},
                         at(C::Birth),
                         at(C::Name, -1),
                         at(C::Name, 1),
                         leftToRole ? at(C::Role) : kStays,
                         at(C::Birth),
-                        at(C::Role)});
+                        at(C::Role),
+                        kWords});
         rows.push_back({{C::Birth, i}, at(C::Age), at(C::Birth, -1), at(C::Birth, 1), kStays, kStays, at(C::Name)});
-        rows.push_back({{C::Age, i}, ageEnter, at(C::Age, -1), at(C::Age, 1), at(C::Birth), kStays, at(C::Birth)});
+        rows.push_back(
+            {{C::Age, i}, at(C::Role, 1), at(C::Age, -1), at(C::Age, 1), at(C::Birth), kStays, at(C::Birth)});
     }
     return rows;
 }
@@ -185,10 +193,39 @@ bool HouseholdPanel::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         for (int i = 0; i < kCount; ++i) {
             if (watched == births[i])
-                emit birthDateLeft(i);
+                leaveBirthDate(i);
         }
     }
+    if (passOverPresent(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void HouseholdPanel::leaveBirthDate(int index)
+{
+    const bool wasTicked = present[index] && present[index]->isChecked();
+    emit birthDateLeft(index);
+    if (present[index] && !wasTicked && present[index]->isChecked())
+        m_tickedByProgram[index] = true;
+}
+
+bool HouseholdPanel::passOverPresent(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Tab || key->modifiers() != Qt::NoModifier)
+        return false;
+    for (int i = 0; i < kCount; ++i) {
+        if (watched != disabled[i] || !m_tickedByProgram[i])
+            continue;
+        QWidget *next = present[i]->nextInFocusChain();
+        while (next != present[i] && !(next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)))
+            next = next->nextInFocusChain();
+        next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 } // namespace izoku::ui

@@ -10,11 +10,12 @@
 #include <vector>
 
 class QCheckBox;
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
 namespace izoku::ui {
+
+class DatePicker;
 
 // The household block both calculation screens open with: a line per person
 // with role label, name, birth date (with a calendar), age and, for the
@@ -28,15 +29,12 @@ class HouseholdPanel final : public QWidget {
         QString role, name, birth, age, present, disabled;
     };
     // What differs between the screens: the heading over the names, whether
-    // each column has its own CE button, and two keys: whether Left in a
-    // name goes back to its role on every line or on the husband's only,
-    // and whether Enter in the last child's age goes back to its role or
-    // stays.
+    // each column has its own CE button, and whether Left in a name goes
+    // back to its role on every line or on the husband's only.
     struct Columns {
         QString nameHeading = QStringLiteral("名　前");
         bool clearButtons = true;
         bool leftToRoleOnEveryLine = false;
-        bool lastAgeEnterToRole = false;
     };
     static constexpr int kCount = engine::HouseholdIndex::Count;
 
@@ -55,16 +53,20 @@ class HouseholdPanel final : public QWidget {
     void write(const engine::Household &household);
 
     // Enter walks a line left to right, role, name, birth date, age, and
-    // drops to the next line's role; the arrows move within a column and
-    // Ctrl steps back along the line.
+    // drops to the next line's role; the screen says where it goes from the
+    // last child's age.  The arrows move within a column and Ctrl steps back
+    // along the line.
     std::vector<KeyRow<Field>> keyRows() const;
     QWidget *widget(Field field) const;
-    // Line by line: role, name, birth date, age and, for a child, 障害 and 対象.
+    // Line by line: role, name, birth date, age and, for a child, 障害 and
+    // 対象.  A 対象 the program ticked itself, when the child's birth date
+    // was left, is passed over by Tab (Shift+Tab still reaches it): the
+    // agent who then pressed Space on it would untick the child.
     QList<QWidget *> tabOrder() const;
 
     std::array<QLineEdit *, kCount> roles{};
     std::array<QLineEdit *, kCount> names{};
-    std::array<QDateEdit *, kCount> births{};
+    std::array<DatePicker *, kCount> births{};
     std::array<QLineEdit *, kCount> ages{};
     std::array<QCheckBox *, kCount> present{};  // null for husband and wife
     std::array<QCheckBox *, kCount> disabled{}; // null for husband and wife
@@ -81,7 +83,14 @@ class HouseholdPanel final : public QWidget {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    // Leaving birth date `index`: the automatic age entry, and whether it
+    // ticked 対象.
+    void leaveBirthDate(int index);
+    bool passOverPresent(QObject *watched, QEvent *event);
+
     Columns m_columns;
+    // Per line: 対象 was ticked by the program and not touched since.
+    std::array<bool, kCount> m_tickedByProgram{};
 };
 
 } // namespace izoku::ui

@@ -35,13 +35,15 @@ constexpr KeyRow<F::Slot> kSurvivorsKeys[] = {
      kFiguresOnly},
     {F::MonthsFrom2003, F::RemunerationFrom2003, F::MonthlyRemunerationTo2003, F::RemunerationFrom2003, kStays, kStays,
      kStays, kFiguresOnly},
-    {.field = F::RemunerationFrom2003, .up = F::MonthsFrom2003, .keys = kKeepsEnter},
+    {.field = F::RemunerationFrom2003, .up = F::MonthsFrom2003},
 };
 
-// Enter leaves the record for the wife's earnings; the slide rate has no
-// moves of its own.
+// Enter leaves the record for the wife's earnings; where it goes from the
+// national months depends on the membership (the window follows it), and
+// Ctrl goes back from there to the last child's age, where the household's
+// walk came from.  The slide rate has no moves of its own.
 constexpr KeyRow<N::Slot> kNeedsKeys[] = {
-    {N::NationalMonths, N::WifeWorkFrom, kStays, N::WifeWorkFrom, kStays, kStays, kStays, kFiguresSelected},
+    {N::NationalMonths, kStays, kStays, N::WifeWorkFrom, kStays, kStays, N::Child5Age, kFiguresSelected},
     {N::EmployeeMonthsTo2003, N::AverageMonthlyRemuneration, N::NationalMonths, N::AverageMonthlyRemuneration, kStays,
      kStays, kStays, kFiguresSelected},
     {N::AverageMonthlyRemuneration, N::EmployeeMonthsFrom2003, N::EmployeeMonthsTo2003, N::EmployeeMonthsFrom2003,
@@ -55,9 +57,10 @@ constexpr KeyRow<N::Slot> kNeedsKeys[] = {
      kFiguresOnly},
 };
 
-// The fields the needs screen's Tab visits first, after the membership.
-constexpr F::Slot kNeedsTabFields[] = {F::NationalPaidMonths, F::MonthsTo2003, F::MonthsFrom2003,
-                                       F::RemunerationFrom2003};
+// The fields the needs screen's Tab visits first, after the membership:
+// the whole record the calculation reads.
+constexpr F::Slot kNeedsTabFields[] = {F::NationalPaidMonths, F::MonthsTo2003, F::MonthlyRemunerationTo2003,
+                                       F::MonthsFrom2003, F::RemunerationFrom2003};
 
 // The survivors' screen shows the national months, three digits at most,
 // in a sunken box.
@@ -99,6 +102,7 @@ QHBoxLayout *PensionRecordPanel::makeMembership(const QString &national, const Q
     auto *memberships = new QButtonGroup(this);
     memberships->addButton(nationalMember);
     memberships->addButton(employeeMember);
+    OneTabStop(memberships);
 
     m_choicePanel = new QFrame(m_content);
     m_chooseEmployeesPension = new QRadioButton(QStringLiteral("遺族厚生年金選択"), m_choicePanel);
@@ -108,6 +112,7 @@ QHBoxLayout *PensionRecordPanel::makeMembership(const QString &national, const Q
     auto *choices = new QButtonGroup(this);
     choices->addButton(m_chooseEmployeesPension);
     choices->addButton(m_chooseWidowsPension);
+    OneTabStop(choices);
     auto *choiceRow = new QHBoxLayout(m_choicePanel);
     choiceRow->addWidget(m_chooseEmployeesPension);
     choiceRow->addWidget(m_chooseWidowsPension);
@@ -352,8 +357,14 @@ std::span<const KeyRow<N::Slot>> PensionRecordPanel::needsKeys()
 QList<QWidget *> PensionRecordPanel::tabOrder() const
 {
     QList<QWidget *> order = {nationalMember, employeeMember};
-    for (F::Slot field : kNeedsTabFields)
-        order << fields[field];
+    if (m_screen == Screen::Needs) {
+        for (F::Slot field : kNeedsTabFields)
+            order << fields[field];
+        return order;
+    }
+    order << m_chooseEmployeesPension << m_chooseWidowsPension;
+    for (QLineEdit *field : fields)
+        order << field;
     return order;
 }
 

@@ -49,8 +49,10 @@ class PensionRecordPanel final : public QWidget {
     // The keys on the needs screen, in its Num1 slots: they lead on into the
     // income block below.
     static std::span<const KeyRow<engine::HokenNum1::Slot>> needsKeys();
-    // The needs screen's tab order through the block: the membership, then
-    // the months and remunerations it asks for first.
+    // The tab order through the block: the membership (one stop, on the
+    // option chosen), then on the needs screen the months and remunerations
+    // it asks for first, on the survivors' screen the widow's choice and the
+    // six fields, so that the calculation is a few Tabs away.
     QList<QWidget *> tabOrder() const;
 
     QRadioButton *nationalMember = nullptr; // Option1(0)

@@ -6,11 +6,18 @@
 #include "ui/app/windowregistry.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
 
 namespace izoku::ui {
 
 namespace {
+
+// Long enough to read, short enough not to stand beside the next household.
+constexpr std::chrono::milliseconds kStatusShown{5000};
 
 struct ReferenceButton {
     const char *name;
@@ -76,6 +83,20 @@ ButtonRow::ButtonRow(WindowRegistry &registry, QWidget *parent)
     report = MakeButton(this, QStringLiteral("cmdReport"), QStringLiteral("提案書PDF"));
     grid->addWidget(csv, 0, 10);
     grid->addWidget(report, 1, 10);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("StatusBar1"));
+    grid->addWidget(m_status, 2, 0, 1, grid->columnCount());
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(kStatusShown);
+    connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
+}
+
+void ButtonRow::showStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_statusTimer->start();
 }
 
 } // namespace izoku::ui

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace izoku::ui {
 
@@ -27,6 +29,14 @@ class ButtonRow final : public QWidget {
     QPushButton *closeScreen = nullptr; // Command22 "閉じる"
     QPushButton *csv = nullptr;         // cmdCsv "CSV出力"
     QPushButton *report = nullptr;      // cmdReport "提案書PDF"
+
+    // Tells the agent on the status line that something was done ("保存しま
+    // した"), for a few seconds and without a box to click away.
+    void showStatus(const QString &text);
+
+  private:
+    QLabel *m_status = nullptr; // StatusBar1
+    QTimer *m_statusTimer = nullptr;
 };
 
 } // namespace izoku::ui

@@ -26,8 +26,10 @@ bool OpenCustomer(QWidget *parent, WindowRegistry &registry, const QString &data
 }
 
 qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today, const QString &databasePath,
-                    qint64 customerKey)
+                    qint64 customerKey, bool *saved)
 {
+    if (saved)
+        *saved = false;
     enum { Overwrite, SaveAsNew, Cancel };
     int choice = SaveAsNew;
     if (customerKey >= 0) {
@@ -46,6 +48,8 @@ qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDa
                                             ? store::OverwriteCustomerRecord(databasePath, customerKey, record)
                                             : store::SaveCustomerRecord(databasePath, record);
     QGuiApplication::restoreOverrideCursor();
+    if (saved)
+        *saved = outcome.written();
     if (outcome.written())
         return outcome.key;
     Messages().show(parent, engine::SaveFailedMessage());

@@ -24,8 +24,9 @@ bool OpenCustomer(QWidget *parent, WindowRegistry &registry, const QString &data
 // the form is never changed, so the agent can try again.  A household
 // reopened from row `customerKey` may instead be saved over that row.
 // Returns the key of the row that holds the household now: the new row,
-// or `customerKey` when nothing was saved.
+// or `customerKey` when nothing was saved; `saved`, when given, says
+// whether the household reached the file.
 qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today, const QString &databasePath,
-                    qint64 customerKey = -1);
+                    qint64 customerKey = -1, bool *saved = nullptr);
 
 } // namespace izoku::ui

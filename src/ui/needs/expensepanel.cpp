@@ -27,7 +27,7 @@ constexpr KeyRow<N::Slot> kKeys[] = {
     {N::Support2Age, N::Support2Amount, N::Support1Amount, N::Support2Amount, kStays, kStays, kStays, kFiguresOnly},
     {N::Support2Amount, N::Housing, N::Support2Age, N::Housing, kStays, kStays, kStays, kFiguresOnly},
     {N::Housing, N::Funeral, N::Support2Amount, N::Funeral, kStays, kStays, kStays, kFiguresOnly},
-    {N::Funeral, N::LifeExpectancy, N::Housing, N::EmployeesPensionFrom, kStays, kStays, kStays, kFiguresOnly},
+    {N::Funeral, kStays, N::Housing, N::EmployeesPensionFrom, kStays, kStays, kStays, kFiguresOnly},
     {.field = N::LifeExpectancy, .enter = N::EmployeesPensionAmount},
 };
 

@@ -15,7 +15,8 @@ class ExpensePanel final : public SlotPanel {
   public:
     ExpensePanel(FrmhokenFields &fields, QWidget *parent = nullptr);
 
-    // Enter and the arrows walk down the column of amounts.
+    // Enter and the arrows walk down the column of amounts; the window says
+    // where Enter goes from the last one.
     static std::span<const KeyRow<engine::HokenNum1::Slot>> keyRows();
     // Every amount, from the living cost to the funeral.
     QList<QWidget *> tabOrder() const;

@@ -30,8 +30,7 @@ FamilyPanel::FamilyPanel(FrmhokenFields &fields, QWidget *parent)
                                     QStringLiteral("Num1"), QStringLiteral("Check2"), QStringLiteral("Check1")},
                                    {.nameHeading = QStringLiteral("お名前"),
                                     .clearButtons = false,
-                                    .leftToRoleOnEveryLine = true,
-                                    .lastAgeEnterToRole = true},
+                                    .leftToRoleOnEveryLine = true},
                                    this);
     grid->addWidget(household, 1, 0);
     // The ages are this screen's first Num1 slots, the husband's first.

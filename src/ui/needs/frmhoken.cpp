@@ -20,6 +20,7 @@
 #include "store/database.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/controls.h"
+#include "ui/app/focusmap.h"
 #include "ui/app/keytable.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
@@ -37,7 +38,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -117,9 +120,11 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     // not read from the widgets.
     engine::OpenFrmhoken(m_form, store::ProcessBaseData(), today());
     writeForm(m_form);
-    PlaceWhenFirstShown(this, [](QWidget *w) {
+    PlaceWhenFirstShown(this, [this](QWidget *w) {
         FitToContent(w);
         PlaceCentred(w, 2.0);
+        // The agent starts with the husband's name.
+        m_family->household->names[engine::HouseholdIndex::Husband]->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -195,8 +200,12 @@ void Frmhoken::connectButtons()
     });
     on(m_buttons->save, [this] {
         readForm(m_form);
-        if (m_save)
-            m_customerKey = m_save(m_form, m_customerKey);
+        if (!m_save)
+            return;
+        if (const std::optional<qint64> key = m_save(m_form, m_customerKey)) {
+            m_customerKey = *key;
+            m_buttons->showStatus(QStringLiteral("保存しました"));
+        }
     });
     on(m_buttons->csv, [this] { exportCsv(); });
     on(m_buttons->report, [this] { writeReport(); });
@@ -207,6 +216,7 @@ void Frmhoken::connectButtons()
 
 void Frmhoken::installKeys()
 {
+    using N = engine::HokenNum1;
     KeyTable keys(this);
     const HouseholdPanel &household = *m_family->household;
     keys.add(household.keyRows(), [&household](HouseholdPanel::Field field) { return household.widget(field); });
@@ -214,7 +224,27 @@ void Frmhoken::installKeys()
     keys.add(PensionRecordPanel::needsKeys(), slot);
     keys.add(IncomePanel::keyRows(), slot);
     keys.add(ExpensePanel::keyRows(), slot);
-    keys.add(InsurancePanel::keyRows(), slot);
+    m_insurance->addKeys(keys);
+    // Enter walks the screen as the agent fills it in: the household, the
+    // husband's record, the wife's earnings and the expenses, the insurance
+    // held, and the base calculation, pressed twice with Enter.
+    keys.enter(m_fields.widget(N::Child5Age), m_fields.widget(N::NationalMonths))
+        .enter(m_fields.widget(N::Funeral), m_insurance->fmt3[engine::HokenFmt3::Company])
+        .enter(m_fields.widget(engine::HokenNum4::WholeLife2Amount), m_buttons->base);
+    // From the national months a salaried husband's record goes on into his
+    // employees' months, a self-employed husband's to the wife's earnings;
+    // Ctrl comes back the same way.
+    FocusMap *focus = &keys.focusMap();
+    const auto followMembership = [this, focus] {
+        const bool employee = m_pension->employeeMember->isChecked();
+        focus->add(m_fields.widget(N::NationalMonths), FocusKey::Enter,
+                   m_fields.widget(employee ? N::EmployeeMonthsTo2003 : N::WifeWorkFrom));
+        focus->add(m_fields.widget(N::WifeWorkFrom), FocusKey::Ctrl,
+                   m_fields.widget(employee ? N::AverageRemuneration : N::NationalMonths));
+    };
+    connect(m_pension->employeeMember, &QRadioButton::toggled, this, followMembership);
+    followMembership();
+    keys.ctrlBackAlongEnter();
     SetTabOrder(this, m_family->tabOrder() + m_pension->tabOrder() + m_income->tabOrder() + m_expenses->tabOrder() +
                           QList<QWidget *>{m_buttons->base} + m_insurance->tabOrder() +
                           QList<QWidget *>{m_buttons->save});

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace izoku::ui {
 
@@ -44,9 +45,11 @@ class Frmhoken final : public QWidget {
 
     // What "保 存" does with the household on screen and the key of the
     // stored row it was reopened from (kNewCustomer for one typed from
-    // scratch); it returns the key of the row that now holds the household.
-    // The button stays disabled until one is given.
-    using SaveHandler = std::function<qint64(const engine::FrmhokenForm &, qint64 customerKey)>;
+    // scratch); it returns the key of the row that now holds the household,
+    // nothing when it was not saved (the agent said no, the file refused).
+    // A save is confirmed on the window's status line.  The button stays
+    // disabled until a handler is given.
+    using SaveHandler = std::function<std::optional<qint64>(const engine::FrmhokenForm &, qint64 customerKey)>;
     void setSaveHandler(SaveHandler handler);
 
     // "開く" on the customer list: the saved household `record`, stored

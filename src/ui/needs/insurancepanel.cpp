@@ -39,7 +39,7 @@ constexpr KeyRow<N::Slot> kKeys[] = {
     {N::WholeLife2From, N::WholeLife2Amount, N::WholeLife1From, kStays, kStays, N::WholeLife2Amount, kStays,
      kFiguresSelected},
     {N::WholeLife2Amount, kStays, N::WholeLife1Amount, kStays, N::WholeLife2From, kStays, kStays, kFiguresSelected},
-    {.field = N::ReferenceAge, .keys = kSelectsAll | kKeepsEnter},
+    {.field = N::ReferenceAge, .keys = kSelectsAll},
     {.field = N::RangeFrom, .keys = kSelectsAll | kKeepsEnter},
     {.field = N::RangeTo, .keys = kSelectsAll | kKeepsEnter},
 };
@@ -116,6 +116,7 @@ InsurancePanel::InsurancePanel(FrmhokenFields &fields, QWidget *parent)
     auto *references = new QButtonGroup(this);
     references->addButton(lifeExpectancy);
     references->addButton(chosenAge);
+    OneTabStop(references);
     chartGrid->addWidget(lifeExpectancy, 0, 0, 1, 4);
     chartGrid->addWidget(chosenAge, 1, 0, 1, 4);
     chartGrid->addWidget(new QLabel(QStringLiteral("基準となる妻の年齢"), chart), 2, 0, 1, 2);
@@ -155,9 +156,14 @@ void InsurancePanel::write(const engine::FrmhokenForm &form)
     (form.reference == engine::FrmhokenForm::Reference::LifeExpectancy ? lifeExpectancy : chosenAge)->setChecked(true);
 }
 
-std::span<const KeyRow<N::Slot>> InsurancePanel::keyRows()
+void InsurancePanel::addKeys(KeyTable &keys) const
 {
-    return kKeys;
+    keys.add(kKeys, [this](N::Slot slot) { return m_fields.widget(slot); });
+    // The company and the product lead into the policies; the reference
+    // age into the comparison it is the reference of.
+    keys.enter(fmt3[HokenFmt3::Company], fmt3[HokenFmt3::Product], kWords)
+        .enter(fmt3[HokenFmt3::Product], m_fields.widget(N::Term1From), kWords)
+        .enter(m_fields.widget(N::ReferenceAge), coverageChart);
 }
 
 QList<QWidget *> InsurancePanel::tabOrder() const

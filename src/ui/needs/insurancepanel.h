@@ -3,7 +3,6 @@
 #include "slotpanel.h"
 
 #include <array>
-#include <span>
 
 class QRadioButton;
 
@@ -22,10 +21,12 @@ class InsurancePanel final : public SlotPanel {
     void read(engine::FrmhokenForm &form) const override;
     void write(const engine::FrmhokenForm &form) override;
 
-    // Enter walks each policy's ages and amount and on to the next policy,
-    // the arrows move within the columns; every policy field takes figures
-    // only.  The chart settings only select their text.
-    static std::span<const KeyRow<engine::HokenNum4::Slot>> keyRows();
+    // Enter walks the company, the product, each policy's ages and amount
+    // and on to the next policy, the arrows move within the columns; every
+    // policy field takes figures only.  The chart's reference age selects
+    // its text and leads into the comparison; the window says where Enter
+    // goes from the last policy.
+    void addKeys(KeyTable &keys) const;
     // The company and product, the policies, their registration, then the
     // chart settings and the chart buttons.
     QList<QWidget *> tabOrder() const;

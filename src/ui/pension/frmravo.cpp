@@ -74,7 +74,11 @@ FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
 
     engine::OpenFrmRavo(m_form, store::ProcessBaseData(), today());
     writeForm();
-    PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, 2.0); });
+    PlaceWhenFirstShown(this, [this](QWidget *w) {
+        PlaceCentred(w, 2.0);
+        // The agent starts with the husband's name, not on the tab bar.
+        m_household->names[engine::HouseholdIndex::Husband]->setFocus(Qt::OtherFocusReason);
+    });
     FitToScreen(this);
 }
 
@@ -182,10 +186,21 @@ void FrmRavo::showSchedule(bool shown)
 
 void FrmRavo::installKeys()
 {
+    using F = engine::PensionField;
     KeyTable keys(this);
     keys.add(m_household->keyRows(), [this](HouseholdPanel::Field field) { return m_household->widget(field); });
-    keys.add(PensionRecordPanel::survivorsKeys(),
-             [this](engine::PensionField::Slot field) { return m_pension->fields[field]; });
+    keys.add(PensionRecordPanel::survivorsKeys(), [this](F::Slot field) { return m_pension->fields[field]; });
+    // Enter walks the household into the husband's record and on to the
+    // calculation it is typed for; the slide rate, set from the base
+    // figures, is left as it is on the way.
+    keys.enter(m_household->ages[engine::HouseholdIndex::Child5], m_pension->fields[F::NationalPaidMonths])
+        .enter(m_pension->fields[F::RemunerationFrom2003], m_buttons.calculate)
+        .enter(m_pension->fields[F::SlideRate], m_buttons.calculate);
+    // Tab likewise: the household, its buttons, the record, the calculation;
+    // the period calculators and everything else after them.
+    SetTabOrder(this, m_household->tabOrder() +
+                          QList<QWidget *>{m_buttons.ages, m_buttons.clearHousehold, m_buttons.eraTable} +
+                          m_pension->tabOrder() + QList<QWidget *>{m_buttons.calculate});
 }
 
 void FrmRavo::connectButtons()

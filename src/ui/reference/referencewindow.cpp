@@ -28,6 +28,8 @@ ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, Bu
     auto *outer = new QVBoxLayout(this);
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("Scroll"));
+    // The window's buttons and tabs are its stops; the frame is none.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     m_content = new QWidget(scroll);

@@ -10,6 +10,7 @@
 #include "store/customerlist.h"
 #include "store/customers.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -291,6 +292,28 @@ void FormData::moveTo(int row)
 void FormData::showRow(int row)
 {
     m_session.run([this, row](engine::FormDataForm &form) { return engine::ShowCustomer(form, m_model->record(row)); });
+}
+
+void FormData::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // The opening has just read the table.
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        return;
+    }
+    const qint64 current = m_model->key(currentRow());
+    m_model->reload();
+    int row = 0;
+    while (row < m_model->rowCount() && m_model->key(row) != current)
+        ++row;
+    // The row it stood on, or the first when that one is gone.
+    if (row < m_model->rowCount())
+        moveTo(row);
+    else
+        move(RowMove::First);
 }
 
 void FormData::readForm()

@@ -23,7 +23,8 @@ class ClickLabel;
 
 // 顧客データ一覧: every saved household in the grid and the current one laid
 // out as on the needs-analysis screen.  Built afresh on each opening, so it
-// shows the table as it stands then, first row current.  The agent finds a
+// shows the table as it stands then, first row current; read again each
+// time the agent comes back to it, so a household saved meanwhile is there.  The agent finds a
 // customer by any name of the family, reopens the household on the
 // needs-analysis screen, or removes it.
 class FormData final : public QWidget {
@@ -39,6 +40,9 @@ class FormData final : public QWidget {
     // the current row; the button stays disabled until one is given.
     using OpenHandler = std::function<void(qint64 key)>;
     void setOpenHandler(OpenHandler handler);
+
+  protected:
+    void changeEvent(QEvent *event) override;
 
   private:
     QWidget *buildDetails();
@@ -62,6 +66,7 @@ class FormData final : public QWidget {
     ClickLabel *m_printer = nullptr;
     QLineEdit *m_text2 = nullptr;
     std::array<QLineEdit *, engine::FormDataText1::kCount> m_text1{};
+    bool m_activatedOnce = false;
 };
 
 } // namespace izoku::ui
