@@ -31,8 +31,7 @@ QString grouped(qsizetype number)
 
 QString helpText()
 {
-    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND [--fiscal-year N] < input.json\n"
-                                  "         > output.json\n"
+    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND [--fiscal-year N] < in.json > out.json\n"
                                   "\n"
                                   "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
                                   "object on standard input, writes one JSON object on standard output.\n"

@@ -228,7 +228,9 @@ class TestPensionCli : public QObject {
         const Run run = calc(QByteArray(), {QStringLiteral("--help")});
         QCOMPARE(run.exitCode, 0);
         const QString help = QString::fromUtf8(run.out);
-        for (const char *word : {"pension", "pension_fields", "membership", "choice", "members", "axis_max"})
+        for (const char *word :
+             {"pension", "pension_fields", "membership", "choice", "members", "axis_max", "--fiscal-year",
+              "old_cohort_basic_pension", "previous_amount_revision_rate", "\"law\""})
             QVERIFY2(help.contains(QLatin1String(word)), word);
     }
 };

@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace izoku;
@@ -297,6 +298,9 @@ class TestFormmenu : public QObject {
                  QString::number(figures.BasicPensionAmount));
         QCOMPARE(test::Child<QLabel>(needs, QStringLiteral("lblLaw"))->text(), law);
         QCOMPARE(test::Child<QLineEdit>(pension, QStringLiteral("Text6(1)"))->text(), record[1]);
+        const QString reference = test::Child<QTextBrowser>(pension, QStringLiteral("BasicPanel0"))->toPlainText();
+        QVERIFY(reference.contains(law));
+        QVERIFY(reference.contains(engine::FormatNumber(figures.BasicPensionAmount, engine::NumberFormat::Grouped)));
 
         QTest::mouseClick(test::Child<QPushButton>(pension, QStringLiteral("cmdCalculate")), Qt::LeftButton);
         QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("Num4(20)"))->text(), employeesPension);

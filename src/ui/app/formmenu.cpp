@@ -141,12 +141,13 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
-    // The newest year, as every start has read it.
-    m_baseDataWarning =
-        store::BaseDataWarning(BaseDataInUse::instance().load(m_options.databasePath), m_options.databasePath);
-    // A newest row that cannot be read still leaves the other years to
-    // choose from.
-    listYears();
+    // The newest year, as every start has read it; once loaded, 計算年度
+    // lists the years.  A newest row that cannot be read still leaves the
+    // other years to choose from.
+    const store::BaseDataLoad load = BaseDataInUse::instance().load(m_options.databasePath);
+    m_baseDataWarning = store::BaseDataWarning(load, m_options.databasePath);
+    if (!load.loaded())
+        listYears();
     // The day's copy of the customers is taken before anything can be saved.
     const store::BackupResult backup = store::BackUpDaily(m_options.databasePath, m_options.clock().date());
     m_backupFailed = backup.status == store::BackupResult::Status::Failed;
