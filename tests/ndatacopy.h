@@ -3,6 +3,7 @@
 // Private copies of the shipped ndata.mdb for tests that change it, and
 // what they hold.
 
+#include "engine/basedata/basedata.h"
 #include "store/customerlist.h"
 #include "store/databaseconnection.h"
 
