@@ -84,9 +84,19 @@ QString BaseTable()
 
 const QStringList &BaseFigureColumns()
 {
-    static const QStringList columns = {QStringLiteral("年度"), QStringLiteral("スライド率"),
-                                        QStringLiteral("基礎年金"), QStringLiteral("加算1"), QStringLiteral("加算2")};
+    static const QStringList columns = {FiscalYearColumn(),
+                                        QStringLiteral("スライド率"),
+                                        QStringLiteral("基礎年金"),
+                                        QStringLiteral("加算1"),
+                                        QStringLiteral("加算2"),
+                                        QStringLiteral("基礎年金昭31前"),
+                                        QStringLiteral("従前額改定率")};
     return columns;
+}
+
+QString FiscalYearColumn()
+{
+    return QStringLiteral("年度");
 }
 
 QString CustomerTable()

@@ -15,11 +15,6 @@ namespace izoku::store {
 
 namespace {
 
-// Another program holding the write lock is waited for by the connection's
-// busy timeout on each try, and the transaction is tried this many times
-// before the save is given up.
-constexpr int kTries = 3;
-
 QSqlError exec(const QSqlDatabase &db, const QString &sql)
 {
     QSqlQuery query(db);
@@ -54,21 +49,21 @@ void keep(std::unique_ptr<DatabaseConnection> connection)
     delete std::exchange(keptConnection(), connection.release());
 }
 
+} // namespace
+
 // SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
-bool isLocked(const QSqlError &error)
+bool IsLocked(const QSqlError &error)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
     return ok && (code == 5 || code == 6);
 }
 
-} // namespace
-
 WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
 {
     WriteOutcome outcome;
     QSqlError &error = outcome.error;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
+    for (int attempt = 0; attempt < kTriesWhileLocked; ++attempt) {
         if (attempt > 0)
             QThread::msleep(20 * attempt);
         auto connection = std::make_unique<DatabaseConnection>(path, Access::ReadWrite);
@@ -96,7 +91,7 @@ WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
             exec(db, QStringLiteral("ROLLBACK"));
         }
         outcome.key = -1;
-        if (!isLocked(error))
+        if (!IsLocked(error))
             return outcome;
     }
     return outcome;

@@ -18,6 +18,14 @@ struct WriteOutcome {
     bool written() const { return !error.isValid() && key >= 0; }
 };
 
+// Another program holding the write lock is waited for by the connection's
+// busy timeout on each try, and the work is tried this many times before it
+// is given up.
+inline constexpr int kTriesWhileLocked = 3;
+
+// Whether `error` says another program holds the file locked.
+bool IsLocked(const QSqlError &error);
+
 // Runs `work` in one write transaction on the file at `path`, on a
 // connection of its own, and commits.  `work` sets the key of the row it
 // wrote and returns its error, if any.  Another program writing at the same

@@ -55,6 +55,9 @@ struct FrmhokenForm {
 
     ProjectionSheet sheet;
 
+    // lblLaw: the fiscal year and law the figures follow.
+    QString lawCaption;
+
     // Option1, Option2 / Option3, Num1 7..13 and Date2.
     PensionRecord pensionRecord();
     ConstPensionRecord pensionRecord() const;

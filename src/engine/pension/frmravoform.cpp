@@ -48,7 +48,7 @@ void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today
 {
     form = FrmRavoForm{};
     form.household = Household::Opening(today);
-    form.text6[Text6::SlideRate] = PlainNumber(baseData.SlideRate);
+    TakeBaseFigures(form, baseData);
     form.dates.fill(today);
     form.num4.fill(kZero);
     form.num3.fill(kZero);
@@ -60,6 +60,13 @@ void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today
     form.num3[Num3::ShortNewRate2] = PlainNumber(kShortRequirementNewRates.rate2);
     for (int slot : {Num3::ShortOldSlideRate, Num3::ShortNewSlideRate, Num3::LongOldSlideRate, Num3::LongNewSlideRate})
         form.num3[slot] = PlainNumber(kDefaultSlideRate);
+}
+
+CalculationOutcome TakeBaseFigures(FrmRavoForm &form, const BaseData &baseData)
+{
+    form.text6[Text6::SlideRate] = PlainNumber(baseData.SlideRate);
+    form.lawCaption = LawCaption(PensionLawOf(baseData));
+    return {};
 }
 
 CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today)

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class QLabel;
+
 namespace izoku::ui {
 
 class ButtonRow;
@@ -66,6 +68,9 @@ class Frmhoken final : public QWidget {
   private:
     void installKeys();
     void connectButtons();
+    // The base figures a calculation needs; false, after saying why, when
+    // they cannot be loaded.
+    bool baseFiguresReady();
 
     void readForm(engine::FrmhokenForm &form) const;
     void writeForm(const engine::FrmhokenForm &form);
@@ -99,6 +104,7 @@ class Frmhoken final : public QWidget {
 
     FamilyPanel *m_family = nullptr;
     PensionRecordPanel *m_pension = nullptr;
+    QLabel *m_law = nullptr; // lblLaw
     IncomePanel *m_income = nullptr;
     ExpensePanel *m_expenses = nullptr;
     InsurancePanel *m_insurance = nullptr;
