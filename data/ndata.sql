@@ -1,6 +1,8 @@
 -- ndata.mdb: the yearly base pension figures and the saved customer households.
--- Written beside the program at build time; the program never changes this structure.
-PRAGMA journal_mode = WAL;
+-- Written beside the program at build time.  The program adds the columns of later
+-- versions to a file of an earlier one on its first save, and changes nothing else.
+-- A rollback journal: between saves the file alone holds every customer.
+PRAGMA journal_mode = DELETE;
 
 CREATE TABLE "基礎DATA" (
   "ID" INTEGER PRIMARY KEY,
@@ -62,5 +64,7 @@ CREATE TABLE "顧客資料" (
   "生保41" TEXT,
   "生保42" TEXT,
   "生保51" TEXT,
-  "生保52" TEXT
+  "生保52" TEXT,
+  "加入年金" TEXT,
+  "遺族選択" TEXT
 );

@@ -79,6 +79,15 @@ BaseDataLoad OpenAndLoadBaseData(const QString &path, engine::BaseData &data)
     return LoadBaseData(connection.database(), data);
 }
 
+BaseDataLoad ReloadProcessBaseData(const QString &path)
+{
+    engine::BaseData data;
+    const BaseDataLoad load = OpenAndLoadBaseData(path, data);
+    if (load.loaded())
+        ProcessBaseData() = data;
+    return load;
+}
+
 std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load, const QString &path)
 {
     if (load.loaded())

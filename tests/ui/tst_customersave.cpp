@@ -106,12 +106,16 @@ class TestCustomerSave : public QObject {
     void failureIsSaid_data()
     {
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only file") << true;
-        QTest::newRow("missing file") << false;
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read-only file") << true << "ndata.mdb に書き込めません（読み取り専用）。保存できませんでした。";
+        QTest::newRow("missing file") << false
+                                      << "ndata.mdb が見つからないため保存できませんでした。"
+                                         "ファイルが移動または削除されていないか確認してください。\n%1";
     }
     void failureIsSaid()
     {
         QFETCH(bool, readOnly);
+        QFETCH(QString, text);
         std::optional<test::ReadOnlyFile> guard;
         if (readOnly) {
             guard.emplace(m_db->path());
@@ -126,8 +130,7 @@ class TestCustomerSave : public QObject {
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 2);
         const engine::Message &m = m_seams->messages->shown[1].message;
-        QCOMPARE(m, engine::Warning(QStringLiteral("保存できませんでした。ndata.mdb を確認してください。"),
-                                    QStringLiteral("エラー")));
+        QCOMPARE(m, engine::Warning(text.replace(QStringLiteral("%1"), m_db->path()), QStringLiteral("エラー")));
         guard.reset();
         QCOMPARE(QFile::exists(m_db->path()), readOnly);
         if (readOnly)

@@ -20,8 +20,8 @@ CalculationOutcome RegisterBaseFigures(const FormLoginForm &form, const StoreFig
     const FiguresToStore figures = ReadFiguresToStore(form.num1);
     if (figures.refusal)
         return {{*figures.refusal}, true};
-    if (!store(figures.values))
-        return {{StoreFailedMessage()}, false};
+    if (const std::optional<Message> failure = store(figures.values))
+        return {{*failure}, false};
     return {};
 }
 

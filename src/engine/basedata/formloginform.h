@@ -22,13 +22,13 @@ struct FormLoginForm {
 // leaves the fields empty and `baseData` as it was, and says so.
 CalculationOutcome OpenFormLogin(FormLoginForm &form, const std::optional<BaseFigureTexts> &stored, BaseData &baseData);
 
-// Writes the checked figures to the file; false when they did not reach
-// the disk.
-using StoreFigures = std::function<bool(const BaseFigureValues &values)>;
+// Writes the checked figures to the file: nothing once they are on the
+// disk, else the message saying why they are not.
+using StoreFigures = std::function<std::optional<Message>(const BaseFigureValues &values)>;
 
 // 変更登録 after Yes: the figures are checked (ReadFiguresToStore) and
 // handed to `store`.  A refusal stops with its message and a failed store
-// says so; BaseData is not changed, the figures taking effect at the next
+// says why; BaseData is not changed, the figures taking effect at the next
 // start-up or the next opening of the screen.
 CalculationOutcome RegisterBaseFigures(const FormLoginForm &form, const StoreFigures &store);
 

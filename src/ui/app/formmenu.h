@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -81,8 +82,7 @@ class Formmenu final : public QWidget {
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
     std::optional<engine::Message> m_baseDataWarning;
-    bool m_backupFailed = false;
-    QString m_backupPath;
+    std::vector<engine::Message> m_fileMessages;
     bool m_warned = false;
 };
 

@@ -126,18 +126,19 @@ void FormLogin::registerFigures()
     });
 }
 
-bool FormLogin::storeFigures(const engine::BaseFigureValues &values)
+std::optional<engine::Message> FormLogin::storeFigures(const engine::BaseFigureValues &values)
 {
     // A file that could not be read when the screen opened is not written
     // blind: the row it would change is unknown.
     if (!m_read)
-        return false;
+        return engine::StoreFailedMessage();
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const store::WriteOutcome outcome = store::StoreBaseFigures(m_databasePath, m_key, values);
     QGuiApplication::restoreOverrideCursor();
-    if (outcome.written())
-        m_key = outcome.key;
-    return outcome.written();
+    if (!outcome.written())
+        return store::WriteFailedMessage(outcome.failure, store::WriteKind::Register, m_databasePath);
+    m_key = outcome.key;
+    return std::nullopt;
 }
 
 } // namespace izoku::ui

@@ -34,7 +34,7 @@ class FormLogin final : public QWidget {
     void readForm();
     void writeForm();
     void registerFigures();
-    bool storeFigures(const engine::BaseFigureValues &values);
+    std::optional<engine::Message> storeFigures(const engine::BaseFigureValues &values);
 
     QString m_databasePath;
     // The row shown, -1 when the table had none; whether the file could be
