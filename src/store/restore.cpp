@@ -74,6 +74,9 @@ RestoreOutcome RestoreCopy(const QString &databasePath, const DailyCopy &copy, c
         return outcome;
     }
     if (existed) {
+        // A save another program left cut short is rolled back first, so
+        // the file saved is whole.
+        CheckDatabaseFile(databasePath);
         outcome.savedCurrent = saveCurrent(databasePath, now);
         if (outcome.savedCurrent.isEmpty()) {
             outcome.result = RestoreOutcome::Result::CurrentNotSaved;

@@ -324,6 +324,7 @@ class TestCustomers : public QObject {
             const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(QStringLiteral("待ち")));
             QCOMPARE(outcome.written(), released);
             QCOMPARE(outcome.error.isValid(), !released);
+            QCOMPARE(outcome.failure, released ? store::WriteFailure::None : store::WriteFailure::Locked);
         }
         QCOMPARE(rowCount(path), released ? 1 : 0);
         QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("後"))).written());
@@ -471,6 +472,33 @@ class TestCustomers : public QObject {
         QVERIFY(!store::DeleteCustomerRecord(path, first).written());
         QVERIFY(!store::OverwriteCustomerRecord(path, first, household(QStringLiteral("一"))).written());
         QCOMPARE(rowCount(path), 1);
+    }
+
+    // A file of an earlier version has no 加入年金 and 遺族選択: its
+    // households are listed and read back without them, and the first save
+    // adds them in its own transaction.
+    void earlierFileGainsTheMembershipColumnsOnSave()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        {
+            const store::DatabaseConnection connection(path);
+            QSqlQuery query(connection.database());
+            for (const QString &column : store::AddedCustomerColumns())
+                QVERIFY(query.exec(QStringLiteral("ALTER TABLE \"顧客資料\" DROP COLUMN \"%1\"").arg(column)));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO \"顧客資料\" (\"氏名1\") VALUES ('前')")));
+        }
+        QCOMPARE(store::CustomerListModel(path).record(0)->persons[0].name, QStringLiteral("前"));
+        QCOMPARE(store::ReadCustomerRecord(path, 1)->membership, QString());
+        engine::CustomerRecord saved = household(QStringLiteral("後"));
+        saved.membership = QStringLiteral("国民年金");
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, saved);
+        QVERIFY2(outcome.written(), qPrintable(outcome.error.text()));
+        QCOMPARE(store::ReadCustomerRecord(path, outcome.key)->membership, QStringLiteral("国民年金"));
+        QCOMPARE(store::ReadCustomerRecord(path, 1)->membership, QString());
+        const store::CustomerListModel list(path);
+        QCOMPARE(list.columnCount(), 50);
+        QCOMPARE(list.record(1)->membership, QStringLiteral("国民年金"));
     }
 
     void listOfAnUnreadableFileIsEmpty_data()
