@@ -68,6 +68,14 @@ void DatabaseConnection::openReadOnly(const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     const QString readOnly = busyTimeout() + QStringLiteral(";QSQLITE_OPEN_READONLY");
+    // A save that another program left cut short (killed, the power gone)
+    // leaves its journal, which a reader cannot roll back: it would read
+    // nothing.  Where the file may be written, a writer's connection rolls
+    // it back first; SQLite leaves the journal of a save still going alone.
+    if (QFileInfo(path + QStringLiteral("-journal")).size() > 0 && WritableInPlace(path)) {
+        const DatabaseConnection writer(path, Access::ReadWrite);
+        QSqlQuery(writer.database()).exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    }
     // A file in rollback-journal mode is read under its locks, as always.
     if (!InWalMode(path)) {
         m_error = openWith(db, path, readOnly);

@@ -15,10 +15,10 @@
 #include "testday.h"
 
 #include "engine/needs/frmhokenform.h"
+#include "filetrouble.h"
 #include "ndatacopy.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,38 +84,6 @@ QString messageText(store::WriteFailure failure, const QString &path)
     return store::WriteFailedMessage(failure, store::WriteKind::Save, path).text;
 }
 
-// Another program on the file: the sqlite3 shell, stopped after `script`
-// with whatever it holds, until it is killed or let go.
-class OtherProgram {
-  public:
-    OtherProgram(const QString &path, const QString &script)
-    {
-        m_shell.start(QStringLiteral(IZOKU_SQLITE3), {QStringLiteral("-bail"), path});
-        m_shell.write((script + QStringLiteral("\n.print held\n")).toUtf8());
-        while (!m_shell.readAllStandardOutput().contains("held") && m_shell.waitForReadyRead(10000)) {
-        }
-    }
-    ~OtherProgram() { kill(); }
-    OtherProgram(const OtherProgram &) = delete;
-    OtherProgram &operator=(const OtherProgram &) = delete;
-
-    // As a crash or a power cut ends it: nothing is cleaned up.
-    void kill()
-    {
-        m_shell.kill();
-        m_shell.waitForFinished();
-    }
-    // It ends as a program closing the file does.
-    void letGo()
-    {
-        m_shell.closeWriteChannel();
-        m_shell.waitForFinished();
-    }
-
-  private:
-    QProcess m_shell;
-};
-
 // A small disk of its own, which only root may mount here.
 class SmallDisk {
   public:
@@ -140,27 +108,6 @@ class SmallDisk {
     bool m_mounted = false;
 };
 
-// Overwrites one leaf page of 顧客資料 in the middle of the table.
-void damageCustomerPage(const QString &path)
-{
-    qint64 page = 0;
-    qint64 pageSize = 0;
-    {
-        const store::DatabaseConnection connection(path, store::Access::ReadOnly);
-        QSqlQuery query(connection.database());
-        QVERIFY(query.exec(QStringLiteral("SELECT pageno FROM dbstat WHERE name = '顧客資料' AND pagetype = 'leaf'"
-                                          " ORDER BY pageno LIMIT 1 OFFSET 3")) &&
-                query.next());
-        page = query.value(0).toLongLong();
-        QVERIFY(query.exec(QStringLiteral("PRAGMA page_size")) && query.next());
-        pageSize = query.value(0).toLongLong();
-    }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.seek((page - 1) * pageSize));
-    QCOMPARE(file.write(QByteArray(static_cast<int>(pageSize), '\xff')), pageSize);
-}
-
 QStringList numbered(int count)
 {
     QStringList names;
@@ -184,16 +131,18 @@ class TestFileSafety : public QObject {
     void leftoversOfAKilledProgram_data()
     {
         QTest::addColumn<bool>("log");
-        QTest::addColumn<bool>("restore");
-        QTest::newRow("a save's journal, the next start") << false << false;
-        QTest::newRow("an earlier version's log, the next start") << true << false;
-        QTest::newRow("a save's journal, a copy restored") << false << true;
-        QTest::newRow("an earlier version's log, a copy restored") << true << true;
+        QTest::addColumn<QString>("then");
+        QTest::newRow("a save's journal, the next start") << false << "start";
+        QTest::newRow("an earlier version's log, the next start") << true << "start";
+        QTest::newRow("a save's journal, a copy restored") << false << "restore";
+        QTest::newRow("an earlier version's log, a copy restored") << true << "restore";
+        // The customer list of a program still running reads on.
+        QTest::newRow("a save's journal, the list read") << false << "read";
     }
     void leftoversOfAKilledProgram()
     {
         QFETCH(bool, log);
-        QFETCH(bool, restore);
+        QFETCH(QString, then);
         const test::DatabaseCopy db;
         const QString path = db.path();
         saveAll(path, {"一", "二", "三"});
@@ -202,19 +151,21 @@ class TestFileSafety : public QObject {
         QStringList confirmed{"一", "二", "三", "四", "五"};
         saveAll(path, confirmed.mid(3));
         if (log) {
-            OtherProgram(path, QStringLiteral("PRAGMA journal_mode = WAL;\nPRAGMA wal_autocheckpoint = 0;\n"
-                                              "INSERT INTO \"顧客資料\" (\"氏名1\") VALUES ('六');"))
+            test::OtherProgram(path, QStringLiteral("PRAGMA journal_mode = WAL;\nPRAGMA wal_autocheckpoint = 0;\n"
+                                                    "INSERT INTO \"顧客資料\" (\"氏名1\") VALUES ('六');"))
                 .kill();
             confirmed << QStringLiteral("六");
             QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
         } else {
             // Pages too many for its cache reach the file before the commit.
-            OtherProgram(path, QStringLiteral("PRAGMA cache_size = 1;\nBEGIN;\n"
-                                              "UPDATE \"顧客資料\" SET \"氏名1\" = hex(randomblob(20000));"))
+            test::OtherProgram(path, QStringLiteral("PRAGMA cache_size = 1;\nBEGIN;\n"
+                                                    "UPDATE \"顧客資料\" SET \"氏名1\" = hex(randomblob(20000));"))
                 .kill();
             QVERIFY(QFileInfo(path + QStringLiteral("-journal")).size() > 0);
         }
-        if (restore) {
+        if (then == QLatin1String("read")) {
+            QCOMPARE(husbands(path), confirmed);
+        } else if (then == QLatin1String("restore")) {
             const store::RestoreOutcome outcome = store::RestoreCopy(path, {kToday.addDays(-1), copy.path}, kNow);
             QCOMPARE(outcome.result, store::RestoreOutcome::Result::Restored);
             QCOMPARE(husbands(path), (QStringList{"一", "二", "三"}));
@@ -292,7 +243,7 @@ class TestFileSafety : public QObject {
         QString newest;
         for (int day = 15; day >= 1; --day)
             newest = store::BackUpDaily(path, kToday.addDays(-day), 30).path;
-        damageCustomerPage(path);
+        test::DamageCustomerPage(path);
 
         const engine::Message damaged =
             engine::Warning(QStringLiteral("ndata.mdb が破損しています。バックアップから復元してください。\n"
@@ -367,7 +318,7 @@ class TestFileSafety : public QObject {
         const QString path = db.path();
         saveAll(path, {"一"});
         {
-            OtherProgram other(path, QStringLiteral("BEGIN EXCLUSIVE;"));
+            test::OtherProgram other(path, QStringLiteral("BEGIN EXCLUSIVE;"));
             const std::vector<engine::Message> messages = store::CheckCustomerFileAtStart(path, kToday);
             QCOMPARE(messages.size(), size_t(1));
             QCOMPARE(messages[0].text, QStringLiteral("ndata.mdb を別のプログラムが使用中のため、"
