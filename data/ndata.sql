@@ -1,8 +1,10 @@
 -- ndata.mdb: the yearly base pension figures and the saved customer households.
 -- Written beside the program at build time.  The program adds no table; into a
--- file written before the last two columns of 基礎DATA existed it adds them,
--- when the agent first stores one of those figures.
-PRAGMA journal_mode = WAL;
+-- file of an earlier version it adds the later columns (基礎DATA's last two when
+-- the agent first stores one of those figures, 顧客資料's on the first save), in
+-- the same transaction, and changes nothing else.
+-- A rollback journal: between saves the file alone holds every customer.
+PRAGMA journal_mode = DELETE;
 
 -- One row per fiscal year.  基礎年金昭31前 is the full old-age basic pension of
 -- those born on or before 1956-04-01 (B′) and 従前額改定率 the revaluation of
@@ -82,5 +84,7 @@ CREATE TABLE "顧客資料" (
   "生保41" TEXT,
   "生保42" TEXT,
   "生保51" TEXT,
-  "生保52" TEXT
+  "生保52" TEXT,
+  "加入年金" TEXT,
+  "遺族選択" TEXT
 );

@@ -8,6 +8,7 @@
 #include "store/databaseconnection.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -78,12 +79,14 @@ inline QStringList SavedHusbands(const QString &path)
     return names;
 }
 
-// Makes a file read-only (or writable again).  Permission bits do not stop
+// Makes a file or a folder read-only (or writable again).  Permission bits do not stop
 // root, whom CI runs as, so there the file is also made immutable.  Returns
 // false when the file could still be written.
 inline bool SetReadOnly(const QString &path, bool readOnly)
 {
-    QFile::setPermissions(path, readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
+    // A folder keeps its owner's way in, so the file in it can still be read.
+    const QFile::Permissions way = QFileInfo(path).isDir() ? QFile::ExeOwner : QFile::Permissions();
+    QFile::setPermissions(path, way | (readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner));
     if (::geteuid() == 0) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
         if (fd < 0)
@@ -96,6 +99,8 @@ inline bool SetReadOnly(const QString &path, bool readOnly)
         if (!ok)
             return !readOnly;
     }
+    if (QFileInfo(path).isDir())
+        return !readOnly || ::access(QFile::encodeName(path).constData(), W_OK) != 0;
     return !readOnly || !QFile(path).open(QIODevice::ReadWrite);
 }
 

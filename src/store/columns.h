@@ -25,6 +25,9 @@ QString CustomerTable();
 // Every column but the key, in table order: the customer list's grid
 // order.
 const QStringList &CustomerColumns();
+// The columns of CustomerColumns() that later versions added (加入年金,
+// 遺族選択): a file of an earlier version has them once it is next saved to.
+const QStringList &AddedCustomerColumns();
 // The names of the family, 氏名1 … 氏名7: where the list's search looks.
 const QStringList &NameColumns();
 // The columns a save writes: all of them but 印6 and 印7, which stand for

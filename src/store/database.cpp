@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "columns.h"
+#include "lockwait.h"
 #include "writetransaction.h"
 
 #include <QCoreApplication>
@@ -81,14 +82,13 @@ QString DatabasePath(const QString &folder)
 
 QSqlError ReadDatabase(const QString &path, const DatabaseRead &read)
 {
-    QSqlError error;
-    for (int attempt = 0; attempt < kTriesWhileLocked; ++attempt) {
-        const DatabaseConnection connection(path, Access::ReadOnly);
-        error = connection.isOpen() ? read(connection.database()) : connection.error();
-        if (!IsLocked(error))
-            return error;
-    }
-    return error;
+    const DatabaseConnection connection(path, Access::ReadOnly);
+    if (!connection.isOpen())
+        return connection.error();
+    // Another program writing is waited for as a save waits, the windows
+    // painting meanwhile.
+    const LockWait wait(connection.database());
+    return read(connection.database());
 }
 
 bool SelectBaseRowsNewestFirst(const QSqlDatabase &db, QSqlQuery &query)
@@ -147,6 +147,15 @@ std::optional<QList<int>> ReadFiscalYears(const QString &path)
     if (!read || error.isValid())
         return std::nullopt;
     return years;
+}
+
+BaseDataLoad ReloadProcessBaseData(const QString &path)
+{
+    engine::BaseData data;
+    const BaseDataLoad load = OpenAndLoadBaseData(path, data);
+    if (load.loaded())
+        ProcessBaseData() = data;
+    return load;
 }
 
 std::optional<engine::Message> BaseDataWarning(const BaseDataLoad &load, const QString &path)

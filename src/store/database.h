@@ -67,6 +67,11 @@ BaseDataLoad OpenAndLoadBaseData(const QString &path, engine::BaseData &data,
 // file cannot be read.
 std::optional<QList<int>> ReadFiscalYears(const QString &path);
 
+// Reads the figures of the file at `path` again into ProcessBaseData(): after
+// a restore, or when another file took ndata.mdb's place.  The figures in
+// use stay as they were when the file has none to give.
+BaseDataLoad ReloadProcessBaseData(const QString &path);
+
 // What the agent is told, once, when the figures could not be loaded: every
 // pension then starts from figures of 0.  Nothing when they were loaded.
 // The window names the file it tried (`path`), so the agent knows which.

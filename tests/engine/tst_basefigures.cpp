@@ -134,10 +134,11 @@ class TestBaseFigures : public QObject {
         form.num1 = row2026;
         form.num1[0] = year;
         bool stored = false;
-        const CalculationOutcome outcome = RegisterBaseFigures(form, [&stored](const BaseFigureValues &) {
-            stored = true;
-            return true;
-        });
+        const CalculationOutcome outcome =
+            RegisterBaseFigures(form, [&stored](const BaseFigureValues &) -> std::optional<Message> {
+                stored = true;
+                return std::nullopt;
+            });
         QCOMPARE(stored, !refused);
         QCOMPARE(outcome.stopped, refused);
         if (refused)

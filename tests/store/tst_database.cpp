@@ -163,8 +163,8 @@ class TestDatabase : public QObject {
     }
 
     // Another program writing with a rollback journal keeps every reader
-    // out while its transaction lasts: the read waits and tries again, as
-    // a save does, instead of leaving the figures at 0.
+    // out while its transaction lasts: the read waits for it, as a save
+    // does, instead of leaving the figures at 0.
     void readWaitsForAnotherProgramsLock()
     {
         QTemporaryDir dir;
@@ -179,8 +179,8 @@ class TestDatabase : public QObject {
             locked.set_value();
             if (!ok)
                 return;
-            // Longer than one try's wait, shorter than all of them.
-            std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+            // Well inside the wait a save allows.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
             query.exec(QStringLiteral("ROLLBACK"));
         });
         locked.get_future().wait();

@@ -313,13 +313,19 @@ class TestFormLogin : public QObject {
     void failedStoreIsSaidAndKeepsTheFigures_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::newRow("read-only file") << "read-only";
-        QTest::newRow("file removed while open") << "removed";
-        QTest::newRow("missing at opening") << "missing";
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read-only file") << "read-only"
+                                        << "ndata.mdb に書き込めません（読み取り専用）。登録できませんでした。";
+        QTest::newRow("file removed while open") << "removed"
+                                                 << "ndata.mdb が見つからないため登録できませんでした。"
+                                                    "ファイルが移動または削除されていないか確認してください。\n%1";
+        QTest::newRow("missing at opening") << "missing"
+                                            << "登録できませんでした。ndata.mdb を確認してください。";
     }
     void failedStoreIsSaidAndKeepsTheFigures()
     {
         QFETCH(QString, damage);
+        QFETCH(QString, text);
         if (damage == QLatin1String("missing"))
             QFile::remove(m_db->path());
         open();
@@ -337,8 +343,7 @@ class TestFormLogin : public QObject {
         storeFigures(ui::Answer::Yes);
         QCOMPARE(m_seams->messages->shown.size(), 2);
         const engine::Message &m = m_seams->messages->shown[1].message;
-        QCOMPARE(m, engine::Warning(QStringLiteral("登録できませんでした。ndata.mdb を確認してください。"),
-                                    QStringLiteral("エラー")));
+        QCOMPARE(m, engine::Warning(text.replace(QStringLiteral("%1"), m_db->path()), QStringLiteral("エラー")));
         QCOMPARE(num(1)->text(), QStringLiteral("0.981"));
         if (readOnly) {
             readOnly.reset();

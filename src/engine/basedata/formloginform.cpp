@@ -77,8 +77,8 @@ CalculationOutcome RegisterBaseFigures(const FormLoginForm &form, const StoreFig
                          QStringLiteral("データ入力エラー"), BaseFigureFieldName(kYearSlot), true)},
                 true};
     }
-    if (!store(figures.values))
-        return {{StoreFailedMessage()}, false};
+    if (const std::optional<Message> failure = store(figures.values))
+        return {{*failure}, false};
     return {};
 }
 

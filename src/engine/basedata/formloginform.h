@@ -47,13 +47,13 @@ CalculationOutcome OpenFormLogin(FormLoginForm &form, const std::optional<QList<
 // row's figures for the agent to revise; nothing is stored until 変更登録.
 CalculationOutcome AddFiscalYear(FormLoginForm &form);
 
-// Writes the checked figures to the file; false when they did not reach
-// the disk.
-using StoreFigures = std::function<bool(const BaseFigureValues &values)>;
+// Writes the checked figures to the file: nothing once they are on the
+// disk, else the message saying why they are not.
+using StoreFigures = std::function<std::optional<Message>(const BaseFigureValues &values)>;
 
 // 変更登録 after Yes: the figures are checked (ReadFiguresToStore; a year
 // another row already holds is refused too) and handed to `store`.  A
-// refusal stops with its message and a failed store says so.
+// refusal stops with its message and a failed store says why.
 CalculationOutcome RegisterBaseFigures(const FormLoginForm &form, const StoreFigures &store);
 
 // 年度削除: the calculations need one year at least, so the only row is

@@ -6,12 +6,11 @@
 #include "messageservice.h"
 #include "windowregistry.h"
 
-#include "store/backup.h"
 #include "store/database.h"
+#include "store/startcheck.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -141,6 +140,9 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
+    // The file is checked first: a save a crash cut short is rolled back
+    // and the day's copy taken from a sound file before the figures are read.
+    m_fileMessages = store::CheckCustomerFileAtStart(m_options.databasePath, m_options.clock().date());
     // The newest year, as every start has read it; once loaded, 計算年度
     // lists the years.  A newest row that cannot be read still leaves the
     // other years to choose from.
@@ -148,10 +150,6 @@ void Formmenu::loadBaseData()
     m_baseDataWarning = store::BaseDataWarning(load, m_options.databasePath);
     if (!load.loaded())
         listYears();
-    // The day's copy of the customers is taken before anything can be saved.
-    const store::BackupResult backup = store::BackUpDaily(m_options.databasePath, m_options.clock().date());
-    m_backupFailed = backup.status == store::BackupResult::Status::Failed;
-    m_backupPath = backup.path;
 }
 
 void Formmenu::listYears()
@@ -187,16 +185,14 @@ void Formmenu::showEvent(QShowEvent *event)
     if (m_warned)
         return;
     m_warned = true;
-    // Without the base figures every pension would be computed as 0, and
-    // without the day's copy a damaged file would lose the customers: say so
-    // once, as soon as the menu is on screen, and carry on.
+    // Without the base figures every pension would be computed as 0, and a
+    // damaged or read-only file, or no day's copy, puts the customers at
+    // risk: say so once, as soon as the menu is on screen, and carry on.
     QTimer::singleShot(0, this, [this] {
         if (m_baseDataWarning)
             Messages().show(this, *m_baseDataWarning);
-        if (m_backupFailed)
-            Messages().show(this, engine::Warning(QStringLiteral("顧客データのバックアップを作成できませんでした。\n%1")
-                                                      .arg(QDir::toNativeSeparators(m_backupPath)),
-                                                  QStringLiteral("バックアップ")));
+        for (const engine::Message &message : m_fileMessages)
+            Messages().show(this, message);
     });
 }
 

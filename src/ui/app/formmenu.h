@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -87,8 +88,7 @@ class Formmenu final : public QWidget {
     QComboBox *m_years = nullptr; // Combo1
     QTimer *m_timer = nullptr;
     std::optional<engine::Message> m_baseDataWarning;
-    bool m_backupFailed = false;
-    QString m_backupPath;
+    std::vector<engine::Message> m_fileMessages;
     bool m_warned = false;
 };
 

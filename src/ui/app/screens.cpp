@@ -88,8 +88,17 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
             return window;
         },
         OnClose::Hide);
+    // A copy restored from the version box replaces the customers the list
+    // shows.
     registry.add(
-        screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+        screen::About,
+        [&registry] {
+            return new FrmAbout(SystemClock, [&registry] {
+                if (auto *list = qobject_cast<FormData *>(registry.existing(screen::Customers)))
+                    list->reload();
+            });
+        },
+        OnClose::Destroy);
     registry.add(
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(

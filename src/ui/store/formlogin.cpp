@@ -11,6 +11,7 @@
 #include "engine/law/pensionlaw.h"
 #include "store/basefigures.h"
 #include "store/database.h"
+#include "store/writefailure.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -175,13 +176,17 @@ void FormLogin::registerFigures()
     useShownYear();
 }
 
-bool FormLogin::storeFigures(const engine::BaseFigureValues &values)
+std::optional<engine::Message> FormLogin::storeFigures(const engine::BaseFigureValues &values)
 {
     // A file that could not be read when the screen opened is not written
     // blind: the row it would change is unknown.
     if (!m_read)
-        return false;
-    return waitingFor([&] { return store::StoreBaseFigures(m_databasePath, m_form.shownKey, values); }).written();
+        return engine::StoreFailedMessage();
+    const store::WriteOutcome outcome =
+        waitingFor([&] { return store::StoreBaseFigures(m_databasePath, m_form.shownKey, values); });
+    if (!outcome.written())
+        return store::WriteFailedMessage(outcome.failure, store::WriteKind::Register, m_databasePath);
+    return std::nullopt;
 }
 
 void FormLogin::removeYear()
@@ -198,8 +203,9 @@ void FormLogin::removeYear()
     if (Messages().ask(this, engine::RemoveFiscalYearQuestion(m_form)) != Answer::Yes)
         return;
     const qint64 key = m_form.shownKey;
-    if (!waitingFor([&] { return store::RemoveBaseFigures(m_databasePath, key); }).written()) {
-        ShowMessage(this, engine::StoreFailedMessage());
+    const store::WriteOutcome outcome = waitingFor([&] { return store::RemoveBaseFigures(m_databasePath, key); });
+    if (!outcome.written()) {
+        ShowMessage(this, store::WriteFailedMessage(outcome.failure, store::WriteKind::Register, m_databasePath));
         return;
     }
     // The year in use, or the newest when that was the year removed.

@@ -39,7 +39,7 @@ class FormLogin final : public QWidget {
     // The row shown becomes the year every calculation uses.
     void useShownYear();
     void registerFigures();
-    bool storeFigures(const engine::BaseFigureValues &values);
+    std::optional<engine::Message> storeFigures(const engine::BaseFigureValues &values);
     void removeYear();
 
     QString m_databasePath;
