@@ -250,14 +250,16 @@ class TestFormmenu : public QObject {
         QTest::addColumn<QString>("law");
         QTest::addColumn<QString>("employeesPension");
         QTest::addColumn<QString>("middleAgedAddition");
+        QTest::addColumn<QString>("oldFormula");
+        const QString today = QStringLiteral("(①+②) × 従前額改定率");
         QTest::newRow("2026, the newest")
             << 0 << test::kShipped2026 << QStringLiteral("令和8年度（2026年度）の額・現行制度") << "485055"
-            << "635500";
+            << "635500" << today;
         QTest::newRow("2024") << 2 << engine::BaseData{2024, 1, 816000, 234800, 78300, 813700, 1.041}
                               << QStringLiteral("令和6年度（2024年度）の額・現行制度") << "485055"
-                              << "612000";
+                              << "612000" << today;
         QTest::newRow("2009") << 3 << engine::kBaseData2009 << QStringLiteral("平成21年度の額") << "477800"
-                              << "594200";
+                              << "594200" << QStringLiteral("(①+②) × 1.031 ×");
     }
     void choosingAYearUpdatesBothOpenScreens()
     {
@@ -266,6 +268,7 @@ class TestFormmenu : public QObject {
         QFETCH(QString, law);
         QFETCH(QString, employeesPension);
         QFETCH(QString, middleAgedAddition);
+        QFETCH(QString, oldFormula);
         const test::DatabaseCopy db;
         ui::WindowRegistry registry;
         ui::RegisterScreens(registry, db.path());
@@ -305,6 +308,11 @@ class TestFormmenu : public QObject {
         QTest::mouseClick(test::Child<QPushButton>(pension, QStringLiteral("cmdCalculate")), Qt::LeftButton);
         QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("Num4(20)"))->text(), employeesPension);
         QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("Num4(26)"))->text(), middleAgedAddition);
+        // Both old-formula panels name the factor of the law in use.
+        int oldPanels = 0;
+        for (const QLabel *label : pension->findChildren<QLabel *>())
+            oldPanels += label->text() == oldFormula;
+        QCOMPARE(oldPanels, 2);
         QVERIFY(m_seams->messages->shown.isEmpty());
         registry.destroyAll();
     }

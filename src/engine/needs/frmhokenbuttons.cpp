@@ -45,6 +45,8 @@ CalculationOutcome TakeBaseFigures(FrmhokenForm &form, const BaseData &baseData)
     form.num1(HokenNum1::SlideRate) = PlainNumber(baseData.SlideRate);
     form.num1(HokenNum1::WifeOldAgePension) = QString::number(baseData.BasicPensionAmount);
     form.lawCaption = LawCaption(PensionLawOf(baseData));
+    form.oldFormulaCaption = OldFormulaCaption(baseData);
+    ShowYearOnPanels(form.num3, baseData);
     return {};
 }
 

@@ -111,6 +111,8 @@ struct FrmRavoForm {
     std::array<QString, Num3::Count> num3;
     PensionSchedule schedule;
     QString lawCaption; // lblLaw: the fiscal year and law the figures follow
+    // The old-formula panels' caption before their factor.
+    QString oldFormulaCaption;
 
     // Option1, Option2 / Option3, Text6, DTPicker2 and the national months
     // in Num3(41).

@@ -350,7 +350,7 @@ void Frmhoken::writeForm(const engine::FrmhokenForm &form)
     m_income->write(form);
     m_expenses->write(form);
     m_insurance->write(form);
-    m_process->write(form.num3);
+    m_process->write(form.num3, form.oldFormulaCaption);
     m_sheet->sheet()->setCells(form.sheet.rowCount(), form.sheet.columnCount(),
                                [&sheet = form.sheet](int row, int column) { return sheet.text(row, column); });
 }

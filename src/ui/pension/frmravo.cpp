@@ -264,7 +264,7 @@ void FrmRavo::writeForm()
     m_pension->write(m_form.pensionRecord());
     m_law->setText(m_form.lawCaption);
     m_slots->write(m_form.num4);
-    m_formulaPanels->write(m_form.num3);
+    m_formulaPanels->write(m_form.num3, m_form.oldFormulaCaption);
     writeSchedule();
 }
 
