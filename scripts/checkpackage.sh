@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package of an already built tree (argument: the build
 # folder) and checks what an installation needs: both programs, the seed
-# database with the fiscal-2009 figures, the desktop entry and icons, the
-# run-time Depends, a desktop entry desktop-file-validate accepts and no
-# lintian error.
+# database with the figures of fiscal 2009 and 2024 to 2026, the desktop
+# entry and icons, the run-time Depends, a desktop entry desktop-file-validate
+# accepts and no lintian error.
 set -euo pipefail
 build=$(realpath "$1")
 out=$(mktemp -d)
@@ -40,8 +40,11 @@ dpkg-deb -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/izoku-planner.desktop"
 grep -qx 'Name=遺族保障プランナー' "$out/root/usr/share/applications/izoku-planner.desktop" || fail "desktop entry's name"
 figures=$(sqlite3 "file:$out/root/usr/share/izoku-planner/ndata.mdb?immutable=1" \
-  'SELECT "年度", "スライド率", "基礎年金", "加算1", "加算2" FROM "基礎DATA"')
-[ "$figures" = "2009|0.985|792100|227900|75900" ] || fail "seed's 基礎DATA row: $figures"
+  'SELECT "年度", "スライド率", "基礎年金", "加算1", "加算2", "基礎年金昭31前", "従前額改定率"
+   FROM "基礎DATA" ORDER BY "年度"' | tr '\n' ' ')
+expected="2009|0.985|792100|227900|75900|| 2024|1|816000|234800|78300|813700|1.041 \
+2025|1|831700|239300|79800|829300|1.061 2026|1|847300|243800|81300|844900|1.082 "
+[ "$figures" = "$expected" ] || fail "seed's 基礎DATA rows: $figures"
 
 lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
 echo "checkpackage: $(basename "$deb") holds what an installation needs"

@@ -31,7 +31,7 @@ QString grouped(qsizetype number)
 
 QString helpText()
 {
-    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND < input.json > output.json\n"
+    QString text = QStringLiteral("usage: izoku-calc [--database PATH] COMMAND [--fiscal-year N] < in.json > out.json\n"
                                   "\n"
                                   "Runs one calculation of Izoku Planner without a window: reads one JSON\n"
                                   "object on standard input, writes one JSON object on standard output.\n"
@@ -41,7 +41,11 @@ QString helpText()
                                   "standard error (at most %1 characters) and exit status %2.  Refused before\n"
                                   "any calculation: an input over %3 bytes, a text over %4\n"
                                   "characters, more than %5 \"actions\".  --database names the ndata.mdb the\n"
-                                  "base figures are read from, as for izoku-planner.\n")
+                                  "base figures are read from, as for izoku-planner; they are those of its\n"
+                                  "newest fiscal year, as at the program's start, or with --fiscal-year N those\n"
+                                  "of year N, as chosen on the menu (a year the file has no row of is an\n"
+                                  "error).  Every answer of pension and needs names the year and the law in\n"
+                                  "\"law\".\n")
                        .arg(kMaxErrorLength)
                        .arg(kRefused)
                        .arg(grouped(kMaxInputBytes), grouped(kMaxTextLength))
@@ -117,33 +121,85 @@ const Command *FindCommand(const QString &name)
 namespace {
 
 // How a command is asked to answer: as JSON, as CSV (--csv, for a command
-// with a table) or into a file (--output FILE, for a command that writes one).
+// with a table) or into a file (--output FILE, for a command that writes
+// one), and from the base figures of which fiscal year.
 struct Invocation {
     bool csv = false;
     QString output;
+    RunOptions options;
 };
+
+const QString kFiscalYearOption = QStringLiteral("--fiscal-year");
+
+// Takes "--fiscal-year N" (or "--fiscal-year=N") out of the arguments after
+// the command.  False when it has no year.
+bool takeFiscalYear(QStringList &arguments, RunOptions &options)
+{
+    for (qsizetype i = Option; i < arguments.size(); ++i) {
+        QString value;
+        const bool separate = arguments[i] == kFiscalYearOption;
+        if (separate) {
+            if (i + 1 == arguments.size())
+                return false;
+            value = arguments[i + 1];
+        } else if (arguments[i].startsWith(kFiscalYearOption + u'=')) {
+            value = arguments[i].mid(kFiscalYearOption.size() + 1);
+        } else {
+            continue;
+        }
+        bool ok = false;
+        options.fiscalYear = value.toInt(&ok);
+        arguments.remove(i, separate ? 2 : 1);
+        return ok;
+    }
+    return true;
+}
 
 std::optional<Invocation> invocation(const Command &command, const QStringList &arguments)
 {
     if (command.toFile) {
         if (arguments.size() == OptionValue + 1 && arguments[Option] == QStringLiteral("--output") &&
             !arguments[OptionValue].isEmpty())
-            return Invocation{false, arguments[OptionValue]};
+            return Invocation{false, arguments[OptionValue], {}};
         return std::nullopt;
     }
     if (arguments.size() == CommandName + 1)
         return Invocation{};
     if (arguments.size() == Option + 1 && arguments[Option] == QStringLiteral("--csv") && command.csv)
-        return Invocation{true, {}};
+        return Invocation{true, {}, {}};
     return std::nullopt;
+}
+
+// The arguments read: the invocation they ask for (none for arguments
+// that ask for none), what is left once --fiscal-year is taken out, and
+// whether that option had no year.
+struct Parsed {
+    std::optional<Invocation> how;
+    QStringList rest;
+    bool yearMissing = false;
+};
+
+Parsed parse(const Command *command, const QStringList &arguments)
+{
+    Parsed parsed{std::nullopt, arguments, false};
+    if (!command)
+        return parsed;
+    RunOptions options;
+    if (command->readsBaseData && !takeFiscalYear(parsed.rest, options)) {
+        parsed.yearMissing = true;
+        return parsed;
+    }
+    parsed.how = invocation(*command, parsed.rest);
+    if (parsed.how)
+        parsed.how->options = options;
+    return parsed;
 }
 
 } // namespace
 
 bool ReadsInput(const QStringList &arguments)
 {
-    const Command *command = arguments.isEmpty() ? nullptr : FindCommand(arguments[CommandName]);
-    return command && invocation(*command, arguments);
+    return !arguments.isEmpty() && parse(FindCommand(arguments[CommandName]), arguments).how;
 }
 
 CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
@@ -152,11 +208,14 @@ CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
         arguments[CommandName] == QStringLiteral("-h"))
         return CalcResult{arguments.isEmpty() ? kRefused : kDone, helpText().toUtf8(), {}};
     const Command *command = FindCommand(arguments[CommandName]);
-    const std::optional<Invocation> how = command ? invocation(*command, arguments) : std::nullopt;
+    const Parsed parsed = parse(command, arguments);
+    if (parsed.yearMissing)
+        return refuse(QStringLiteral("%1 needs a year").arg(kFiscalYearOption));
+    const std::optional<Invocation> &how = parsed.how;
     if (command && command->toFile && !how)
         return refuse(QStringLiteral("%1 writes a file: give --output FILE").arg(command->name));
-    if (arguments.size() > Option && !how)
-        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(arguments[Option])));
+    if (parsed.rest.size() > Option && !how)
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(Echo(parsed.rest[Option])));
     if (!command)
         return refuse(QStringLiteral("unknown command \"%1\" (see --help)").arg(Echo(arguments[CommandName])));
 
@@ -171,9 +230,9 @@ CalcResult Calculate(const QStringList &arguments, const QByteArray &input)
 
     try {
         if (how->csv)
-            return CalcResult{kDone, command->csv(document.object()), {}};
-        const QJsonObject output =
-            command->toFile ? command->toFile(document.object(), how->output) : command->run(document.object());
+            return CalcResult{kDone, command->csv(document.object(), how->options), {}};
+        const QJsonObject output = command->toFile ? command->toFile(document.object(), how->output, how->options)
+                                                   : command->run(document.object(), how->options);
         return CalcResult{kDone, QJsonDocument(output).toJson(QJsonDocument::Indented), {}};
     } catch (const InputError &e) {
         return refuse(QString::fromUtf8(e.what()));

@@ -101,15 +101,20 @@ const Figure kFigures[] = {{QStringLiteral("fiscal_year"), "a year from 1900 to 
                            {QStringLiteral("slide_rate"), "above 0 and at most 2"},
                            {QStringLiteral("basic_pension"), "0 to 10000000 yen"},
                            {QStringLiteral("child_addition_1"), "0 to 10000000 yen"},
-                           {QStringLiteral("child_addition_2"), "0 to 10000000 yen"}};
+                           {QStringLiteral("child_addition_2"), "0 to 10000000 yen"},
+                           {QStringLiteral("old_cohort_basic_pension"), "1 to 10000000 yen, or null"},
+                           {QStringLiteral("previous_amount_revision_rate"), "above 0 and at most 2, or null"}};
 
 } // namespace
 
 bool GivesEveryBaseFigure(const QJsonValue &value)
 {
     const QJsonObject object = RequireObject(value, QStringLiteral("base_data"));
-    return std::all_of(std::begin(kFigures), std::end(kFigures),
-                       [&](const Figure &figure) { return object.contains(figure.key); });
+    for (std::size_t i = 0; i < std::size(kFigures); ++i) {
+        if (engine::EveryYearHas(engine::kBaseFigures[i]) && !object.contains(kFigures[i].key))
+            return false;
+    }
+    return true;
 }
 
 engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData data)
@@ -125,7 +130,11 @@ engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData data)
         if (!object.contains(key))
             continue;
         const QString where = QStringLiteral("base_data.") + key;
-        if (!engine::SetBaseFigure(data, engine::kBaseFigures[i], RequireNumber(object[key], where)))
+        const engine::BaseFigure figure = engine::kBaseFigures[i];
+        std::optional<double> given;
+        if (engine::EveryYearHas(figure) || !object[key].isNull())
+            given = RequireNumber(object[key], where);
+        if (!engine::SetBaseFigure(data, figure, given))
             throw InputError(QStringLiteral("\"%1\" is out of range: %2").arg(where, QLatin1String(figures[i].range)));
     }
     return data;

@@ -35,10 +35,12 @@ QDate RequireDate(const QJsonValue &value, const QString &key);
 // One of the listed words.
 QString RequireChoice(const QJsonValue &value, const QString &key, const QStringList &choices);
 
-// Whether "base_data" gives all five figures, so that ndata.mdb is not needed.
+// Whether "base_data" gives the five figures every year has, so that
+// ndata.mdb is not needed.
 bool GivesEveryBaseFigure(const QJsonValue &value);
 
-// "base_data": the five figures; the ones left out keep `fallback`'s.
+// "base_data": the seven figures; the ones left out keep `fallback`'s, and
+// null makes one of today's two absent.
 engine::BaseData ReadBaseData(const QJsonValue &value, engine::BaseData fallback);
 
 } // namespace izoku::cli

@@ -60,7 +60,7 @@ CoefficientExample readExample(const QJsonObject &input)
     return exampleNumbered(static_cast<int>(number));
 }
 
-QJsonObject run(const QJsonObject &input)
+QJsonObject run(const QJsonObject &input, const RunOptions &)
 {
     CheckKeys(input, {kExample, kAmount, kYears, kRate}, QString());
     const CoefficientExample example = readExample(input);
@@ -109,7 +109,10 @@ Command CoefficientsCommand()
             "           \"fields\": {\"0\": \"1,000,000\", \"1\": \"4\", \"2\": \"10\", \"3\": \"1,480,244\"}}\n"
             "          every Num1 field of the example, by index\n")
             .arg(exampleRange(".."), examplesWithoutAmount()),
-        &run};
+        &run,
+        nullptr,
+        nullptr,
+        false};
 }
 
 } // namespace izoku::cli

@@ -37,6 +37,7 @@ const char kHelp[] = "  The needs-analysis screen: its calculation buttons press
                      "                 (今後の収入と支出のグラフ), \"death_years\" (死亡時期別)\n"
                      "  Output:\n"
                      "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
+                     "    \"law\"       the fiscal year and law of the base figures, as lblLaw shows\n"
                      "    \"num1\"      the %5 Num1 texts; \"num4\" the %6 Num4 texts\n"
                      "    \"panels\"    the %7 Num3 texts of the calculation-process panel\n"
                      "    \"sheet\"     the %8 rows of the projection sheet, every column ([] before\n"
@@ -154,7 +155,7 @@ QJsonArray sheetJson(const engine::ProjectionSheet &sheet)
 
 } // namespace
 
-NeedsRun PressNeedsButtons(const QJsonObject &input)
+NeedsRun PressNeedsButtons(const QJsonObject &input, const RunOptions &options)
 {
     CheckKeys(input,
               {QStringLiteral("today"), QStringLiteral("base_data"), QStringLiteral("members"),
@@ -163,7 +164,7 @@ NeedsRun PressNeedsButtons(const QJsonObject &input)
                QStringLiteral("reference"), QStringLiteral("actions")},
               QString());
     const QDate today = ReadToday(input);
-    const BaseFigures figures = ReadBaseDataOrStore(input);
+    const BaseFigures figures = ReadBaseDataOrStore(input, options.fiscalYear);
     const engine::BaseData &base = figures.data;
     NeedsRun done{base, today, {}, {}, {}, std::nullopt};
     FrmhokenForm &form = done.form;
@@ -226,14 +227,15 @@ QString NoSheetError(const NeedsRun &run)
 
 namespace {
 
-QJsonObject run(const QJsonObject &input)
+QJsonObject run(const QJsonObject &input, const RunOptions &options)
 {
-    const NeedsRun done = PressNeedsButtons(input);
+    const NeedsRun done = PressNeedsButtons(input, options);
     const FrmhokenForm &form = done.form;
     QStringList num1;
     for (int slot = 0; slot < engine::HokenNum1::kCount; ++slot)
         num1 << form.num1(slot);
     QJsonObject answer{{QStringLiteral("messages"), MessagesJson(done.messages)},
+                       {QStringLiteral("law"), form.lawCaption},
                        {QStringLiteral("num1"), QJsonArray::fromStringList(num1)},
                        {QStringLiteral("num4"), TextsJson(form.num4)},
                        {QStringLiteral("panels"), TextsJson(form.num3)},
@@ -247,9 +249,9 @@ QJsonObject run(const QJsonObject &input)
     return answer;
 }
 
-QByteArray csv(const QJsonObject &input)
+QByteArray csv(const QJsonObject &input, const RunOptions &options)
 {
-    const NeedsRun done = PressNeedsButtons(input);
+    const NeedsRun done = PressNeedsButtons(input, options);
     if (const auto &curve = done.deathYears) {
         if (curve->points.empty() && curve->stoppedByMessage)
             throw InputError(QStringLiteral("no need by year of death to write: %1").arg(curve->messages.back().text));

@@ -25,7 +25,7 @@ struct NeedsRun {
     QJsonObject charts;
     std::optional<engine::DeathYearCurve> deathYears; // the last "death_years" action's
 };
-NeedsRun PressNeedsButtons(const QJsonObject &input);
+NeedsRun PressNeedsButtons(const QJsonObject &input, const RunOptions &options);
 
 // The one-line error of a file that needs the projection sheet when the
 // input left none: the base calculation's own message when it stopped.

@@ -17,11 +17,17 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "    \"today\"          \"YYYY-MM-DD\", the system date of the run (default: the\n"
                      "                     machine's date)\n"
                      "    \"base_data\"      {\"fiscal_year\", \"slide_rate\", \"basic_pension\",\n"
-                     "                     \"child_addition_1\", \"child_addition_2\"}: numbers (a year\n"
-                     "                     1900..2100, a slide rate above 0 up to 2, yen 0..10000000);\n"
-                     "                     what is left out is read from the ndata.mdb in use (--database),\n"
-                     "                     and if that fails the menu's warning comes first in\n"
-                     "                     \"messages\"\n"
+                     "                     \"child_addition_1\", \"child_addition_2\",\n"
+                     "                     \"old_cohort_basic_pension\", \"previous_amount_revision_rate\"}:\n"
+                     "                     numbers (a year 1900..2100, a slide rate above 0 up to 2,\n"
+                     "                     yen 0..10000000; B' of those born by 1956-04-01 1..10000000 yen\n"
+                     "                     and the 従前額改定率 above 0 up to 2, either null for none).\n"
+                     "                     The fiscal year chooses the law: up to 2014 that of fiscal\n"
+                     "                     2009, from 2015 today's, which needs the last two.  Unless\n"
+                     "                     the first five are all given, what is left out is read from\n"
+                     "                     the ndata.mdb in use (--database): the newest year's row, or\n"
+                     "                     that of --fiscal-year N; if that fails the menu's warning\n"
+                     "                     comes first in \"messages\"\n"
                      "    \"members\"        up to %1 objects for 夫, 妻, 子1..子5 in that order, each with\n"
                      "                     \"role\", \"name\", \"age\" (texts), \"birth\" (date),\n"
                      "                     \"present\" and \"disabled\" (true/false, 対象 and 障害)\n"
@@ -34,6 +40,8 @@ const char kHelp[] = "  The survivors' pension screen's \"年金計算\", then i
                      "                     the base data's slide rate)\n"
                      "  Output:\n"
                      "    \"messages\"  [{\"title\", \"text\", \"icon\"}] in the order shown\n"
+                     "    \"law\"       the fiscal year and law of the base figures, as lblLaw shows\n"
+                     "                (\"令和8年度（2026年度）の額・現行制度\", \"平成21年度の額\")\n"
                      "    \"stopped\"   true when an input check stopped the calculation\n"
                      "    \"slots\"     the %3 result fields (ages of the wife and yearly amounts)\n"
                      "    \"panels\"    the %4 labels of the four formula panels\n"
@@ -53,14 +61,14 @@ QJsonArray scheduleJson(const engine::PensionSchedule &schedule)
     return rows;
 }
 
-QJsonObject run(const QJsonObject &input)
+QJsonObject run(const QJsonObject &input, const RunOptions &options)
 {
     CheckKeys(input,
               {QStringLiteral("today"), QStringLiteral("base_data"), QStringLiteral("members"),
                QStringLiteral("membership"), QStringLiteral("choice"), kPensionFields},
               QString());
     const QDate today = ReadToday(input);
-    const BaseFigures figures = ReadBaseDataOrStore(input);
+    const BaseFigures figures = ReadBaseDataOrStore(input, options.fiscalYear);
     const engine::BaseData &base = figures.data;
     engine::FrmRavoForm form;
     engine::OpenFrmRavo(form, base, today);
@@ -76,9 +84,10 @@ QJsonObject run(const QJsonObject &input)
         messages.push_back(*figures.warning);
     messages.insert(messages.end(), outcome.messages.begin(), outcome.messages.end());
     return QJsonObject{
-        {QStringLiteral("messages"), MessagesJson(messages)},      {QStringLiteral("stopped"), outcome.stopped},
-        {QStringLiteral("slots"), TextsJson(form.num4)},           {QStringLiteral("panels"), TextsJson(form.num3)},
-        {QStringLiteral("schedule"), scheduleJson(form.schedule)}, {QStringLiteral("chart"), ChartFeedJson(chart)}};
+        {QStringLiteral("messages"), MessagesJson(messages)}, {QStringLiteral("law"), form.lawCaption},
+        {QStringLiteral("stopped"), outcome.stopped},         {QStringLiteral("slots"), TextsJson(form.num4)},
+        {QStringLiteral("panels"), TextsJson(form.num3)},     {QStringLiteral("schedule"), scheduleJson(form.schedule)},
+        {QStringLiteral("chart"), ChartFeedJson(chart)}};
 }
 
 } // namespace

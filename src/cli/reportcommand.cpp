@@ -25,9 +25,9 @@ const char kHelp[] = "  The consultation report (提案書PDF of the needs-analy
                      "  An input that leaves no report, or a file that cannot be written, is an\n"
                      "  error.\n";
 
-QJsonObject write(const QJsonObject &input, const QString &path)
+QJsonObject write(const QJsonObject &input, const QString &path, const RunOptions &options)
 {
-    const NeedsRun done = PressNeedsButtons(input);
+    const NeedsRun done = PressNeedsButtons(input, options);
     const engine::ReportOpening opening = engine::OpenConsultationReport(done.form, done.base, done.today);
     if (!done.form.sheet.exists())
         throw InputError(NoSheetError(done));

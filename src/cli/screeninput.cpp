@@ -25,11 +25,16 @@ QDate ReadToday(const QJsonObject &input)
     return RequireDate(input[kToday], kToday);
 }
 
-BaseFigures ReadBaseDataOrStore(const QJsonObject &input)
+BaseFigures ReadBaseDataOrStore(const QJsonObject &input, std::optional<int> fiscalYear)
 {
     BaseFigures base;
-    if (!input.contains(kBaseData) || !GivesEveryBaseFigure(input[kBaseData]))
-        base.warning = store::BaseDataWarning(store::OpenAndLoadBaseData(store::DatabaseInUse(), base.data));
+    if (!input.contains(kBaseData) || !GivesEveryBaseFigure(input[kBaseData])) {
+        const store::BaseDataLoad load = store::OpenAndLoadBaseData(store::DatabaseInUse(), base.data, fiscalYear);
+        if (load.result == store::LoadResult::NoSuchYear)
+            throw InputError(
+                QStringLiteral("--fiscal-year %1: ndata.mdb has no row of that fiscal year").arg(*fiscalYear));
+        base.warning = store::BaseDataWarning(load);
+    }
     if (input.contains(kBaseData))
         base.data = ReadBaseData(input[kBaseData], base.data);
     return base;

@@ -29,9 +29,11 @@ struct BaseFigures {
 };
 
 // "base_data": left out (or in part), the figures come from the ndata.mdb in
-// use, as at start-up; a database that cannot be read leaves them at
-// 0 and gives the warning the menu shows.
-BaseFigures ReadBaseDataOrStore(const QJsonObject &input);
+// use, as at start-up: from the newest row, or that of `fiscalYear`; a
+// database that cannot be read leaves them at 0 and gives the warning the
+// menu shows.  A fiscal year the database holds no row of is an input
+// error.
+BaseFigures ReadBaseDataOrStore(const QJsonObject &input, std::optional<int> fiscalYear);
 
 // "members": up to seven objects for 夫, 妻, 子1..子5 in that order, each with
 // the optional keys role, name, birth, age (texts), present and disabled.

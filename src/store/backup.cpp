@@ -1,77 +1,93 @@
 #include "backup.h"
 
+#include "columns.h"
+#include "databaseconnection.h"
+#include "filecheck.h"
+#include "onlinebackup.h"
+#include "writetransaction.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-
-#include <sqlite3.h>
+#include <QSqlQuery>
+#include <QVariant>
 
 namespace izoku::store {
 
 namespace {
 
-// A writer holding the file for longer than this is a fault of its own; the
-// start-up does not wait on it any further.
-constexpr int kBusyTimeoutMs = 2000;
+const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
 
 QString backupName(const QDate &day)
 {
-    return QStringLiteral("ndata-%1.mdb").arg(day.toString(QStringLiteral("yyyy-MM-dd")));
+    return QStringLiteral("ndata-%1.mdb").arg(day.toString(kDayFormat));
 }
 
-class Handle {
-  public:
-    ~Handle() { sqlite3_close(m_db); }
-    int open(const QString &path, int flags)
-    {
-        return sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
-    }
-    sqlite3 *get() const { return m_db; }
-    QString error() const { return QString::fromUtf8(sqlite3_errmsg(m_db)); }
-
-  private:
-    sqlite3 *m_db = nullptr;
-};
-
-// Copies every page in one step under one read transaction: in WAL mode a
-// writer goes on meanwhile and the copy is the database as of one moment.
-QString onlineBackup(const QString &from, const QString &to)
+std::vector<DailyCopy> copiesIn(const QDir &folder)
 {
-    Handle source;
-    if (source.open(from, SQLITE_OPEN_READONLY) != SQLITE_OK)
-        return source.error();
-    sqlite3_busy_timeout(source.get(), kBusyTimeoutMs);
-    Handle target;
-    if (target.open(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK)
-        return target.error();
-    sqlite3_backup *backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
-    if (!backup)
-        return target.error();
-    int step = sqlite3_backup_step(backup, -1);
-    for (int tries = 0; (step == SQLITE_BUSY || step == SQLITE_LOCKED) && tries < 20; ++tries) {
-        sqlite3_sleep(100);
-        step = sqlite3_backup_step(backup, -1);
+    static const QRegularExpression pattern(QStringLiteral("^ndata-(\\d{4}-\\d{2}-\\d{2})\\.mdb$"));
+    std::vector<DailyCopy> copies;
+    const QStringList names =
+        folder.entryList({QStringLiteral("ndata-*.mdb")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        const QDate day = match.hasMatch() ? QDate::fromString(match.captured(1), kDayFormat) : QDate();
+        if (day.isValid())
+            copies.push_back({day, folder.filePath(name)});
     }
-    sqlite3_backup_finish(backup);
-    if (step != SQLITE_DONE)
-        return QString::fromUtf8(sqlite3_errstr(step));
-    // The copy stands alone: no write-ahead log beside it to lose.
-    sqlite3_exec(target.get(), "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
-    return {};
+    return copies;
 }
 
-void keepNewest(QDir folder, int keep)
+// Keeps the newest `keep` copies up to `today` and returns the dates of the
+// copies after it.
+QList<QDate> keepNewest(const QDir &folder, const QDate &today, int keep)
 {
-    static const QRegularExpression pattern(QStringLiteral("^ndata-\\d{4}-\\d{2}-\\d{2}\\.mdb$"));
-    QStringList copies;
-    for (const QString &name : folder.entryList({QStringLiteral("ndata-*.mdb")}, QDir::Files, QDir::Name))
-        if (pattern.match(name).hasMatch())
-            copies << name;
-    // The names sort by date.
-    for (qsizetype i = 0; i + keep < copies.size(); ++i)
-        folder.remove(copies[i]);
+    QList<QDate> future;
+    int kept = 0;
+    for (const DailyCopy &copy : copiesIn(folder)) {
+        if (copy.day > today) {
+            future << copy.day;
+        } else if (kept < keep || copy.day == today) {
+            ++kept;
+        } else {
+            QFile::remove(copy.path);
+        }
+    }
+    return future;
+}
+
+// Takes the copy of `databasePath` into `copyPath`, readable by its owner
+// alone like the file itself; the status and, when it failed, why.
+BackupResult::Status takeCopy(const QString &databasePath, const QString &copyPath, QString &error)
+{
+    using Status = BackupResult::Status;
+    const QString folder = QFileInfo(copyPath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("cannot create %1").arg(folder);
+        return Status::Failed;
+    }
+    // Written under a name of this process's own, so that a copy cut short
+    // never passes for the day's copy and two copies of the program started
+    // together do not write into one file.
+    const QString partial = copyPath + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
+    QFile::remove(partial);
+    error = OnlineBackup(databasePath, partial).text();
+    const bool copied = error.isEmpty();
+    Status status = Status::Failed;
+    if (copied && !SoundCopy(partial))
+        status = Status::Damaged;
+    else if (copied && QFile::rename(partial, copyPath))
+        status = Status::Made;
+    else if (copied && QFileInfo::exists(copyPath))
+        status = Status::AlreadyMade; // the other copy of the program was quicker
+    else if (copied)
+        error = QStringLiteral("cannot rename %1").arg(partial);
+    QFile::remove(partial);
+    if (status == Status::Made)
+        QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
+    return status;
 }
 
 } // namespace
@@ -79,6 +95,37 @@ void keepNewest(QDir folder, int keep)
 QString BackupFolder(const QString &databasePath)
 {
     return QFileInfo(databasePath).absolutePath() + QStringLiteral("/backup");
+}
+
+std::vector<DailyCopy> DailyCopies(const QString &databasePath)
+{
+    return copiesIn(QDir(BackupFolder(databasePath)));
+}
+
+bool SoundCopy(const QString &path)
+{
+    const DatabaseConnection connection(path, Access::ReadOnly);
+    return connection.isOpen() && QuickCheck(connection.database()) == PageCheck::Sound;
+}
+
+std::optional<int> CustomerCount(const QString &path)
+{
+    const DatabaseConnection connection(path, Access::ReadOnly);
+    QSqlQuery query(connection.database());
+    if (!connection.isOpen() ||
+        !query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(Quoted(connection.database(), CustomerTable()))) ||
+        !query.next())
+        return std::nullopt;
+    return query.value(0).toInt();
+}
+
+std::optional<DailyCopy> NewestSoundCopy(const QString &databasePath)
+{
+    for (const DailyCopy &copy : DailyCopies(databasePath)) {
+        if (SoundCopy(copy.path))
+            return copy;
+    }
+    return std::nullopt;
 }
 
 BackupResult BackUpDaily(const QString &databasePath, const QDate &today, int keep)
@@ -90,35 +137,12 @@ BackupResult BackUpDaily(const QString &databasePath, const QDate &today, int ke
         result.status = BackupResult::Status::NoDatabase;
         return result;
     }
-    if (QFileInfo::exists(result.path)) {
-        result.status = BackupResult::Status::AlreadyMade;
+    result.status = QFileInfo::exists(result.path) ? BackupResult::Status::AlreadyMade
+                                                   : takeCopy(databasePath, result.path, result.error);
+    // While the file is damaged every good copy is kept for the restore.
+    if (result.status == BackupResult::Status::Damaged)
         return result;
-    }
-    if (!QDir().mkpath(folder.path())) {
-        result.error = QStringLiteral("cannot create %1").arg(folder.path());
-        return result;
-    }
-    // Written under a name of this process's own, so that a copy cut short
-    // never passes for the day's copy and two copies of the program started
-    // together do not write into one file.
-    const QString partial = result.path + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
-    QFile::remove(partial);
-    result.error = onlineBackup(databasePath, partial);
-    if (result.error.isEmpty() && !QFile::rename(partial, result.path)) {
-        if (QFileInfo::exists(result.path)) {
-            QFile::remove(partial);
-            result.status = BackupResult::Status::AlreadyMade;
-            return result;
-        }
-        result.error = QStringLiteral("cannot rename %1").arg(partial);
-    }
-    if (!result.error.isEmpty()) {
-        QFile::remove(partial);
-        return result;
-    }
-    QFile::setPermissions(result.path, QFile::ReadOwner | QFile::WriteOwner);
-    keepNewest(folder, keep);
-    result.status = BackupResult::Status::Made;
+    result.futureDated = keepNewest(folder, today, keep);
     return result;
 }
 

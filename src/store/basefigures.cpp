@@ -1,8 +1,7 @@
 #include "basefigures.h"
 
 #include "columns.h"
-#include "databaseconnection.h"
-#include "writetransaction.h"
+#include "database.h"
 
 #include "engine/text/numbertext.h"
 
@@ -31,46 +30,95 @@ QString figureText(const QVariant &value)
     return ok ? engine::PlainNumber(number) : value.toString();
 }
 
+// The five columns every row has.
+QStringList everyYearColumns()
+{
+    QStringList columns;
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
+        if (engine::EveryYearHas(engine::kBaseFigures[slot]))
+            columns << BaseFigureColumns()[slot];
+    }
+    return columns;
+}
+
+QSqlError failure(const QString &what)
+{
+    return QSqlError(BaseTable() + u' ' + what, QString(), QSqlError::TransactionError);
+}
+
+// The columns to write and the values bound to them, in that order.  A
+// column of today's law that the file lacks is added once it has a value to
+// hold, and left out while it has none.
+struct Assignment {
+    QStringList columns;
+    QVariantList values;
+};
+
+QSqlError assign(const QSqlDatabase &db, const engine::BaseFigureValues &values, Assignment &assignment)
+{
+    for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
+        const QString &column = BaseFigureColumns()[slot];
+        const std::optional<double> &value = values[static_cast<size_t>(slot)];
+        if (!engine::EveryYearHas(engine::kBaseFigures[slot]) && !HasColumns(db, BaseTable(), {column})) {
+            if (!value)
+                continue;
+            QSqlQuery add(db);
+            if (!add.exec(
+                    QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 NUMERIC").arg(baseTable(db), Quoted(db, column))))
+                return add.lastError();
+        }
+        assignment.columns << column;
+        assignment.values << (value ? QVariant(*value) : QVariant(QMetaType::fromType<double>()));
+    }
+    return {};
+}
+
 } // namespace
 
-std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePath)
+std::optional<QList<engine::StoredBaseFigures>> ReadBaseFigureRows(const QString &databasePath)
 {
-    const DatabaseConnection connection(databasePath, Access::ReadOnly);
-    if (!connection.isOpen())
+    QList<engine::StoredBaseFigures> rows;
+    bool read = false;
+    const QSqlError error = ReadDatabase(databasePath, [&](const QSqlDatabase &db) {
+        rows.clear();
+        QSqlQuery query(db);
+        read = HasColumns(db, BaseTable(), everyYearColumns()) && SelectBaseRowsNewestFirst(db, query);
+        while (read && query.next()) {
+            const QSqlRecord record = query.record();
+            engine::StoredBaseFigures row;
+            row.key = query.value(0).toLongLong();
+            for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
+                row.texts[static_cast<size_t>(slot)] = figureText(record.value(BaseFigureColumns()[slot]));
+            rows.append(row);
+        }
+        return query.lastError();
+    });
+    if (!read || error.isValid())
         return std::nullopt;
-    const QSqlDatabase db = connection.database();
-    if (!HasColumns(db, BaseTable(), BaseFigureColumns()))
-        return std::nullopt;
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid DESC LIMIT 1")
-                        .arg(QuotedList(db, BaseFigureColumns()), baseTable(db))))
-        return std::nullopt;
-    StoredBaseFigures figures;
-    if (query.next()) {
-        figures.key = query.value(0).toLongLong();
-        for (int slot = 0; slot < engine::kBaseFigureCount; ++slot)
-            figures.texts[static_cast<size_t>(slot)] = figureText(query.value(slot + 1));
-    }
-    return figures;
+    return rows;
 }
 
 WriteOutcome StoreBaseFigures(const QString &databasePath, qint64 key, const engine::BaseFigureValues &values)
 {
     return RunWriteTransaction(databasePath, [key, &values](const QSqlDatabase &db, qint64 &written) {
-        QSqlQuery query(db);
+        Assignment assignment;
+        if (const QSqlError error = assign(db, values, assignment); error.isValid())
+            return error;
         QString sql;
         if (key < 0) {
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (?,?,?,?,?)")
-                      .arg(baseTable(db), QuotedList(db, BaseFigureColumns()));
+            const QStringList marks(assignment.columns.size(), QStringLiteral("?"));
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(baseTable(db), QuotedList(db, assignment.columns), marks.join(u','));
         } else {
             QStringList assignments;
-            for (const QString &name : BaseFigureColumns())
+            for (const QString &name : assignment.columns)
                 assignments << Quoted(db, name) + QStringLiteral(" = ?");
             sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(baseTable(db), assignments.join(u','));
         }
+        QSqlQuery query(db);
         if (!query.prepare(sql))
             return query.lastError();
-        for (double value : values)
+        for (const QVariant &value : assignment.values)
             query.addBindValue(value);
         if (key >= 0)
             query.addBindValue(key);
@@ -79,8 +127,31 @@ WriteOutcome StoreBaseFigures(const QString &databasePath, qint64 key, const eng
         // The row shown was deleted by someone else meanwhile: nothing was
         // stored, and the agent must hear so.
         if (query.numRowsAffected() != 1)
-            return QSqlError(BaseTable() + QStringLiteral(" row gone"), QString(), QSqlError::TransactionError);
+            return failure(QStringLiteral("row gone"));
         written = key < 0 ? query.lastInsertId().toLongLong() : key;
+        return QSqlError();
+    });
+}
+
+WriteOutcome RemoveBaseFigures(const QString &databasePath, qint64 key)
+{
+    return RunWriteTransaction(databasePath, [key](const QSqlDatabase &db, qint64 &removed) {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(baseTable(db))) || !query.next())
+            return query.lastError();
+        // Counted inside the transaction, so that no other program can
+        // remove the other row meanwhile.
+        if (query.value(0).toLongLong() < 2)
+            return failure(QStringLiteral("last row"));
+        query.finish();
+        if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(baseTable(db))))
+            return query.lastError();
+        query.addBindValue(key);
+        if (!query.exec())
+            return query.lastError();
+        if (query.numRowsAffected() != 1)
+            return failure(QStringLiteral("row gone"));
+        removed = key;
         return QSqlError();
     });
 }

@@ -1,29 +1,30 @@
 #pragma once
 
-#include "engine/basedata/basefigures.h"
+#include "engine/basedata/formloginform.h"
 #include "store/writetransaction.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
 
+// What the maintenance screen reads and writes of 基礎DATA.
 namespace izoku::store {
 
-// The row of 基礎DATA the maintenance screen shows and rewrites: the newest,
-// the one start-up loads, so that a change is the change the calculations
-// use.  `key` is -1 when the table holds no row yet.
-struct StoredBaseFigures {
-    qint64 key = -1;
-    engine::BaseFigureTexts texts;
-};
+// Every row of the table, newest first (SelectBaseRowsNewestFirst), each
+// figure in the plain form the screen shows and empty where the row has
+// none; nothing when the file cannot be read.
+std::optional<QList<engine::StoredBaseFigures>> ReadBaseFigureRows(const QString &databasePath);
 
-// Reads that row, each figure in the plain form the screen shows; nothing
-// when the file cannot be read.
-std::optional<StoredBaseFigures> ReadNewestBaseFigures(const QString &databasePath);
-
-// 変更登録: writes the five figures into the row `key` in one transaction,
-// or into a new row when the table had none.  The outcome holds the row's
-// key once it is on the disk.
+// 変更登録: writes the seven figures into the row `key` in one transaction,
+// or into a new row when `key` is -1.  A file written before today's law
+// gets the columns of B′ and the 従前額改定率 in the same transaction, once
+// one of them is given; until then it keeps its shape.  The outcome holds
+// the row's key once it is on the disk.
 WriteOutcome StoreBaseFigures(const QString &databasePath, qint64 key, const engine::BaseFigureValues &values);
+
+// 年度削除: removes the row `key` in one transaction, unless it is the only
+// row left.
+WriteOutcome RemoveBaseFigures(const QString &databasePath, qint64 key);
 
 } // namespace izoku::store

@@ -23,6 +23,10 @@ QString policyColumn(int policy, int field)
     return QStringLiteral("生保%1%2").arg(policy).arg(field);
 }
 
+// The columns later versions added, last in the table.
+const QString kMembershipColumn = QStringLiteral("加入年金");
+const QString kSurvivorChoiceColumn = QStringLiteral("遺族選択");
+
 const std::pair<const char *, QString SavedPensionRecord::*> kPensionRecordColumns[] = {
     {"国保期間", &SavedPensionRecord::nationalMonths},
     {"厚生期間1", &SavedPensionRecord::employeeMonthsTo2003},
@@ -62,6 +66,8 @@ template <typename Record, typename Visit> void visitColumns(Record &record, Vis
         visit(policyColumn(policy, 1), &wholeLife.fromAge);
         visit(policyColumn(policy, 2), &wholeLife.amount);
     }
+    visit(kMembershipColumn, &record.membership);
+    visit(kSurvivorChoiceColumn, &record.survivorChoice);
 }
 
 QStringList columnsOf(bool savedOnly)
@@ -84,9 +90,19 @@ QString BaseTable()
 
 const QStringList &BaseFigureColumns()
 {
-    static const QStringList columns = {QStringLiteral("年度"), QStringLiteral("スライド率"),
-                                        QStringLiteral("基礎年金"), QStringLiteral("加算1"), QStringLiteral("加算2")};
+    static const QStringList columns = {FiscalYearColumn(),
+                                        QStringLiteral("スライド率"),
+                                        QStringLiteral("基礎年金"),
+                                        QStringLiteral("加算1"),
+                                        QStringLiteral("加算2"),
+                                        QStringLiteral("基礎年金昭31前"),
+                                        QStringLiteral("従前額改定率")};
     return columns;
+}
+
+QString FiscalYearColumn()
+{
+    return QStringLiteral("年度");
 }
 
 QString CustomerTable()
@@ -97,6 +113,12 @@ QString CustomerTable()
 const QStringList &CustomerColumns()
 {
     static const QStringList columns = columnsOf(false);
+    return columns;
+}
+
+const QStringList &AddedCustomerColumns()
+{
+    static const QStringList columns = {kMembershipColumn, kSurvivorChoiceColumn};
     return columns;
 }
 

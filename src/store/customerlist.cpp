@@ -1,6 +1,7 @@
 #include "customerlist.h"
 
 #include "columns.h"
+#include "customertable.h"
 #include "databaseconnection.h"
 #include "writetransaction.h"
 
@@ -24,20 +25,30 @@ constexpr int kPagesKept = 32;
 CustomerListModel::CustomerListModel(const QString &databasePath, QObject *parent)
     : QAbstractTableModel(parent)
     , m_databasePath(databasePath)
-    , m_connection(std::make_unique<DatabaseConnection>(databasePath, Access::ReadOnly))
     , m_pages(kPagesKept)
 {
+    m_open = open();
+}
+
+bool CustomerListModel::open()
+{
+    m_keys.clear();
+    m_pages.clear();
+    // A reading connection opened while nobody had a file of an earlier
+    // version open reads it as it then stood, and another file may have
+    // taken the name since (a restore): each reading opens afresh.
+    m_connection = std::make_unique<DatabaseConnection>(m_databasePath, Access::ReadOnly);
     if (!m_connection->isOpen())
-        return;
+        return false;
     const QSqlDatabase db = m_connection->database();
     // A table without one of the fields cannot be listed at all.
-    if (!HasColumns(db, CustomerTable(), CustomerColumns()))
-        return;
+    const std::optional<QString> fields = CustomerFields(db);
+    if (!fields)
+        return false;
     const QString table = Quoted(db, CustomerTable());
     // A page names its keys: under a search they lie far apart, and a range
     // from the first to the last would read every row between.
-    m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3) ORDER BY rowid")
-                    .arg(QuotedList(db, CustomerColumns()), table);
+    m_pageSql = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3) ORDER BY rowid").arg(*fields, table);
     m_keySql = QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(table);
     // LIKE ignores the case of Latin letters only, which is what a search
     // for a name needs; a text without Latin letters has no case to ignore,
@@ -52,7 +63,7 @@ CustomerListModel::CustomerListModel(const QString &databasePath, QObject *paren
     const QString filter = QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid");
     m_filterSql = filter.arg(table, like.join(QStringLiteral(" OR ")));
     m_exactFilterSql = filter.arg(table, instr.join(QStringLiteral(" OR ")));
-    m_open = readKeys();
+    return readKeys();
 }
 
 bool CustomerListModel::readKeys()
@@ -97,14 +108,8 @@ void CustomerListModel::setFilter(const QString &text)
 
 void CustomerListModel::reload()
 {
-    if (!m_open)
-        return;
     beginResetModel();
-    // A reading connection opened while nobody had the file in WAL mode
-    // open reads it as it then stood, and never sees a later save or
-    // removal: the table is read again on a connection opened now.
-    m_connection = std::make_unique<DatabaseConnection>(m_databasePath, Access::ReadOnly);
-    readKeys();
+    m_open = open();
     endResetModel();
 }
 

@@ -45,12 +45,14 @@ class CustomerListModel final : public QAbstractTableModel {
     // table as it stands now.  Only the keys are read, so a keystroke in
     // the search box costs one pass over the names.
     void setFilter(const QString &text);
-    // Reads the keys again under the same filter: after a row was removed.
+    // Reads the table again under the same filter, on a connection opened
+    // now: after a row was removed, or a copy restored.
     void reload();
 
   private:
     using Page = std::vector<QStringList>;
     const Page *page(int pageIndex) const;
+    bool open();
     bool readKeys();
 
     QString m_databasePath;

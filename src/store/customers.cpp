@@ -1,6 +1,7 @@
 #include "customers.h"
 
 #include "columns.h"
+#include "customertable.h"
 #include "databaseconnection.h"
 #include "writetransaction.h"
 
@@ -41,6 +42,8 @@ QSqlError ExecOnRow(QSqlQuery &query, qint64 key)
 WriteOutcome SaveCustomerRecord(const QString &databasePath, const engine::CustomerRecord &record)
 {
     return RunWriteTransaction(databasePath, [&record](const QSqlDatabase &db, qint64 &key) {
+        if (const QSqlError added = AddMissingCustomerColumns(db); added.isValid())
+            return added;
         const QStringList &columns = SavedCustomerColumns();
         QSqlQuery insert(db);
         const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -62,19 +65,18 @@ std::optional<engine::CustomerRecord> ReadCustomerRecord(const QString &database
     if (!connection.isOpen())
         return std::nullopt;
     const QSqlDatabase db = connection.database();
-    const QStringList &columns = CustomerColumns();
-    if (!HasColumns(db, CustomerTable(), columns))
+    const std::optional<QString> fields = CustomerFields(db);
+    if (!fields)
         return std::nullopt;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.prepare(
-            QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(QuotedList(db, columns), customerTable(db))))
+    if (!query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(*fields, customerTable(db))))
         return std::nullopt;
     query.addBindValue(key);
     if (!query.exec() || !query.next())
         return std::nullopt;
     QStringList texts;
-    for (int c = 0; c < columns.size(); ++c)
+    for (int c = 0; c < CustomerColumns().size(); ++c)
         texts << query.value(c).toString();
     return CustomerRecordOfRow(texts);
 }
@@ -82,6 +84,8 @@ std::optional<engine::CustomerRecord> ReadCustomerRecord(const QString &database
 WriteOutcome OverwriteCustomerRecord(const QString &databasePath, qint64 key, const engine::CustomerRecord &record)
 {
     return RunWriteTransaction(databasePath, [&record, key](const QSqlDatabase &db, qint64 &written) {
+        if (const QSqlError added = AddMissingCustomerColumns(db); added.isValid())
+            return added;
         QStringList sets;
         for (const QString &column : SavedCustomerColumns())
             sets << Quoted(db, column) + QStringLiteral(" = ?");

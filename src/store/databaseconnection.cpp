@@ -1,7 +1,9 @@
 #include "databaseconnection.h"
 
+#include "fileondisk.h"
+#include "lockwait.h"
+
 #include <QAtomicInt>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QUrl>
@@ -9,9 +11,6 @@
 namespace izoku::store {
 
 namespace {
-
-// Another program holding the write lock is waited for this long.
-constexpr int kBusyTimeoutMs = 2000;
 
 QString nextConnectionName()
 {
@@ -21,23 +20,12 @@ QString nextConnectionName()
 
 QString busyTimeout()
 {
-    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs);
 }
 
 QString fileUri(const QString &path)
 {
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
-}
-
-// Bytes 18 and 19 of an SQLite file's header are 2 in write-ahead-log mode.
-bool inWalMode(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(20);
-    return header.size() == 20 && header.startsWith(QByteArrayLiteral("SQLite format 3")) && header[18] == 2 &&
-           header[19] == 2;
 }
 
 // The driver opens lazily; the first read shows whether the file can be
@@ -80,8 +68,16 @@ void DatabaseConnection::openReadOnly(const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     const QString readOnly = busyTimeout() + QStringLiteral(";QSQLITE_OPEN_READONLY");
+    // A save that another program left cut short (killed, the power gone)
+    // leaves its journal, which a reader cannot roll back: it would read
+    // nothing.  Where the file may be written, a writer's connection rolls
+    // it back first; SQLite leaves the journal of a save still going alone.
+    if (QFileInfo(path + QStringLiteral("-journal")).size() > 0 && WritableInPlace(path)) {
+        const DatabaseConnection writer(path, Access::ReadWrite);
+        QSqlQuery(writer.database()).exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    }
     // A file in rollback-journal mode is read under its locks, as always.
-    if (!inWalMode(path)) {
+    if (!InWalMode(path)) {
         m_error = openWith(db, path, readOnly);
         return;
     }

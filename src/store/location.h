@@ -12,7 +12,7 @@ struct DatabasePlaces {
     QString given;          // --database PATH; empty when not given
     QString programFolder;  // the folder the program runs from
     QString userDataFolder; // the user's own data folder
-    QString seed;           // the ndata.mdb the package ships, with the fiscal-2009 figures
+    QString seed;           // the ndata.mdb the package ships, with the figures of 2009 and 2024 to 2026
 };
 
 // The places on this machine: the program's folder, the user's data folder by

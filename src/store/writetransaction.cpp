@@ -1,24 +1,16 @@
 #include "writetransaction.h"
 
 #include "databaseconnection.h"
+#include "filecheck.h"
+#include "lockwait.h"
 
-#include <QCoreApplication>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QThread>
-
-#include <memory>
-#include <utility>
 
 namespace izoku::store {
 
 namespace {
-
-// Another program holding the write lock is waited for by the connection's
-// busy timeout on each try, and the transaction is tried this many times
-// before the save is given up.
-constexpr int kTries = 3;
 
 QSqlError exec(const QSqlDatabase &db, const QString &sql)
 {
@@ -28,77 +20,46 @@ QSqlError exec(const QSqlDatabase &db, const QString &sql)
     return query.lastError();
 }
 
-// The connection of the last write stays open until the next write has its
-// own, the way the needs-analysis screen kept its record set between saves.
-// Closing the last connection to the file folds the log back into it, and
-// those disk flushes on every save are time the agent would sit waiting.
-DatabaseConnection *&keptConnection()
+WriteOutcome refused(WriteFailure failure)
 {
-    static DatabaseConnection *kept = nullptr;
-    return kept;
-}
-
-void releaseKeptConnection()
-{
-    delete std::exchange(keptConnection(), nullptr);
-}
-
-void keep(std::unique_ptr<DatabaseConnection> connection)
-{
-    static const bool releasedAtExit = [] {
-        qAddPostRoutine(releaseKeptConnection);
-        return true;
-    }();
-    Q_UNUSED(releasedAtExit);
-    // The newer connection is open before the older one closes.
-    delete std::exchange(keptConnection(), connection.release());
-}
-
-// SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
-bool isLocked(const QSqlError &error)
-{
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
-    return ok && (code == 5 || code == 6);
+    WriteOutcome outcome;
+    outcome.failure = failure;
+    outcome.error = QSqlError(QStringLiteral("write refused"), QString(), QSqlError::ConnectionError);
+    return outcome;
 }
 
 } // namespace
 
 WriteOutcome RunWriteTransaction(const QString &path, const WriteWork &work)
 {
+    if (const WriteFailure refusal = WriteRefusal(path); refusal != WriteFailure::None)
+        return refused(refusal);
+    LeaveWalMode(path);
     WriteOutcome outcome;
     QSqlError &error = outcome.error;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        if (attempt > 0)
-            QThread::msleep(20 * attempt);
-        auto connection = std::make_unique<DatabaseConnection>(path, Access::ReadWrite);
-        if (!connection->isOpen()) {
-            error = connection->error();
-            return outcome;
-        }
-        const QSqlDatabase db = connection->database();
-        // The shipped file is already in WAL mode; a file from elsewhere is
-        // switched when nobody else has it open, and is safe with its
-        // rollback journal until then.
-        exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
-        // IMMEDIATE takes the write lock at once, so waiting for another
-        // program happens here, under the busy timeout, and never halfway
-        // through the rows.
-        error = exec(db, QStringLiteral("BEGIN IMMEDIATE"));
-        if (!error.isValid()) {
-            error = work(db, outcome.key);
-            if (!error.isValid())
-                error = exec(db, QStringLiteral("COMMIT"));
+    {
+        const DatabaseConnection connection(path, Access::ReadWrite);
+        error = connection.error();
+        if (connection.isOpen()) {
+            const QSqlDatabase db = connection.database();
+            const LockWait wait(db);
+            // IMMEDIATE takes the write lock at once, so waiting for another
+            // program happens here and never halfway through the rows.
+            error = exec(db, QStringLiteral("BEGIN IMMEDIATE"));
             if (!error.isValid()) {
-                keep(std::move(connection));
-                return outcome;
+                error = work(db, outcome.key);
+                if (!error.isValid())
+                    error = exec(db, QStringLiteral("COMMIT"));
+                if (error.isValid())
+                    exec(db, QStringLiteral("ROLLBACK"));
             }
-            exec(db, QStringLiteral("ROLLBACK"));
         }
-        outcome.key = -1;
-        if (!isLocked(error))
-            return outcome;
     }
+    outcome.failure = FailureOf(error, path);
+    if (outcome.failure == WriteFailure::Damaged)
+        NoteDamaged(path);
+    if (outcome.failure != WriteFailure::None)
+        outcome.key = -1;
     return outcome;
 }
 

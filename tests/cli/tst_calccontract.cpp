@@ -56,9 +56,9 @@ class TestCalcContract : public QObject {
     QTemporaryDir m_folder;
     QString m_program;
 
-    CalcRun runBeside(const QString &command, const QByteArray &input)
+    CalcRun runBeside(const QStringList &arguments, const QByteArray &input)
     {
-        return izoku::test::RunCalcAt(m_program, {command}, input);
+        return izoku::test::RunCalcAt(m_program, arguments, input);
     }
     QString databasePath() const { return m_folder.filePath(QStringLiteral("ndata.mdb")); }
     void shipDatabase()
@@ -88,6 +88,10 @@ class TestCalcContract : public QObject {
         bounds("slide_rate", {{"0", false}, {"0.001", true}, {"2", true}, {"2.001", false}, {"-1", false}});
         for (const char *key : {"basic_pension", "child_addition_1", "child_addition_2"})
             bounds(key, {{"-1", false}, {"0", true}, {"10000000", true}, {"10000001", false}, {"1e300", false}});
+        bounds("old_cohort_basic_pension",
+               {{"0", false}, {"1", true}, {"10000000", true}, {"10000001", false}, {"null", true}});
+        bounds("previous_amount_revision_rate",
+               {{"0", false}, {"0.001", true}, {"2", true}, {"2.001", false}, {"null", true}});
     }
     void baseFiguresOutOfRange()
     {
@@ -144,23 +148,41 @@ class TestCalcContract : public QObject {
             }
         }
         const QByteArray input = command == u"pension" ? kPension + "}" : kNeeds + "}";
-        const CalcRun run = runBeside(command, input);
+        // The row of fiscal 2009 needs no figure beyond the five it stops at.
+        const QStringList arguments{command, QStringLiteral("--fiscal-year"), QStringLiteral("2009")};
+        const CalcRun run = runBeside(arguments, input);
         QCOMPARE(run.exitCode, 0);
         const QJsonArray messages = run.json().value("messages").toArray();
         QCOMPARE(messages.at(0).toObject(), (QJsonObject{{"title", "エラー"}, {"text", text}, {"icon", "warning"}}));
         // The calculation still runs, on the figures it has.
         QCOMPARE(messages.size(), 1);
         // With every figure given, the database is not needed.
-        const CalcRun given = runBeside(command, with(input.chopped(1), kFullBase));
+        const CalcRun given = runBeside(arguments, with(input.chopped(1), kFullBase));
         QCOMPARE(given.json().value("messages").toArray().size(), 0);
     }
 
+    // The newest year by today's law, unless fiscal 2009 is asked for; the
+    // old formula's panel shows the slide rate or the 従前額改定率.
+    void readableDatabaseSaysNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("oldFormulaRate");
+        QTest::addColumn<QString>("law");
+        QTest::newRow("newest") << QStringList{"pension"} << "1.082"
+                                << QStringLiteral("令和8年度（2026年度）の額・現行制度");
+        QTest::newRow("fiscal 2009") << QStringList{"pension", "--fiscal-year", "2009"} << "0.985"
+                                     << QStringLiteral("平成21年度の額");
+    }
     void readableDatabaseSaysNothing()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, oldFormulaRate);
+        QFETCH(QString, law);
         shipDatabase();
-        const CalcRun run = runBeside(QStringLiteral("pension"), kPension + "}");
+        const CalcRun run = runBeside(arguments, kPension + "}");
         QCOMPARE(run.json().value("messages").toArray().size(), 0);
-        QCOMPARE(run.json().value("panels").toArray().at(6).toString(), QStringLiteral("0.985"));
+        QCOMPARE(run.json().value("panels").toArray().at(6).toString(), oldFormulaRate);
+        QCOMPARE(run.json().value("law").toString(), law);
     }
 
     void errorsStayOnOneLine_data()
@@ -194,6 +216,13 @@ class TestCalcContract : public QObject {
                                       << QByteArray(40, 'c') + "…";
         QTest::newRow("long second argument")
             << QStringList{"pension", QString(5000, u'\n')} << QByteArray("{}") << QByteArray("\\n\\n");
+        QTest::newRow("fiscal year of no row")
+            << QStringList{"needs", "--fiscal-year", "2030"} << QByteArray("{}") << QByteArray("--fiscal-year 2030");
+        QTest::newRow("fiscal year that is no number")
+            << QStringList{"pension", "--fiscal-year", "令和8"} << QByteArray("{}") << QByteArray("needs a year");
+        QTest::newRow("fiscal year for the coefficients")
+            << QStringList{"coefficients", "--fiscal-year", "2009"} << QByteArray("{}")
+            << QByteArray("unexpected argument \"--fiscal-year\"");
     }
     void errorsStayOnOneLine()
     {

@@ -59,7 +59,8 @@ class TestNeedsCli : public QObject {
         QCOMPARE(answer.exitCode, 0);
         QVERIFY(answer.err.isEmpty());
         const QJsonObject json = answer.json();
-        QCOMPARE(json.keys(), (QStringList{"charts", "messages", "num1", "num4", "panels", "sheet"}));
+        QCOMPARE(json.keys(), (QStringList{"charts", "law", "messages", "num1", "num4", "panels", "sheet"}));
+        QCOMPARE(json.value("law").toString(), QStringLiteral("平成21年度の額"));
         QCOMPARE(json.value("messages").toArray().size(), 0);
         QCOMPARE(json.value("charts").toObject().size(), 0);
         const QStringList num1 = texts(json.value("num1"));

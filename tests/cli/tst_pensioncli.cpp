@@ -127,25 +127,39 @@ class TestPensionCli : public QObject {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("basicPension");
+        QTest::addColumn<QString>("law");
         const QString other = m_folder.filePath(QStringLiteral("other.mdb"));
         QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), other);
         QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner);
         QProcess::execute(QStringLiteral(IZOKU_SQLITE3),
                           {other, QStringLiteral("UPDATE \"基礎DATA\" SET \"基礎年金\" = 800000, "
                                                  "\"加算1\" = 230000")});
-        QTest::newRow("beside the program") << QStringList{"pension"} << 0 << "1020000";
-        QTest::newRow("--database") << QStringList{"--database", other, "pension"} << 0 << "1030000";
+        const QString today = QStringLiteral("令和8年度（2026年度）の額・現行制度");
+        const QString fiscal2009 = QStringLiteral("平成21年度の額");
+        QTest::newRow("beside the program, newest year") << QStringList{"pension"} << 0 << "1091100" << today;
+        QTest::newRow("beside the program, fiscal 2009")
+            << QStringList{"pension", "--fiscal-year", "2009"} << 0 << "1020000" << fiscal2009;
+        QTest::newRow("--fiscal-year=2025") << QStringList{"pension", "--fiscal-year=2025"} << 0 << "1071000"
+                                            << QStringLiteral("令和7年度（2025年度）の額・現行制度");
+        QTest::newRow("--fiscal-year of no row") << QStringList{"pension", "--fiscal-year", "2030"} << 2 << ""
+                                                 << "";
+        QTest::newRow("--fiscal-year without a year") << QStringList{"pension", "--fiscal-year"} << 2 << ""
+                                                      << "";
+        QTest::newRow("--database") << QStringList{"--database", other, "pension"} << 0 << "1030000" << today;
         QTest::newRow("--database= after the command")
-            << QStringList{"pension", "--database=" + other} << 0 << "1030000";
+            << QStringList{"pension", "--database=" + other} << 0 << "1030000" << today;
         QTest::newRow("--database missing")
-            << QStringList{"--database", m_folder.filePath("none.mdb"), "pension"} << 0 << "0";
-        QTest::newRow("--database without a path") << QStringList{"pension", "--database"} << 2 << "";
+            << QStringList{"--database", m_folder.filePath("none.mdb"), "pension"} << 0 << "0"
+            << "";
+        QTest::newRow("--database without a path") << QStringList{"pension", "--database"} << 2 << ""
+                                                   << "";
     }
     void baseFiguresFromTheDatabase()
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, basicPension);
+        QFETCH(QString, law);
         const Run run = calc(R"({"today": "2026-12-08", "members": [{}, {"age": "40"}, {"age": "10", "present": true}],
                                  "membership": "national", "pension_fields": ["299"]})",
                              args);
@@ -154,6 +168,7 @@ class TestPensionCli : public QObject {
             return;
         const QJsonObject json = run.json();
         QCOMPARE(texts(json.value("slots")).at(21), basicPension);
+        QCOMPARE(json.value("law").toString(), law);
     }
 
     void widowsPensionOfANationalMember()
@@ -213,7 +228,9 @@ class TestPensionCli : public QObject {
         const Run run = calc(QByteArray(), {QStringLiteral("--help")});
         QCOMPARE(run.exitCode, 0);
         const QString help = QString::fromUtf8(run.out);
-        for (const char *word : {"pension", "pension_fields", "membership", "choice", "members", "axis_max"})
+        for (const char *word :
+             {"pension", "pension_fields", "membership", "choice", "members", "axis_max", "--fiscal-year",
+              "old_cohort_basic_pension", "previous_amount_revision_rate", "\"law\""})
             QVERIFY2(help.contains(QLatin1String(word)), word);
     }
 };

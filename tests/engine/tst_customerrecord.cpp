@@ -9,6 +9,8 @@
 using namespace izoku::engine;
 
 Q_DECLARE_METATYPE(RowMove)
+Q_DECLARE_METATYPE(Membership)
+Q_DECLARE_METATYPE(SurvivorChoice)
 
 namespace {
 
@@ -145,6 +147,55 @@ class TestCustomerRecord : public QObject {
         QCOMPARE(form.household.members[HouseholdIndex::Child1].birth, QDate(2025, 6, 1));
         QVERIFY(!form.household.members[HouseholdIndex::Child1].present);
         QCOMPARE(form.num1(HokenNum1::NationalMonths), QStringLiteral("１２０か月"));
+    }
+
+    // The husband's membership and the widow's choice come back with the
+    // household; a household saved before they were kept, or a name not
+    // theirs, leaves the screen's choice as it stands.
+    void membershipIsKeptWithTheHousehold_data()
+    {
+        QTest::addColumn<QString>("membership");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<Membership>("onScreen");
+        QTest::addColumn<SurvivorChoice>("choiceOnScreen");
+        QTest::addColumn<Membership>("reopened");
+        QTest::addColumn<SurvivorChoice>("choiceReopened");
+        QTest::newRow("employee") << "厚生年金"
+                                  << "遺族厚生年金" << Membership::National << SurvivorChoice::WidowsPension
+                                  << Membership::Employee << SurvivorChoice::EmployeesPension;
+        QTest::newRow("national, widow's pension")
+            << "国民年金"
+            << "寡婦年金" << Membership::Employee << SurvivorChoice::EmployeesPension << Membership::National
+            << SurvivorChoice::WidowsPension;
+        QTest::newRow("saved before they were kept") << ""
+                                                     << "" << Membership::National << SurvivorChoice::WidowsPension
+                                                     << Membership::National << SurvivorChoice::WidowsPension;
+        QTest::newRow("hand-edited names") << "会社員"
+                                           << "遺族年金" << Membership::Employee << SurvivorChoice::EmployeesPension
+                                           << Membership::Employee << SurvivorChoice::EmployeesPension;
+    }
+    void membershipIsKeptWithTheHousehold()
+    {
+        QFETCH(QString, membership);
+        QFETCH(QString, choice);
+        QFETCH(Membership, onScreen);
+        QFETCH(SurvivorChoice, choiceOnScreen);
+        QFETCH(Membership, reopened);
+        QFETCH(SurvivorChoice, choiceReopened);
+        CustomerRecord record = CustomerRecordOf(FrmhokenForm(), kToday);
+        record.membership = membership;
+        record.survivorChoice = choice;
+        FrmhokenForm form;
+        form.option1 = onScreen;
+        form.choice = choiceOnScreen;
+        ReopenCustomer(form, record, kToday);
+        QCOMPARE(form.option1, reopened);
+        QCOMPARE(form.choice, choiceReopened);
+        // Saved again, the household keeps the names it was saved with.
+        if (onScreen != reopened) {
+            QCOMPARE(CustomerRecordOf(form, kToday).membership, membership);
+            QCOMPARE(CustomerRecordOf(form, kToday).survivorChoice, choice);
+        }
     }
 
     // The customer list's move buttons: past either end a move stays on

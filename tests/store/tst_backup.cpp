@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace izoku;
 
 namespace {
@@ -77,6 +79,52 @@ class TestBackup : public QObject {
         QCOMPARE(copies.size(), std::min(days, 14));
         QCOMPARE(copies.first(), oldestKept);
         QVERIFY(own.exists());
+    }
+
+    // The copies are pruned at every start, the day's copy made or not.
+    // Copies dated after today, from a day the clock was set ahead, are
+    // kept aside, not counted and reported; today's copy is never the one
+    // removed.
+    void prunedAtEveryStart_data()
+    {
+        QTest::addColumn<int>("past");
+        QTest::addColumn<int>("future");
+        QTest::addColumn<bool>("madeToday");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("21 copies, today's made before") << 20 << 0 << true << 14;
+        QTest::newRow("14 copies of the days before") << 14 << 0 << false << 14;
+        QTest::newRow("copies a clock set ahead left") << 13 << 3 << false << 14;
+        QTest::newRow("only copies dated after today") << 0 << 14 << false << 1;
+    }
+    void prunedAtEveryStart()
+    {
+        QFETCH(int, past);
+        QFETCH(int, future);
+        QFETCH(bool, madeToday);
+        QFETCH(int, kept);
+        QTemporaryDir dir;
+        const QString database = test::CopyDatabase(dir);
+        QDir folder(store::BackupFolder(database));
+        folder.mkpath(QStringLiteral("."));
+        const auto place = [&](const QDate &day) {
+            QVERIFY(QFile::copy(database, folder.filePath(day.toString(QStringLiteral("'ndata-'yyyy-MM-dd'.mdb'")))));
+        };
+        for (int day = 1; day <= past; ++day)
+            place(kFirstDay.addDays(-day));
+        for (int day = 1; day <= future; ++day)
+            place(kFirstDay.addYears(1).addDays(day));
+        if (madeToday)
+            place(kFirstDay);
+        const store::BackupResult result = store::BackUpDaily(database, kFirstDay);
+        QCOMPARE(result.status,
+                 madeToday ? store::BackupResult::Status::AlreadyMade : store::BackupResult::Status::Made);
+        QVERIFY(QFile::exists(result.path));
+        QCOMPARE(result.futureDated.size(), future);
+        const std::vector<store::DailyCopy> copies = store::DailyCopies(database);
+        QCOMPARE(int(copies.size()), kept + future);
+        QCOMPARE(int(std::count_if(copies.begin(), copies.end(),
+                                   [](const store::DailyCopy &copy) { return copy.day <= kFirstDay; })),
+                 kept);
     }
 
     void missingDatabaseIsNotCopied()

@@ -176,6 +176,8 @@ class TestCustomers : public QObject {
             {"生保41", "whole0-from"},
             {"生保42", "whole0-amount"},
             {"生保52", "whole1-amount"},
+            {"加入年金", "membership"},
+            {"遺族選択", "choice"},
         };
         for (const auto &[column, expected] : rows)
             QTest::newRow(column) << QString::fromUtf8(column) << QString::fromUtf8(expected);
@@ -201,6 +203,8 @@ class TestCustomers : public QObject {
             const QString policy = QStringLiteral("whole%1-").arg(q);
             record.wholeLifePolicies[q] = {policy + "from", policy + "amount"};
         }
+        record.membership = QStringLiteral("membership");
+        record.survivorChoice = QStringLiteral("choice");
 
         const test::DatabaseCopy db;
         const QString path = db.path();
@@ -214,11 +218,13 @@ class TestCustomers : public QObject {
         QCOMPARE(query.value(column).toString(), expected);
         // Every field is written, an empty one as empty text; the marks of
         // no child stay unset.
-        QCOMPARE(store::SavedCustomerColumns().size(), 46);
+        QCOMPARE(store::SavedCustomerColumns().size(), 48);
         for (const QString &saved : store::SavedCustomerColumns())
             QVERIFY2(!query.value(saved).isNull(), qPrintable(saved));
         QVERIFY(query.value(QStringLiteral("印6")).isNull());
         QVERIFY(query.value(QStringLiteral("印7")).isNull());
+        // A query read halfway holds the file against every save.
+        query.finish();
         // The same household saved again is a second row.
         QVERIFY(store::SaveCustomerRecord(path, record).written());
         QCOMPARE(rowCount(path), 2);
@@ -318,6 +324,7 @@ class TestCustomers : public QObject {
             const store::WriteOutcome outcome = store::SaveCustomerRecord(path, household(QStringLiteral("待ち")));
             QCOMPARE(outcome.written(), released);
             QCOMPARE(outcome.error.isValid(), !released);
+            QCOMPARE(outcome.failure, released ? store::WriteFailure::None : store::WriteFailure::Locked);
         }
         QCOMPARE(rowCount(path), released ? 1 : 0);
         QVERIFY(store::SaveCustomerRecord(path, household(QStringLiteral("後"))).written());
@@ -358,7 +365,7 @@ class TestCustomers : public QObject {
         for (int c = 0; c < list.columnCount(); ++c)
             headers << list.headerData(c, Qt::Horizontal).toString();
         QCOMPARE(headers, tableColumns);
-        QCOMPARE(headers.size(), 48);
+        QCOMPARE(headers.size(), 50);
         QCOMPARE(husband(list, 0), QStringLiteral("客0"));
         QCOMPARE(husband(list, 4), QStringLiteral("客5"));
         QCOMPARE(husband(list, rows - 2), QStringLiteral("客%1").arg(rows - 1));
@@ -465,6 +472,33 @@ class TestCustomers : public QObject {
         QVERIFY(!store::DeleteCustomerRecord(path, first).written());
         QVERIFY(!store::OverwriteCustomerRecord(path, first, household(QStringLiteral("一"))).written());
         QCOMPARE(rowCount(path), 1);
+    }
+
+    // A file of an earlier version has no 加入年金 and 遺族選択: its
+    // households are listed and read back without them, and the first save
+    // adds them in its own transaction.
+    void earlierFileGainsTheMembershipColumnsOnSave()
+    {
+        const test::DatabaseCopy db;
+        const QString path = db.path();
+        {
+            const store::DatabaseConnection connection(path);
+            QSqlQuery query(connection.database());
+            for (const QString &column : store::AddedCustomerColumns())
+                QVERIFY(query.exec(QStringLiteral("ALTER TABLE \"顧客資料\" DROP COLUMN \"%1\"").arg(column)));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO \"顧客資料\" (\"氏名1\") VALUES ('前')")));
+        }
+        QCOMPARE(store::CustomerListModel(path).record(0)->persons[0].name, QStringLiteral("前"));
+        QCOMPARE(store::ReadCustomerRecord(path, 1)->membership, QString());
+        engine::CustomerRecord saved = household(QStringLiteral("後"));
+        saved.membership = QStringLiteral("国民年金");
+        const store::WriteOutcome outcome = store::SaveCustomerRecord(path, saved);
+        QVERIFY2(outcome.written(), qPrintable(outcome.error.text()));
+        QCOMPARE(store::ReadCustomerRecord(path, outcome.key)->membership, QStringLiteral("国民年金"));
+        QCOMPARE(store::ReadCustomerRecord(path, 1)->membership, QString());
+        const store::CustomerListModel list(path);
+        QCOMPARE(list.columnCount(), 50);
+        QCOMPARE(list.record(1)->membership, QStringLiteral("国民年金"));
     }
 
     void listOfAnUnreadableFileIsEmpty_data()

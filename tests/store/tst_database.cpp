@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
 #include <optional>
+#include <thread>
 
 #include <unistd.h>
 
@@ -65,11 +67,11 @@ QString loadAsUnprivileged(const QString &folder, const QTemporaryDir &programDi
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-// A folder others may enter and read, holding a copy of ndata.mdb in
-// write-ahead-log mode.
+// A folder others may enter and read, holding a copy of ndata.mdb of the
+// 2009 row alone in write-ahead-log mode.
 void prepareWalFolder(const QTemporaryDir &dir)
 {
-    test::CopyDatabase(dir);
+    test::CopyDatabase(dir, test::Shape::Fiscal2009Only);
     exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
     QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
@@ -106,13 +108,87 @@ class TestDatabase : public QObject {
         QCOMPARE(store::DatabasePath(QStringLiteral("/")), QStringLiteral("/ndata.mdb"));
     }
 
+    // The newest year unless one is asked for; a file written before
+    // today's law reads its row as it always has, without B′ and the rate.
+    void loadsShippedFigures_data()
+    {
+        QTest::addColumn<test::Shape>("shape");
+        QTest::addColumn<std::optional<int>>("year");
+        QTest::addColumn<store::LoadResult>("result");
+        QTest::addColumn<engine::BaseData>("figures");
+        const auto shipped = test::Shape::Shipped;
+        const auto before = test::Shape::Fiscal2009Only;
+        const engine::BaseData k2024{2024, 1, 816000, 234800, 78300, 813700, 1.041};
+        const engine::BaseData k2025{2025, 1, 831700, 239300, 79800, 829300, 1.061};
+        QTest::newRow("newest") << shipped << std::optional<int>() << store::LoadResult::Loaded << test::kShipped2026;
+        QTest::newRow("2026") << shipped << std::optional(2026) << store::LoadResult::Loaded << test::kShipped2026;
+        QTest::newRow("2025") << shipped << std::optional(2025) << store::LoadResult::Loaded << k2025;
+        QTest::newRow("2024") << shipped << std::optional(2024) << store::LoadResult::Loaded << k2024;
+        QTest::newRow("2009") << shipped << std::optional(2009) << store::LoadResult::Loaded << engine::kBaseData2009;
+        QTest::newRow("no such year") << shipped << std::optional(2030) << store::LoadResult::NoSuchYear
+                                      << engine::BaseData{};
+        QTest::newRow("written before, newest")
+            << before << std::optional<int>() << store::LoadResult::Loaded << engine::kBaseData2009;
+        QTest::newRow("written before, 2009")
+            << before << std::optional(2009) << store::LoadResult::Loaded << engine::kBaseData2009;
+    }
     void loadsShippedFigures()
+    {
+        QFETCH(test::Shape, shape);
+        QFETCH(std::optional<int>, year);
+        QFETCH(store::LoadResult, result);
+        QFETCH(engine::BaseData, figures);
+        QTemporaryDir dir;
+        test::CopyDatabase(dir, shape);
+        engine::BaseData data;
+        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data, year).result, result);
+        QCOMPARE(data, figures);
+    }
+
+    void listsTheFiscalYearsNewestFirst_data()
+    {
+        QTest::addColumn<test::Shape>("shape");
+        QTest::addColumn<QList<int>>("years");
+        QTest::newRow("shipped") << test::Shape::Shipped << QList<int>{2026, 2025, 2024, 2009};
+        QTest::newRow("written before") << test::Shape::Fiscal2009Only << QList<int>{2009};
+    }
+    void listsTheFiscalYearsNewestFirst()
+    {
+        QFETCH(test::Shape, shape);
+        QFETCH(QList<int>, years);
+        QTemporaryDir dir;
+        test::CopyDatabase(dir, shape);
+        QCOMPARE(store::ReadFiscalYears(store::DatabasePath(dir.path())), std::optional(years));
+        QCOMPARE(store::ReadFiscalYears(store::DatabasePath(dir.path()) + QStringLiteral(".missing")), std::nullopt);
+    }
+
+    // Another program writing with a rollback journal keeps every reader
+    // out while its transaction lasts: the read waits for it, as a save
+    // does, instead of leaving the figures at 0.
+    void readWaitsForAnotherProgramsLock()
     {
         QTemporaryDir dir;
         test::CopyDatabase(dir);
+        const QString path = store::DatabasePath(dir.path());
+        std::promise<void> locked;
+        std::thread writer([&path, &locked] {
+            store::DatabaseConnection connection(path);
+            QSqlQuery query(connection.database());
+            const bool ok = query.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) &&
+                            query.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            locked.set_value();
+            if (!ok)
+                return;
+            // Well inside the wait a save allows.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+            query.exec(QStringLiteral("ROLLBACK"));
+        });
+        locked.get_future().wait();
         engine::BaseData data;
-        QCOMPARE(store::OpenAndLoadBaseData(store::DatabasePath(dir.path()), data).result, store::LoadResult::Loaded);
-        QCOMPARE(data, engine::kBaseData2009);
+        const store::BaseDataLoad load = store::OpenAndLoadBaseData(path, data);
+        writer.join();
+        QCOMPARE(load.result, store::LoadResult::Loaded);
+        QCOMPARE(data, test::kShipped2026);
     }
 
     void customerTableIsEmptyAndText()
@@ -151,7 +227,7 @@ class TestDatabase : public QObject {
     void newestRowWins()
     {
         QTemporaryDir dir;
-        test::CopyDatabase(dir);
+        test::CopyDatabase(dir, test::Shape::Fiscal2009Only);
         exec(dir.path(),
              QStringLiteral("INSERT INTO \"基礎DATA\" (\"年度\", \"スライド率\", \"基礎年金\", \"加算1\", \"加算2\")"
                             " VALUES (2010, 0.981, 792100, 227900, 75900)"));
@@ -190,7 +266,7 @@ class TestDatabase : public QObject {
     void failingFieldKeepsWhatWasRead()
     {
         QTemporaryDir dir;
-        test::CopyDatabase(dir);
+        test::CopyDatabase(dir, test::Shape::Fiscal2009Only);
         // A year too large for 16 bits stops the load at the first field.
         exec(dir.path(), QStringLiteral("UPDATE \"基礎DATA\" SET \"年度\" = 70000"));
         engine::BaseData data;
@@ -340,7 +416,7 @@ class TestDatabase : public QObject {
         QFETCH(bool, writer);
         QTemporaryDir dir;
         QTemporaryDir programDir;
-        test::CopyDatabase(dir);
+        test::CopyDatabase(dir, test::Shape::Fiscal2009Only);
         if (wal)
             exec(dir.path(), QStringLiteral("PRAGMA journal_mode=WAL"));
         QFile::setPermissions(dir.filePath(QStringLiteral("ndata.mdb")), QFile::ReadOwner | QFile::ReadOther);

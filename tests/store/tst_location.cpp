@@ -1,3 +1,4 @@
+#include "ndatacopy.h"
 #include "store/database.h"
 #include "store/location.h"
 
@@ -58,10 +59,11 @@ class TestLocation : public QObject {
             QCOMPARE(file.readAll(), usersOwn);
             return;
         }
-        // The seed holds the fiscal-2009 figures; the copy is the user's alone.
+        // The seed's newest figures are those of fiscal 2026; the copy is
+        // the user's alone.
         engine::BaseData data;
         QCOMPARE(store::OpenAndLoadBaseData(path, data).result, store::LoadResult::Loaded);
-        QCOMPARE(data, engine::kBaseData2009);
+        QCOMPARE(data, test::kShipped2026);
         QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
         QVERIFY(file.permissions() & QFile::WriteOwner);
     }

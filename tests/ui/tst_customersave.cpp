@@ -3,12 +3,15 @@
 
 #include "engine/needs/frmhokenbuttons.h"
 #include "engine/needs/frmhokenform.h"
+#include "filetrouble.h"
 #include "ndatacopy.h"
 #include "store/customerlist.h"
 #include "store/customers.h"
+#include "store/filecheck.h"
 #include "testkit.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -103,35 +106,98 @@ class TestCustomerSave : public QObject {
         QCOMPARE(rows(m_db->path()), 0);
     }
 
+    // Each cause in its own words; the household stays on the screen, and
+    // once the cause is gone the next save goes in.
     void failureIsSaid_data()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only file") << true;
-        QTest::newRow("missing file") << false;
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read-only file") << "read-only"
+                                        << "ndata.mdb に書き込めません（読み取り専用）。保存できませんでした。";
+        QTest::newRow("missing file") << "missing"
+                                      << "ndata.mdb が見つからないため保存できませんでした。"
+                                         "ファイルが移動または削除されていないか確認してください。\n%1";
+        QTest::newRow("damaged file") << "damaged"
+                                      << "ndata.mdb が破損しています。バックアップから復元してください。\n"
+                                         "正常なバックアップが見つかりません。";
+        QTest::newRow("another file moved in")
+            << "replaced"
+            << "ndata.mdb が別のファイルに置き換えられていたため、保存しませんでした。"
+               "置き換わったファイルを開き直したので、内容を確認してからもう一度保"
+               "存してください。";
     }
     void failureIsSaid()
     {
-        QFETCH(bool, readOnly);
+        QFETCH(QString, cause);
+        QFETCH(QString, text);
+        const QString path = m_db->path();
+        // The program's start remembers the file it checked.
+        store::CheckDatabaseFile(path);
         std::optional<test::ReadOnlyFile> guard;
-        if (readOnly) {
-            guard.emplace(m_db->path());
-            if (!guard->ok())
-                QSKIP("this file system cannot make a file read-only for root");
+        if (cause == QLatin1String("read-only")) {
+            guard.emplace(path);
+            QVERIFY(guard->ok());
+        } else if (cause == QLatin1String("missing")) {
+            QFile::remove(path);
+        } else if (cause == QLatin1String("damaged")) {
+            for (int n = 0; n < 300; ++n)
+                QVERIFY(store::SaveCustomerRecord(path, engine::CustomerRecordOf(household(), kToday)).written());
+            test::DamageCustomerPage(path);
+            store::CheckDatabaseFile(path);
         } else {
-            QFile::remove(m_db->path());
+            const test::DatabaseCopy other;
+            QVERIFY(QFile::remove(path) && QFile::rename(other.path(), path));
         }
         const engine::FrmhokenForm form = household();
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QCOMPARE(ui::SaveCustomer(nullptr, form, kToday, m_db->path()), qint64(-1));
+        QCOMPARE(ui::SaveCustomer(nullptr, form, kToday, path), qint64(-1));
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 2);
         const engine::Message &m = m_seams->messages->shown[1].message;
-        QCOMPARE(m, engine::Warning(QStringLiteral("保存できませんでした。ndata.mdb を確認してください。"),
-                                    QStringLiteral("エラー")));
+        QCOMPARE(m, engine::Warning(text.replace(QStringLiteral("%1"), path), QStringLiteral("エラー")));
         guard.reset();
-        QCOMPARE(QFile::exists(m_db->path()), readOnly);
-        if (readOnly)
-            QCOMPARE(rows(m_db->path()), 0);
+        if (cause == QLatin1String("missing") || cause == QLatin1String("damaged"))
+            return;
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        QVERIFY(ui::SaveCustomer(nullptr, form, kToday, path) >= 0);
+        QCOMPARE(rows(path), 1);
+    }
+
+    // Another program holds the file through the save: the window goes on
+    // with its events meanwhile (input aside), and the save goes in when
+    // the other lets go within the wait, or is refused in words saying so;
+    // the next save after it let go goes in.
+    void heldFileIsWaitedForWithTheWindowAlive_data()
+    {
+        QTest::addColumn<bool>("letGo");
+        QTest::newRow("let go during the wait") << true;
+        QTest::newRow("held past the wait") << false;
+    }
+    void heldFileIsWaitedForWithTheWindowAlive()
+    {
+        QFETCH(bool, letGo);
+        const QString path = m_db->path();
+        test::OtherProgram other(path, QStringLiteral("BEGIN IMMEDIATE;"));
+        bool ticked = false;
+        QTimer::singleShot(100, [&] {
+            ticked = true;
+            if (letGo)
+                other.letGo();
+        });
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        const qint64 key = ui::SaveCustomer(nullptr, household(), kToday, path);
+        QVERIFY(ticked);
+        QCOMPARE(key >= 0, letGo);
+        QCOMPARE(m_seams->messages->shown.size(), letGo ? 1 : 2);
+        if (!letGo) {
+            QCOMPARE(
+                m_seams->messages->shown[1].message.text,
+                QStringLiteral("ndata.mdb を別のプログラムが使用中です。しばらくしてからもう一度保存してください。"));
+            other.letGo();
+            m_seams->messages->answers.push_back(ui::Answer::Yes);
+            QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, path) >= 0);
+        }
+        QCOMPARE(rows(path), 1);
     }
 };
 

@@ -4,20 +4,28 @@
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 
+#include "engine/text/numbertext.h"
+#include "ndatacopy.h"
 #include "store/database.h"
 #include "store/location.h"
 #include "testkit.h"
+#include "ui/needs/frmhoken.h"
+#include "ui/pension/frmravo.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace izoku;
@@ -107,8 +115,9 @@ class TestFormmenu : public QObject {
                                   << "登録画面" << 2400 / 15;
         QTest::newRow("About") << "Command6"
                                << "About" << 3000 / 15;
+        // 終了 makes room for 計算年度 under the clock.
         QTest::newRow("終了") << "Command8"
-                              << "終 了" << 4080 / 15;
+                              << "終 了" << 4760 / 15;
     }
     void buttonsStandWhereTheMenuWasDrawn()
     {
@@ -122,7 +131,7 @@ class TestFormmenu : public QObject {
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry().top(), top);
         QCOMPARE(button->size(), QSize(1455 / 15, 375 / 15));
-        QCOMPARE(menu->size(), QSize(1725 / 15, 4680 / 15));
+        QCOMPARE(menu->size(), QSize(1725 / 15, 5360 / 15));
     }
 
     void tabOrderRunsDownTheColumn()
@@ -178,7 +187,8 @@ class TestFormmenu : public QObject {
     {
         ui::WindowRegistry registry;
         auto menu = makeMenu(registry, m_withData.path());
-        QCOMPARE(store::ProcessBaseData(), engine::kBaseData2009);
+        // The newest year of the file, as every start has read it.
+        QCOMPARE(store::ProcessBaseData(), test::kShipped2026);
         QVERIFY(QFile::exists(m_withData.filePath(QStringLiteral("backup/ndata-2026-12-08.mdb"))));
         QVERIFY(test::ShowAndActivate(menu.get()));
         QTest::qWait(20);
@@ -215,7 +225,7 @@ class TestFormmenu : public QObject {
         }
         ui::WindowRegistry registry;
         auto menu = makeMenu(registry, folder.path());
-        QCOMPARE(store::ProcessBaseData() == engine::kBaseData2009, withDatabase);
+        QCOMPARE(store::ProcessBaseData() == test::kShipped2026, withDatabase);
         QVERIFY(test::ShowAndActivate(menu.get()));
         QTRY_COMPARE(m_seams->messages->shown.size(), 1);
         const engine::Message &m = m_seams->messages->shown.first().message;
@@ -227,6 +237,131 @@ class TestFormmenu : public QObject {
         QTest::qWait(20);
         QCOMPARE(m_seams->messages->shown.size(), 1);
         QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("ndata.mdb"))), withDatabase);
+    }
+
+    // 計算年度: every year of the file, newest first, the newest in use.
+    // Another year is loaded at once into the fields the opening of both
+    // calculation screens fills from the base figures, and the screens
+    // compute by it: fiscal 2009 exactly as the program always has.
+    void choosingAYearUpdatesBothOpenScreens_data()
+    {
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<engine::BaseData>("figures");
+        QTest::addColumn<QString>("law");
+        QTest::addColumn<QString>("employeesPension");
+        QTest::addColumn<QString>("middleAgedAddition");
+        QTest::addColumn<QString>("oldFormula");
+        const QString today = QStringLiteral("(①+②) × 従前額改定率");
+        QTest::newRow("2026, the newest")
+            << 0 << test::kShipped2026 << QStringLiteral("令和8年度（2026年度）の額・現行制度") << "485055"
+            << "635500" << today;
+        QTest::newRow("2024") << 2 << engine::BaseData{2024, 1, 816000, 234800, 78300, 813700, 1.041}
+                              << QStringLiteral("令和6年度（2024年度）の額・現行制度") << "485055"
+                              << "612000" << today;
+        QTest::newRow("2009") << 3 << engine::kBaseData2009 << QStringLiteral("平成21年度の額") << "477800"
+                              << "594200" << QStringLiteral("(①+②) × 1.031 ×");
+    }
+    void choosingAYearUpdatesBothOpenScreens()
+    {
+        QFETCH(int, downs);
+        QFETCH(engine::BaseData, figures);
+        QFETCH(QString, law);
+        QFETCH(QString, employeesPension);
+        QFETCH(QString, middleAgedAddition);
+        QFETCH(QString, oldFormula);
+        const test::DatabaseCopy db;
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, db.path());
+        auto menu = makeMenu(registry, QFileInfo(db.path()).path());
+        auto *years = test::Child<QComboBox>(menu.get(), QStringLiteral("Combo1"));
+        QStringList items;
+        for (int i = 0; i < years->count(); ++i)
+            items << years->itemText(i);
+        QCOMPARE(items, (QStringList{"2026年度", "2025年度", "2024年度", "2009年度"}));
+        QCOMPARE(years->currentIndex(), 0);
+        QVERIFY(years->geometry().top() >
+                test::Child<QLabel>(menu.get(), QStringLiteral("Label1"))->geometry().bottom());
+        QWidget *pension = registry.show(ui::screen::Pension);
+        QWidget *needs = registry.show(ui::screen::Needs);
+        // Typed before the year changes: only the fields of the base figures follow it.
+        const QStringList record = {"", "120", "300000", "60", "400000"};
+        for (int i = 0; i < record.size(); ++i)
+            test::Child<QLineEdit>(pension, QStringLiteral("Text6(%1)").arg(i))->setText(record[i]);
+        test::Child<QLineEdit>(pension, QStringLiteral("Text5(1)"))->setText(QStringLiteral("45"));
+        test::Child<ui::DatePicker>(pension, QStringLiteral("DTPicker1(0)"))->setDate(QDate(1960, 5, 1));
+
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(years, Qt::Key_Down);
+        QCOMPARE(store::ProcessBaseData(), figures);
+        const QString slide = engine::PlainNumber(figures.SlideRate);
+        QCOMPARE(test::Child<QLineEdit>(pension, QStringLiteral("Text6(5)"))->text(), slide);
+        QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("lblLaw"))->text(), law);
+        QCOMPARE(test::Child<QLineEdit>(needs, QStringLiteral("Num1(12)"))->text(), slide);
+        QCOMPARE(test::Child<QLineEdit>(needs, QStringLiteral("Num1(52)"))->text(),
+                 QString::number(figures.BasicPensionAmount));
+        QCOMPARE(test::Child<QLabel>(needs, QStringLiteral("lblLaw"))->text(), law);
+        QCOMPARE(test::Child<QLineEdit>(pension, QStringLiteral("Text6(1)"))->text(), record[1]);
+        const QString reference = test::Child<QTextBrowser>(pension, QStringLiteral("BasicPanel0"))->toPlainText();
+        QVERIFY(reference.contains(law));
+        QVERIFY(reference.contains(engine::FormatNumber(figures.BasicPensionAmount, engine::NumberFormat::Grouped)));
+
+        QTest::mouseClick(test::Child<QPushButton>(pension, QStringLiteral("cmdCalculate")), Qt::LeftButton);
+        QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("Num4(20)"))->text(), employeesPension);
+        QCOMPARE(test::Child<QLabel>(pension, QStringLiteral("Num4(26)"))->text(), middleAgedAddition);
+        // Both old-formula panels name the factor of the law in use.
+        int oldPanels = 0;
+        for (const QLabel *label : pension->findChildren<QLabel *>())
+            oldPanels += label->text() == oldFormula;
+        QCOMPARE(oldPanels, 2);
+        QVERIFY(m_seams->messages->shown.isEmpty());
+        registry.destroyAll();
+    }
+
+    // Figures start-up could not read are never computed with: the next
+    // calculation on either screen reads them again and, while it still
+    // cannot, stops with the start-up's warning.
+    void calculationRetriesUnloadedFigures_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("遺族年金") << ui::screen::Pension << "cmdCalculate"
+                                  << "Text6(5)";
+        QTest::newRow("必要補償額") << ui::screen::Needs << "cmdBase"
+                                    << "Num1(12)";
+    }
+    void calculationRetriesUnloadedFigures()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QTemporaryDir folder;
+        const QString path = store::DatabasePath(folder.path());
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, path);
+        auto menu = makeMenu(registry, folder.path());
+        QCOMPARE(store::ProcessBaseData(), engine::BaseData{});
+        QWidget *window = registry.show(key);
+        QCOMPARE(test::Child<QLineEdit>(window, field)->text(), QStringLiteral("0"));
+        auto *calculate = test::Child<QPushButton>(window, button);
+
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+        QCOMPARE(m_seams->messages->shown[0].message, *store::BaseDataWarning({}, path));
+        QCOMPARE(store::ProcessBaseData(), engine::BaseData{});
+
+        QVERIFY(QFile::copy(QStringLiteral(IZOKU_DATABASE_FILE), path));
+        m_seams->messages->shown.clear();
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QCOMPARE(store::ProcessBaseData(), test::kShipped2026);
+        QCOMPARE(test::Child<QLineEdit>(window, field)->text(), QStringLiteral("1"));
+        QCOMPARE(test::Child<QLabel>(window, QStringLiteral("lblLaw"))->text(),
+                 QStringLiteral("令和8年度（2026年度）の額・現行制度"));
+        for (const auto &shown : m_seams->messages->shown)
+            QVERIFY(!shown.message.text.startsWith(QStringLiteral("基礎データ")));
+        QCOMPARE(test::Child<QComboBox>(menu.get(), QStringLiteral("Combo1"))->currentText(),
+                 QStringLiteral("2026年度"));
+        registry.destroyAll();
     }
 
     void clockShowsTwentyFourHoursAndTicks()

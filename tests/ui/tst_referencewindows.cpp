@@ -9,6 +9,9 @@
 #include "engine/pension/pensioncalculation.h"
 #include "engine/reference/transferaddition.h"
 #include "engine/text/numbertext.h"
+#include "ndatacopy.h"
+#include "store/database.h"
+#include "ui/app/basedatainuse.h"
 #include "workedpension.h"
 
 #include <QAbstractButton>
@@ -74,7 +77,13 @@ class TestReferenceWindows : public QObject {
     ui::WindowRegistry m_registry;
 
   private slots:
-    void initTestCase() { ui::RegisterScreens(m_registry); }
+    void initTestCase()
+    {
+        // The figures these tables state are those of fiscal 2009; the
+        // year in use has its own test below.
+        store::ProcessBaseData() = engine::kBaseData2009;
+        ui::RegisterScreens(m_registry);
+    }
     void cleanup() { m_registry.destroyAll(); }
 
     void opensWithItsTexts_data()
@@ -339,6 +348,47 @@ class TestReferenceWindows : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, text);
         QVERIFY2(allTexts(m_registry.show(key)).contains(text), qPrintable(text));
+    }
+
+    // The figures the calculation uses are those of the year in use, which
+    // the window names; a table of one fixed year keeps its own.  Another
+    // year chosen while the window is open opens it again with that year's.
+    void showsTheYearInUse_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("fiscal2009");
+        QTest::addColumn<QStringList>("fiscal2026");
+        const QString today = QStringLiteral("令和8年度（2026年度）の額・現行制度");
+        QTest::newRow("FrmKakyu") << ui::screen::TransferAddition
+                                  << QStringList{"■ 加給年金の支給要件と支給額（平成21年度の額）", "各 ２２７,９００円",
+                                                 "■ 配偶者特別加算額（平成20年度）"}
+                                  << QStringList{"■ 加給年金の支給要件と支給額（" + today + "）", "各 ２４３,８００円",
+                                                 "各   ８１,３００円", "■ 配偶者特別加算額（平成20年度）"};
+        QTest::newRow("FormYouken") << ui::screen::Requirements
+                                    << QStringList{"５９４，２００円　年額（平成21年度の額）", "25年以上"}
+                                    << QStringList{"６３５，５００円　年額（" + today + "）", "847,300円 × ",
+                                                   "10年以上", "（" + today + "）"};
+        QTest::newRow("FormNen_1") << ui::screen::PensionAmounts
+                                   << QStringList{"× 0.985　物価ｽﾗｲﾄﾞ率（平成21年度の額）"}
+                                   << QStringList{"× 1　物価ｽﾗｲﾄﾞ率（" + today + "）",
+                                                  "( ① ＋ ② ) ×1.082（従前額改定率）"};
+    }
+    void showsTheYearInUse()
+    {
+        QFETCH(QString, key);
+        QFETCH(QStringList, fiscal2009);
+        QFETCH(QStringList, fiscal2026);
+        const test::DatabaseCopy db;
+        QVERIFY(ui::BaseDataInUse::instance().load(db.path(), 2009).loaded());
+        QWidget *window = m_registry.show(key);
+        for (const QString &text : fiscal2009)
+            QVERIFY2(allTexts(window).contains(text), qPrintable(text));
+        QVERIFY(ui::BaseDataInUse::instance().load(db.path()).loaded());
+        window = m_registry.existing(key);
+        QVERIFY(window && window->isVisible());
+        for (const QString &text : fiscal2026)
+            QVERIFY2(allTexts(window).contains(text), qPrintable(text));
+        QVERIFY(ui::BaseDataInUse::instance().load(db.path(), 2009).loaded());
     }
 
     void guideBuildsTheNeedsScreenWithoutShowingIt()

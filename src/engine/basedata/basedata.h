@@ -23,24 +23,46 @@ struct BaseData {
     bool operator==(const BaseData &) const = default;
 };
 
-// The fiscal-2009 figures that ndata.mdb is shipped with.
+// The fiscal-2009 figures that ndata.mdb was first shipped with.
 inline constexpr BaseData kBaseData2009{2009, 0.985, 792100, 227900, 75900};
 
-// The five figures, in the order a 基礎DATA row is read.
-enum class BaseFigure { FiscalYear, SlideRate, BasicPensionAmount, ChildAddition1, ChildAddition2 };
-inline constexpr BaseFigure kBaseFigures[] = {BaseFigure::FiscalYear, BaseFigure::SlideRate,
-                                              BaseFigure::BasicPensionAmount, BaseFigure::ChildAddition1,
-                                              BaseFigure::ChildAddition2};
+// The seven figures, in the order a 基礎DATA row is read: the five every
+// year has, then the two that only today's law reads and that a row may
+// lack.
+enum class BaseFigure {
+    FiscalYear,
+    SlideRate,
+    BasicPensionAmount,
+    ChildAddition1,
+    ChildAddition2,
+    OldCohortBasicPension,
+    PreviousAmountRevisionRate,
+};
+inline constexpr BaseFigure kBaseFigures[] = {BaseFigure::FiscalYear,
+                                              BaseFigure::SlideRate,
+                                              BaseFigure::BasicPensionAmount,
+                                              BaseFigure::ChildAddition1,
+                                              BaseFigure::ChildAddition2,
+                                              BaseFigure::OldCohortBasicPension,
+                                              BaseFigure::PreviousAmountRevisionRate};
+
+// Whether every row must have the figure; the two of today's law may be
+// absent.
+bool EveryYearHas(BaseFigure figure);
 
 // Stores `value` as `figure` of `data`, converted as the figure is kept
 // (whole numbers round half to even), if it is a figure some fiscal year
-// could have: a year from 1900 to 2100, a slide rate above 0 and at most
-// 2, yen amounts from 0 to 10,000,000.  Anything else (not finite, out of
-// those bounds) leaves `data` as it was and gives false: a figure like that
-// would turn every pension into 0 or nonsense without a word.
-bool SetBaseFigure(BaseData &data, BaseFigure figure, double value);
+// could have: a year from 1900 to 2100, a slide rate or 従前額改定率 above 0
+// and at most 2, yen amounts from 0 to 10,000,000 (B′ from 1 yen, since a
+// B′ of 0 would take the transitional addition away without a word).
+// Anything else (not finite, out of those bounds, no value for a figure
+// every year has) leaves `data` as it was and gives false: a figure like
+// that would turn every pension into 0 or nonsense without a word.  No
+// value for one of today's two figures makes it absent.
+bool SetBaseFigure(BaseData &data, BaseFigure figure, std::optional<double> value);
 
-// The figure as `data` keeps it.
-double BaseFigureValue(const BaseData &data, BaseFigure figure);
+// The figure as `data` keeps it; no value for one of today's two figures
+// the row lacks.
+std::optional<double> BaseFigureValue(const BaseData &data, BaseFigure figure);
 
 } // namespace izoku::engine

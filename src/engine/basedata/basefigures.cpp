@@ -4,27 +4,27 @@
 
 namespace izoku::engine {
 
-namespace {
-
-QString fieldName(int slot)
-{
-    return QStringLiteral("Num1(%1)").arg(slot);
-}
-
-} // namespace
-
 BaseFigureTexts BaseFigureTextsOf(const BaseData &data)
 {
     BaseFigureTexts texts;
-    for (int slot = 0; slot < kBaseFigureCount; ++slot)
-        texts[static_cast<size_t>(slot)] = PlainNumber(BaseFigureValue(data, kBaseFigures[slot]));
+    for (int slot = 0; slot < kBaseFigureCount; ++slot) {
+        if (const auto value = BaseFigureValue(data, kBaseFigures[slot]))
+            texts[static_cast<size_t>(slot)] = PlainNumber(*value);
+    }
     return texts;
+}
+
+std::optional<double> BaseFigureOfText(int slot, const QString &text)
+{
+    if (!EveryYearHas(kBaseFigures[slot]) && text.trimmed().isEmpty())
+        return std::nullopt;
+    return LeadingNumber(text);
 }
 
 bool CopyBaseFigures(const BaseFigureTexts &texts, BaseData &data)
 {
     for (int slot = 0; slot < kBaseFigureCount; ++slot) {
-        if (!SetBaseFigure(data, kBaseFigures[slot], LeadingNumber(texts[static_cast<size_t>(slot)])))
+        if (!SetBaseFigure(data, kBaseFigures[slot], BaseFigureOfText(slot, texts[static_cast<size_t>(slot)])))
             return false;
     }
     return true;
@@ -34,11 +34,11 @@ FiguresToStore ReadFiguresToStore(const BaseFigureTexts &texts)
 {
     FiguresToStore result;
     for (int slot = 0; slot < kBaseFigureCount; ++slot)
-        result.values[static_cast<size_t>(slot)] = LeadingNumber(texts[static_cast<size_t>(slot)]);
-    for (double value : result.values) {
-        if (value == 0.0) {
+        result.values[static_cast<size_t>(slot)] = BaseFigureOfText(slot, texts[static_cast<size_t>(slot)]);
+    for (int slot = 0; slot < kBaseFigureCount; ++slot) {
+        if (EveryYearHas(kBaseFigures[slot]) && result.values[static_cast<size_t>(slot)] == 0.0) {
             result.refusal = Warning(QStringLiteral("すべてにデータを入力して下さい"),
-                                     QStringLiteral("データ入力エラー"), fieldName(0));
+                                     QStringLiteral("データ入力エラー"), BaseFigureFieldName(0));
             return result;
         }
     }
@@ -48,12 +48,17 @@ FiguresToStore ReadFiguresToStore(const BaseFigureTexts &texts)
     BaseData check;
     for (int slot = 0; slot < kBaseFigureCount; ++slot) {
         if (!SetBaseFigure(check, kBaseFigures[slot], result.values[static_cast<size_t>(slot)])) {
-            result.refusal =
-                Warning(QStringLiteral("数値が範囲外です"), QStringLiteral("データ入力エラー"), fieldName(slot), true);
+            result.refusal = Warning(QStringLiteral("数値が範囲外です"), QStringLiteral("データ入力エラー"),
+                                     BaseFigureFieldName(slot), true);
             return result;
         }
     }
     return result;
+}
+
+QString BaseFigureFieldName(int slot)
+{
+    return QStringLiteral("Num1(%1)").arg(slot);
 }
 
 Message StoreFailedMessage()

@@ -32,6 +32,9 @@ PensionLaw PensionLawOf(const BaseData &data)
 
 QString LawCaption(const PensionLaw &law)
 {
+    // Figures never loaded name no year and no law.
+    if (law.fiscalYear == 0)
+        return {};
     const QString year = JapaneseFiscalYear(law.fiscalYear);
     if (!law.current())
         return QStringLiteral("%1の額").arg(year);

@@ -60,7 +60,7 @@ PensionLaw PensionLawOf(const BaseData &data);
 
 // Which fiscal year's figures and which law, as the screens, the report and
 // izoku-calc name them: "令和8年度（2026年度）の額・現行制度",
-// "平成21年度の額".
+// "平成21年度の額"; nothing before any figures are loaded.
 QString LawCaption(const PensionLaw &law);
 
 // The two figures today's law reads beyond the five of every year.

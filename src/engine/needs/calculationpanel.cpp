@@ -1,5 +1,6 @@
 #include "calculationpanel.h"
 
+#include "engine/law/pensionlaw.h"
 #include "engine/pension/formulapanels.h"
 #include "engine/pension/formulapanelslots.h"
 #include "engine/text/numbertext.h"
@@ -20,6 +21,27 @@ PanelTexts OpeningPanelTexts()
     for (FormulaPanel which : kFormulaPanels)
         panel[PanelSlots(which).slideRate] = PlainNumber(kDefaultSlideRate);
     return panel;
+}
+
+void ShowYearOnPanels(PanelTexts &panel, const BaseData &baseData)
+{
+    if (baseData.FiscalYear == 0)
+        return;
+    const PensionLaw law = PensionLawOf(baseData);
+    for (FormulaPanel which : kFormulaPanels) {
+        const bool oldFormula = which == FormulaPanel::ShortOld || which == FormulaPanel::LongOld;
+        const double factor = oldFormula && law.current() && law.previousAmountRevisionRate
+                                  ? *law.previousAmountRevisionRate
+                                  : baseData.SlideRate;
+        panel[PanelSlots(which).slideRate] = PlainNumber(factor);
+    }
+}
+
+QString OldFormulaCaption(const BaseData &baseData)
+{
+    if (PensionLawOf(baseData).current())
+        return QStringLiteral("(①+②) × 従前額改定率");
+    return QStringLiteral("(①+②) × %1 ×").arg(PlainNumber(kPreviousAmountFactor));
 }
 
 void ClearPanelFigures(PanelTexts &panel)

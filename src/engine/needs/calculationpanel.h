@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/basedata/basedata.h"
+
 #include "engine/pension/frmravoform.h"
 
 #include <QString>
@@ -21,5 +23,15 @@ PanelTexts OpeningPanelTexts();
 
 // Every computed figure back to "0"; the rates stay.
 void ClearPanelFigures(PanelTexts &panel);
+
+// The figures of the year in use as the panels show them before a
+// calculation: the slide rate on every panel, and today the 従前額改定率 on
+// the old-formula panels in its place.  Figures not loaded leave the panels
+// as they are.
+void ShowYearOnPanels(PanelTexts &panel, const BaseData &baseData);
+
+// The words before the old formula's factor: "(①+②) × 1.031 ×" by the law
+// of fiscal 2009, "(①+②) × 従前額改定率" today.
+QString OldFormulaCaption(const BaseData &baseData);
 
 } // namespace izoku::engine

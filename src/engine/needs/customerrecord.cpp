@@ -55,6 +55,36 @@ QDate StoredDate(const QString &text)
 const QString kDisabledMark = QStringLiteral("1");
 const QString kNotDisabledMark = QStringLiteral("0");
 
+// The membership and the choice are stored by name, so the customer list
+// reads them as the agent would.
+const std::pair<Membership, QString> kMemberships[] = {
+    {Membership::Employee, QStringLiteral("厚生年金")},
+    {Membership::National, QStringLiteral("国民年金")},
+};
+const std::pair<SurvivorChoice, QString> kSurvivorChoices[] = {
+    {SurvivorChoice::EmployeesPension, QStringLiteral("遺族厚生年金")},
+    {SurvivorChoice::WidowsPension, QStringLiteral("寡婦年金")},
+};
+
+template <typename Value, size_t N> QString nameOf(const std::pair<Value, QString> (&names)[N], Value value)
+{
+    for (const auto &[known, name] : names) {
+        if (known == value)
+            return name;
+    }
+    return {};
+}
+
+// The value named `stored`; `value` stays as it is for a name not known.
+template <typename Value, size_t N>
+void takeNamed(const std::pair<Value, QString> (&names)[N], const QString &stored, Value &value)
+{
+    for (const auto &[known, name] : names) {
+        if (name == stored.trimmed())
+            value = known;
+    }
+}
+
 } // namespace
 
 QString RecordDate(const QDate &date)
@@ -76,6 +106,8 @@ CustomerRecord CustomerRecordOf(const FrmhokenForm &form, const QDate &today)
         record.childMarks[static_cast<size_t>(child)] = person.disabled ? kDisabledMark : kNotDisabledMark;
     }
     pairTexts(form, record, [](const QString &shown, QString &saved) { saved = shown; });
+    record.membership = nameOf(kMemberships, form.option1);
+    record.survivorChoice = nameOf(kSurvivorChoices, form.choice);
     return record;
 }
 
@@ -103,6 +135,8 @@ CalculationOutcome ReopenCustomer(FrmhokenForm &form, const CustomerRecord &reco
         person.present = SavedChildCounts(record.persons[index], record.savedOn);
     }
     pairTexts(form, record, [](QString &shown, const QString &stored) { shown = stored; });
+    takeNamed(kMemberships, record.membership, form.option1);
+    takeNamed(kSurvivorChoices, record.survivorChoice, form.choice);
     return SetBaseDateToday(form, today);
 }
 

@@ -64,6 +64,11 @@ struct CustomerRecord {
     QString company;
     std::array<SavedTermPolicy, HokenNum4::kTermPolicies> termPolicies;
     std::array<SavedWholeLifePolicy, HokenNum4::kWholeLifePolicies> wholeLifePolicies;
+    // The husband's membership (Option1) and the widow's choice (Option2 /
+    // Option3), by their names; empty in a household saved before they were
+    // kept.
+    QString membership;
+    QString survivorChoice;
 
     bool operator==(const CustomerRecord &) const = default;
 };

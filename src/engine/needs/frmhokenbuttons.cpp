@@ -1,5 +1,6 @@
 #include "frmhokenbuttons.h"
 
+#include "engine/law/pensionlaw.h"
 #include "engine/needs/frmhokenform.h"
 #include "engine/needs/lifeexpectancytable.h"
 #include "engine/text/numbertext.h"
@@ -36,8 +37,17 @@ void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &tod
         member.birth = today;
     form.date2.fill(today);
     form.list7 = LifeExpectancyTable();
+    TakeBaseFigures(form, baseData);
+}
+
+CalculationOutcome TakeBaseFigures(FrmhokenForm &form, const BaseData &baseData)
+{
     form.num1(HokenNum1::SlideRate) = PlainNumber(baseData.SlideRate);
     form.num1(HokenNum1::WifeOldAgePension) = QString::number(baseData.BasicPensionAmount);
+    form.lawCaption = LawCaption(PensionLawOf(baseData));
+    form.oldFormulaCaption = OldFormulaCaption(baseData);
+    ShowYearOnPanels(form.num3, baseData);
+    return {};
 }
 
 CalculationOutcome SetBaseDateToday(FrmhokenForm &form, const QDate &today)

@@ -19,6 +19,13 @@ struct FrmhokenForm;
 // pension from this year's base figures.
 void OpenFrmhoken(FrmhokenForm &form, const BaseData &baseData, const QDate &today);
 
+// Another fiscal year in use (chosen on the menu, or stored again on the
+// maintenance screen): its slide rate and basic pension into Num1(12) and
+// Num1(52), as the opening puts them there, and its year and law into
+// lblLaw.  Nothing else the agent typed or the last calculation showed
+// changes.
+CalculationOutcome TakeBaseFigures(FrmhokenForm &form, const BaseData &baseData);
+
 // "Now": the base date back to today.
 CalculationOutcome SetBaseDateToday(FrmhokenForm &form, const QDate &today);
 

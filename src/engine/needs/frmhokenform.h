@@ -55,6 +55,11 @@ struct FrmhokenForm {
 
     ProjectionSheet sheet;
 
+    // lblLaw: the fiscal year and law the figures follow.
+    QString lawCaption;
+    // The old-formula panels' caption before their factor.
+    QString oldFormulaCaption;
+
     // Option1, Option2 / Option3, Num1 7..13 and Date2.
     PensionRecord pensionRecord();
     ConstPensionRecord pensionRecord() const;

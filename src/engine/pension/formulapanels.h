@@ -66,8 +66,8 @@ struct FormulaPanelResult {
 inline constexpr double kPreviousAmountFactor = 1.031;
 double OldFormulaFactor(const PensionLaw &law);
 
-// The price-slide rate every panel shows until the agent types another: the
-// figure the program is shipped with.
+// The price-slide rate the panels show when the screen opens, the figure of
+// fiscal 2009; a calculation writes the year's in its place.
 inline constexpr double kDefaultSlideRate = kBaseData2009.SlideRate;
 
 // The short requirement deems at least 300 months of insurance.

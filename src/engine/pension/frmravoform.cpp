@@ -4,6 +4,7 @@
 #include "formulapanels.h"
 
 #include "engine/forms/agecheck.h"
+#include "engine/needs/calculationpanel.h"
 #include "engine/text/numbertext.h"
 
 #include <algorithm>
@@ -48,18 +49,22 @@ void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today
 {
     form = FrmRavoForm{};
     form.household = Household::Opening(today);
-    form.text6[Text6::SlideRate] = PlainNumber(baseData.SlideRate);
     form.dates.fill(today);
     form.num4.fill(kZero);
-    form.num3.fill(kZero);
-    // The short requirement's rates are printed on its panels; the slide
-    // rate of every panel shows the figure of the year the screen was made.
-    form.num3[Num3::ShortOldRate1] = PlainNumber(kShortRequirementOldRates.rate1);
-    form.num3[Num3::ShortOldRate2] = PlainNumber(kShortRequirementOldRates.rate2);
-    form.num3[Num3::ShortNewRate1] = PlainNumber(kShortRequirementNewRates.rate1);
-    form.num3[Num3::ShortNewRate2] = PlainNumber(kShortRequirementNewRates.rate2);
-    for (int slot : {Num3::ShortOldSlideRate, Num3::ShortNewSlideRate, Num3::LongOldSlideRate, Num3::LongNewSlideRate})
-        form.num3[slot] = PlainNumber(kDefaultSlideRate);
+    // The panels open as the needs screen's calculation panel does; this
+    // screen shows its national months as 0 until they are counted.
+    form.num3 = OpeningPanelTexts();
+    form.num3[Num3::NationalPensionMonths] = kZero;
+    TakeBaseFigures(form, baseData);
+}
+
+CalculationOutcome TakeBaseFigures(FrmRavoForm &form, const BaseData &baseData)
+{
+    form.text6[Text6::SlideRate] = PlainNumber(baseData.SlideRate);
+    form.lawCaption = LawCaption(PensionLawOf(baseData));
+    form.oldFormulaCaption = OldFormulaCaption(baseData);
+    ShowYearOnPanels(form.num3, baseData);
+    return {};
 }
 
 CalculationOutcome SetBaseDateToday(FrmRavoForm &form, const QDate &today)

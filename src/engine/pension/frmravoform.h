@@ -110,6 +110,9 @@ struct FrmRavoForm {
     std::array<QString, BenefitSlots::Count> num4;
     std::array<QString, Num3::Count> num3;
     PensionSchedule schedule;
+    QString lawCaption; // lblLaw: the fiscal year and law the figures follow
+    // The old-formula panels' caption before their factor.
+    QString oldFormulaCaption;
 
     // Option1, Option2 / Option3, Text6, DTPicker2 and the national months
     // in Num3(41).
@@ -130,6 +133,12 @@ std::optional<Message> CheckHouseholdAges(const FrmRavoForm &form);
 // The screen as it opens: household block fresh, every date today,
 // employees' pension membership, the slide rate from the base figures.
 void OpenFrmRavo(FrmRavoForm &form, const BaseData &baseData, const QDate &today);
+
+// Another fiscal year in use (chosen on the menu, or stored again on the
+// maintenance screen): its slide rate into Text6(5), as the opening puts
+// it there, and its year and law into lblLaw.  Nothing else the agent typed
+// or the last calculation showed changes.
+CalculationOutcome TakeBaseFigures(FrmRavoForm &form, const BaseData &baseData);
 
 // Every operation below is a button or a focus change of the screen.  The
 // pension record's own buttons are the operations of pensionrecord.h on

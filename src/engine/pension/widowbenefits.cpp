@@ -171,6 +171,12 @@ bool QualifiesForWidowsPension(const PensionLaw &law, double paidMonths)
     return paidMonths >= law.widowsPensionMonths;
 }
 
+int WidowsPensionYears(const PensionLaw &law)
+{
+    constexpr double monthsPerYear = 12;
+    return static_cast<int>(law.widowsPensionMonths / monthsPerYear);
+}
+
 std::int32_t DeathLumpSum(int paidMonths)
 {
     for (const LumpSumBand &band : kLumpSumBands) {

@@ -71,6 +71,9 @@ double WidowsPensionAmount(const PensionLaw &law, double paidMonths);
 // The widow's pension needs the law's paid months (PensionLaw) and is paid
 // from 60 to 64.
 bool QualifiesForWidowsPension(const PensionLaw &law, double paidMonths);
+// Those months in whole years, as the law states the requirement (25 years
+// by fiscal 2009, 10 today).
+int WidowsPensionYears(const PensionLaw &law);
 inline constexpr double kWidowsPensionFirstAge = 60;
 inline constexpr double kWidowsPensionLastAge = 64;
 

@@ -1,15 +1,16 @@
 #include "formmenu.h"
 
+#include "basedatainuse.h"
 #include "controls.h"
 #include "datepicker.h"
 #include "messageservice.h"
 #include "windowregistry.h"
 
-#include "store/backup.h"
 #include "store/database.h"
+#include "store/startcheck.h"
 
 #include <QCloseEvent>
-#include <QDir>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,14 @@ constexpr int px(int twips)
 constexpr int kButtonLeft = 135;
 constexpr int kButtonWidth = 1455;
 constexpr int kButtonHeight = 375;
+// The fiscal year sits under the clock, 終了 below it.
+constexpr int kYearLabelTop = 4080;
+constexpr int kYearLabelHeight = 270;
+constexpr int kYearsTop = 4350;
+constexpr int kYearsHeight = 330;
+constexpr int kQuitTop = 4760;
+constexpr int kMenuWidth = 1725;
+constexpr int kMenuHeight = 5360;
 
 QFrame *separator(QWidget *parent, int topTwips, const QString &name)
 {
@@ -35,7 +44,7 @@ QFrame *separator(QWidget *parent, int topTwips, const QString &name)
     line->setObjectName(name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(0, px(topTwips), px(1725), 2);
+    line->setGeometry(0, px(topTwips), px(kMenuWidth), 2);
     return line;
 }
 
@@ -58,7 +67,7 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
 {
     setObjectName(QStringLiteral("Formmenu"));
     setWindowTitle(QStringLiteral("遺族保障"));
-    setFixedSize(px(1725), px(4680));
+    setFixedSize(px(kMenuWidth), px(kMenuHeight));
 
     // Start-up, in order: place the menu, show the date and the time, then
     // load the base figures.
@@ -92,8 +101,20 @@ Formmenu::Formmenu(WindowRegistry &registry, Options options, QWidget *parent)
     m_clock->setGeometry(px(kButtonLeft), px(3770), px(kButtonWidth), px(270));
     m_clock->setText(ClockText(now.time()));
 
+    auto *yearLabel = new QLabel(QStringLiteral("計算年度"), this);
+    yearLabel->setObjectName(QStringLiteral("Label2"));
+    yearLabel->setGeometry(px(kButtonLeft), px(kYearLabelTop), px(kButtonWidth), px(kYearLabelHeight));
+    m_years = new QComboBox(this);
+    m_years->setObjectName(QStringLiteral("Combo1"));
+    // Like the date above it, the year is chosen with the mouse: the tab
+    // order stays the column of buttons.
+    m_years->setFocusPolicy(Qt::ClickFocus);
+    m_years->setGeometry(px(kButtonLeft), px(kYearsTop), px(kButtonWidth), px(kYearsHeight));
+    connect(m_years, &QComboBox::activated, this, &Formmenu::chooseYear);
+    connect(&BaseDataInUse::instance(), &BaseDataInUse::yearsChanged, this, &Formmenu::listYears);
+
     QPushButton *quit = MakeButton(this, QStringLiteral("Command8"), QStringLiteral("終 了"));
-    quit->setGeometry(px(kButtonLeft), px(4080), px(kButtonWidth), px(kButtonHeight));
+    quit->setGeometry(px(kButtonLeft), px(kQuitTop), px(kButtonWidth), px(kButtonHeight));
     connect(quit, &QPushButton::clicked, this, [this] {
         if (m_options.endProgram)
             m_options.endProgram();
@@ -119,12 +140,38 @@ QPushButton *Formmenu::addScreenButton(const QString &name, const QString &capti
 
 void Formmenu::loadBaseData()
 {
-    m_baseDataWarning = store::BaseDataWarning(
-        store::OpenAndLoadBaseData(m_options.databasePath, store::ProcessBaseData()), m_options.databasePath);
-    // The day's copy of the customers is taken before anything can be saved.
-    const store::BackupResult backup = store::BackUpDaily(m_options.databasePath, m_options.clock().date());
-    m_backupFailed = backup.status == store::BackupResult::Status::Failed;
-    m_backupPath = backup.path;
+    // The file is checked first: a save a crash cut short is rolled back
+    // and the day's copy taken from a sound file before the figures are read.
+    m_fileMessages = store::CheckCustomerFileAtStart(m_options.databasePath, m_options.clock().date());
+    // The newest year, as every start has read it; once loaded, 計算年度
+    // lists the years.  A newest row that cannot be read still leaves the
+    // other years to choose from.
+    const store::BaseDataLoad load = BaseDataInUse::instance().load(m_options.databasePath);
+    m_baseDataWarning = store::BaseDataWarning(load, m_options.databasePath);
+    if (!load.loaded())
+        listYears();
+}
+
+void Formmenu::listYears()
+{
+    const QSignalBlocker quiet(m_years);
+    m_years->clear();
+    for (int year : store::ReadFiscalYears(m_options.databasePath).value_or(QList<int>()))
+        m_years->addItem(QStringLiteral("%1年度").arg(year), year);
+    m_years->setCurrentIndex(m_years->findData(int(store::ProcessBaseData().FiscalYear)));
+}
+
+void Formmenu::chooseYear(int index)
+{
+    const int year = m_years->itemData(index).toInt();
+    if (year == store::ProcessBaseData().FiscalYear)
+        return;
+    const store::BaseDataLoad load = BaseDataInUse::instance().load(m_options.databasePath, year);
+    if (load.loaded())
+        return;
+    // The year in use stays, and the list says so again.
+    Messages().show(this, *store::BaseDataWarning(load, m_options.databasePath));
+    listYears();
 }
 
 void Formmenu::tick()
@@ -138,16 +185,14 @@ void Formmenu::showEvent(QShowEvent *event)
     if (m_warned)
         return;
     m_warned = true;
-    // Without the base figures every pension would be computed as 0, and
-    // without the day's copy a damaged file would lose the customers: say so
-    // once, as soon as the menu is on screen, and carry on.
+    // Without the base figures every pension would be computed as 0, and a
+    // damaged or read-only file, or no day's copy, puts the customers at
+    // risk: say so once, as soon as the menu is on screen, and carry on.
     QTimer::singleShot(0, this, [this] {
         if (m_baseDataWarning)
             Messages().show(this, *m_baseDataWarning);
-        if (m_backupFailed)
-            Messages().show(this, engine::Warning(QStringLiteral("顧客データのバックアップを作成できませんでした。\n%1")
-                                                      .arg(QDir::toNativeSeparators(m_backupPath)),
-                                                  QStringLiteral("バックアップ")));
+        for (const engine::Message &message : m_fileMessages)
+            Messages().show(this, message);
     });
 }
 

@@ -8,7 +8,9 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -50,8 +52,8 @@ inline const QString Salaries = QStringLiteral("FormKyuyo");
 } // namespace screen
 
 // The main menu: a narrow column of buttons that open the screens, the date
-// of start-up, a running clock and 終了.  Loading it is the program's whole
-// start-up.
+// of start-up, a running clock, the fiscal year the calculations use
+// (計算年度) and 終了.  Loading it is the program's whole start-up.
 class Formmenu final : public QWidget {
     Q_OBJECT
   public:
@@ -73,16 +75,20 @@ class Formmenu final : public QWidget {
   private:
     QPushButton *addScreenButton(const QString &name, const QString &caption, int topTwips, const QString &key);
     void loadBaseData();
+    // 計算年度 lists the years of the file, newest first, with the year in
+    // use chosen.
+    void listYears();
+    void chooseYear(int index);
     void tick();
 
     WindowRegistry &m_registry;
     Options m_options;
     DatePicker *m_date = nullptr;
     QLabel *m_clock = nullptr;
+    QComboBox *m_years = nullptr; // Combo1
     QTimer *m_timer = nullptr;
     std::optional<engine::Message> m_baseDataWarning;
-    bool m_backupFailed = false;
-    QString m_backupPath;
+    std::vector<engine::Message> m_fileMessages;
     bool m_warned = false;
 };
 

@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "basedatainuse.h"
 #include "formmenu.h"
 #include "windowregistry.h"
 
@@ -35,6 +36,17 @@ template <typename Window> void addReference(WindowRegistry &registry, const QSt
         key, [] { return new Window; }, OnClose::Destroy);
 }
 
+// A window that states figures the calculation uses shows those of the year
+// in use, and when another year is chosen while it is open, it opens again
+// with that year's.
+template <typename Window> void addYearReference(WindowRegistry &registry, const QString &key)
+{
+    registry.add(
+        key, [] { return new Window(store::ProcessBaseData()); }, OnClose::Destroy);
+    QObject::connect(&BaseDataInUse::instance(), &BaseDataInUse::figuresChanged, registry.lifetime(),
+                     [&registry, key] { registry.renew(key); });
+}
+
 void registerReferenceWindows(WindowRegistry &registry)
 {
     registry.add(
@@ -42,11 +54,11 @@ void registerReferenceWindows(WindowRegistry &registry)
         OnClose::Destroy);
     addReference<FrmSyubetu>(registry, screen::InsuredKinds);
     addReference<FrmBubunnkn>(registry, screen::PartialPension);
-    addReference<FrmKakyu>(registry, screen::TransferAddition);
+    addYearReference<FrmKakyu>(registry, screen::TransferAddition);
     addReference<Frmkkfskk>(registry, screen::EmployeesPensionCalc);
     addReference<FormHThsyo>(registry, screen::PensionLevel);
-    addReference<FormNen_1>(registry, screen::PensionAmounts);
-    addReference<FormYouken>(registry, screen::Requirements);
+    addYearReference<FormNen_1>(registry, screen::PensionAmounts);
+    addYearReference<FormYouken>(registry, screen::Requirements);
     addReference<FormKyouikuhi>(registry, screen::EducationCosts);
     addReference<FormKyuyo>(registry, screen::Salaries);
     // The guide pictures the needs-analysis screen as it is, building it
@@ -77,8 +89,17 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
             return window;
         },
         OnClose::Hide);
+    // A copy restored from the version box replaces the customers the list
+    // shows.
     registry.add(
-        screen::About, [] { return new FrmAbout; }, OnClose::Destroy);
+        screen::About,
+        [&registry] {
+            return new FrmAbout(SystemClock, [&registry] {
+                if (auto *list = qobject_cast<FormData *>(registry.existing(screen::Customers)))
+                    list->reload();
+            });
+        },
+        OnClose::Destroy);
     registry.add(
         screen::Coefficients, [] { return new Formkeisu; }, OnClose::Destroy);
     registry.add(
@@ -109,7 +130,7 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::BaseFigures,
         [databasePath] {
             auto *figures = new FormLogin(databasePath);
-            figures->open(store::ProcessBaseData());
+            figures->open();
             return figures;
         },
         OnClose::Destroy);

@@ -58,6 +58,17 @@ QWidget *WindowRegistry::existing(const QString &key) const
     return it == m_entries.cend() ? nullptr : it->window.data();
 }
 
+void WindowRegistry::renew(const QString &key)
+{
+    QWidget *old = existing(key);
+    if (!old)
+        return;
+    const bool shown = old->isVisible();
+    delete old;
+    if (shown)
+        show(key);
+}
+
 WindowRegistry &WindowRegistry::instance()
 {
     static WindowRegistry registry;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,12 @@ class WindowRegistry {
     QWidget *window(const QString &key);
     // The window if it exists now (shown or hidden), else null.
     QWidget *existing(const QString &key) const;
+    // Builds a window that exists afresh, for content made from figures
+    // that changed; the new one is shown where the old one was.
+    void renew(const QString &key);
+    // Lives as long as the registry: the context of connections that reach
+    // its windows.
+    QObject *lifetime() { return &m_lifetime; }
 
     // The registry shared by the whole program.
     static WindowRegistry &instance();
@@ -52,6 +59,7 @@ class WindowRegistry {
         QPointer<QWidget> window;
     };
     QHash<QString, Entry> m_entries;
+    QObject m_lifetime;
 };
 
 } // namespace izoku::ui

@@ -42,7 +42,8 @@ qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDa
     if (choice != Overwrite && choice != SaveAsNew)
         return customerKey;
     const engine::CustomerRecord record = engine::CustomerRecordOf(form, today);
-    // Another copy of the program may hold the file for a moment.
+    // Another copy of the program may hold the file for a moment; the window
+    // goes on painting meanwhile.
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const store::WriteOutcome outcome = choice == Overwrite
                                             ? store::OverwriteCustomerRecord(databasePath, customerKey, record)
@@ -52,8 +53,10 @@ qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDa
         *saved = outcome.written();
     if (outcome.written())
         return outcome.key;
-    Messages().show(parent, engine::SaveFailedMessage());
-    return customerKey;
+    Messages().show(parent, store::WriteFailedMessage(outcome.failure, store::WriteKind::Save, databasePath));
+    // The row reopened was a row of the file another has replaced: the
+    // household is saved as a new one into the file now in use.
+    return outcome.failure == store::WriteFailure::Replaced ? -1 : customerKey;
 }
 
 } // namespace izoku::ui

@@ -18,6 +18,7 @@
 #include "engine/report/consultationreport.h"
 #include "engine/report/customerfile.h"
 #include "store/database.h"
+#include "ui/app/basedatainuse.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/controls.h"
 #include "ui/app/focusmap.h"
@@ -79,8 +80,11 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     m_family = new FamilyPanel(m_fields, content);
     m_pension = new PensionRecordPanel(PensionRecordPanel::Screen::Needs, content);
     m_fields.addPensionRecord(*m_pension);
+    m_law = new QLabel(content);
+    m_law->setObjectName(QStringLiteral("lblLaw"));
     left->addWidget(m_family);
     left->addWidget(m_pension);
+    left->addWidget(m_law);
     left->addStretch();
     panels->addLayout(left);
 
@@ -115,6 +119,9 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
 
     installKeys();
     connectButtons();
+    connect(&BaseDataInUse::instance(), &BaseDataInUse::figuresChanged, this, [this](const engine::BaseData &baseData) {
+        run([&baseData](engine::FrmhokenForm &f) { return engine::TakeBaseFigures(f, baseData); });
+    });
 
     // The opening fills the form before any field holds a text, so it is
     // not read from the widgets.
@@ -176,6 +183,8 @@ void Frmhoken::connectButtons()
     on(m_process->close, [this] { showProcess(false); });
 
     on(insurance.coverageChart, [this] {
+        if (!baseFiguresReady())
+            return;
         openChart(screen::CoverageChart, [this](FrmhokenForm &f) {
             return engine::CompareInsuranceWithCoverage(f, store::ProcessBaseData(), today());
         });
@@ -185,11 +194,15 @@ void Frmhoken::connectButtons()
     on(insurance.cashFlowChart,
        [this] { openChart(screen::CashFlowChart, [](FrmhokenForm &f) { return engine::ShowIncomeExpenseChart(f); }); });
     on(insurance.deathYearChart, [this] {
+        if (!baseFiguresReady())
+            return;
         openChart(screen::DeathYearChart,
                   [this](FrmhokenForm &f) { return engine::ShowDeathYearChart(f, store::ProcessBaseData(), today()); });
     });
 
     on(m_buttons->base, [this] {
+        if (!baseFiguresReady())
+            return;
         run([this](FrmhokenForm &f) { return engine::RunBaseCalculation(f, store::ProcessBaseData(), today()); });
     });
     on(m_buttons->showSheet, [this] { setSheetShown(true); });
@@ -268,8 +281,15 @@ void Frmhoken::exportCsv()
     });
 }
 
+bool Frmhoken::baseFiguresReady()
+{
+    return BaseDataInUse::instance().ready(this);
+}
+
 void Frmhoken::writeReport()
 {
+    if (!baseFiguresReady())
+        return;
     std::optional<engine::ConsultationReport> report;
     run([this, &report](engine::FrmhokenForm &f) {
         engine::ReportOpening opening = engine::OpenConsultationReport(f, store::ProcessBaseData(), today());
@@ -356,10 +376,11 @@ void Frmhoken::writeForm(const engine::FrmhokenForm &form)
 {
     m_family->write(form);
     m_pension->write(form.pensionRecord());
+    m_law->setText(form.lawCaption);
     m_income->write(form);
     m_expenses->write(form);
     m_insurance->write(form);
-    m_process->write(form.num3);
+    m_process->write(form.num3, form.oldFormulaCaption);
     m_sheet->sheet()->setCells(form.sheet.rowCount(), form.sheet.columnCount(),
                                [&sheet = form.sheet](int row, int column) { return sheet.text(row, column); });
 }

@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
+
 namespace izoku::ui {
 
 class ButtonRow;
@@ -69,6 +71,9 @@ class Frmhoken final : public QWidget {
   private:
     void installKeys();
     void connectButtons();
+    // The base figures a calculation needs; false, after saying why, when
+    // they cannot be loaded.
+    bool baseFiguresReady();
 
     void readForm(engine::FrmhokenForm &form) const;
     void writeForm(const engine::FrmhokenForm &form);
@@ -102,6 +107,7 @@ class Frmhoken final : public QWidget {
 
     FamilyPanel *m_family = nullptr;
     PensionRecordPanel *m_pension = nullptr;
+    QLabel *m_law = nullptr; // lblLaw
     IncomePanel *m_income = nullptr;
     ExpensePanel *m_expenses = nullptr;
     InsurancePanel *m_insurance = nullptr;

@@ -23,10 +23,10 @@ ProcessPanel::ProcessPanel(QWidget *parent)
     layout->addStretch();
 }
 
-void ProcessPanel::write(const engine::PanelTexts &num3)
+void ProcessPanel::write(const engine::PanelTexts &num3, const QString &oldFormulaCaption)
 {
     for (FormulaPanelView *panel : m_panels)
-        panel->write(num3);
+        panel->write(num3, oldFormulaCaption);
 }
 
 } // namespace izoku::ui

@@ -21,7 +21,7 @@ class ProcessPanel final : public QGroupBox {
   public:
     explicit ProcessPanel(QWidget *parent = nullptr);
 
-    void write(const engine::PanelTexts &num3);
+    void write(const engine::PanelTexts &num3, const QString &oldFormulaCaption);
 
     QPushButton *close = nullptr; // Command34 "閉じる"
 

@@ -36,10 +36,10 @@ FormulaPanelStack::FormulaPanelStack(QWidget *parent)
     layout->addWidget(m_stack);
 }
 
-void FormulaPanelStack::write(const std::array<QString, engine::Num3::Count> &num3)
+void FormulaPanelStack::write(const std::array<QString, engine::Num3::Count> &num3, const QString &oldFormulaCaption)
 {
     for (FormulaPanelView *panel : m_panels)
-        panel->write(num3);
+        panel->write(num3, oldFormulaCaption);
 }
 
 } // namespace izoku::ui

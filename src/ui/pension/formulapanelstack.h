@@ -21,7 +21,7 @@ class FormulaPanelStack final : public QWidget {
   public:
     explicit FormulaPanelStack(QWidget *parent = nullptr);
 
-    void write(const std::array<QString, engine::Num3::Count> &num3);
+    void write(const std::array<QString, engine::Num3::Count> &num3, const QString &oldFormulaCaption);
 
   private:
     QStackedWidget *m_stack = nullptr;

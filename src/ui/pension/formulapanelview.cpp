@@ -34,7 +34,8 @@ FormulaPanelView::FormulaPanelView(engine::FormulaPanel panel, QWidget *parent)
     : QGroupBox(titleOf(panel), parent)
 {
     const engine::FormulaPanelSlots &where = engine::PanelSlots(panel);
-    // The formula before the 2004 reform revalues the sum by 1.031.
+    // The formula before the 2004 reform revalues the sum by a factor of its
+    // own (1.031 × the slide rate in fiscal 2009, the 従前額改定率 today).
     const bool oldFormula = panel == engine::FormulaPanel::ShortOld || panel == engine::FormulaPanel::LongOld;
 
     auto *grid = new QGridLayout(this);
@@ -76,7 +77,10 @@ FormulaPanelView::FormulaPanelView(engine::FormulaPanel panel, QWidget *parent)
     // (① + ②) × [1.031 ×] slide [× 300 ÷ capped months] = amount; only the
     // short requirement caps the months.
     int c = 0;
-    grid->addWidget(text(oldFormula ? QStringLiteral("(①+②) × 1.031 ×") : QStringLiteral("(①+②) ×")), r, c++);
+    QLabel *caption = text(QStringLiteral("(①+②) ×"));
+    if (oldFormula)
+        m_factorCaption = caption;
+    grid->addWidget(caption, r, c++);
     grid->addWidget(valueLabel(where.slideRate), r, c++);
     if (where.cappedMonths >= 0) {
         grid->addWidget(text(QStringLiteral("× 300 ÷")), r, c++);
@@ -99,8 +103,10 @@ QLabel *FormulaPanelView::valueLabel(int slot)
     return label;
 }
 
-void FormulaPanelView::write(const std::array<QString, engine::Num3::Count> &num3)
+void FormulaPanelView::write(const std::array<QString, engine::Num3::Count> &num3, const QString &oldFormulaCaption)
 {
+    if (m_factorCaption)
+        m_factorCaption->setText(oldFormulaCaption);
     for (const auto &[slot, label] : m_labels)
         label->setText(num3[static_cast<size_t>(slot)]);
 }

@@ -21,12 +21,15 @@ class FormulaPanelView final : public QGroupBox {
   public:
     FormulaPanelView(engine::FormulaPanel panel, QWidget *parent = nullptr);
 
-    void write(const std::array<QString, engine::Num3::Count> &num3);
+    // The figures, and before the old formula's factor the words of the law
+    // in use.
+    void write(const std::array<QString, engine::Num3::Count> &num3, const QString &oldFormulaCaption);
 
   private:
     QLabel *valueLabel(int slot);
 
-    std::map<int, QLabel *> m_labels; // by Num3 slot
+    std::map<int, QLabel *> m_labels;  // by Num3 slot
+    QLabel *m_factorCaption = nullptr; // the old formula's only
 };
 
 } // namespace izoku::ui

@@ -7,6 +7,7 @@
 #include "engine/needs/householdcarry.h"
 #include "engine/pension/pensioncalculation.h"
 #include "store/database.h"
+#include "ui/app/basedatainuse.h"
 #include "ui/app/clicklabel.h"
 #include "ui/app/controls.h"
 #include "ui/app/keytable.h"
@@ -23,6 +24,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,9 +61,10 @@ FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
     auto *calculation = new QWidget(m_tabs);
     buildCalculationTab(calculation);
     m_tabs->addTab(calculation, QStringLiteral("遺族年金計算シート"));
-    m_basicReference = new ReferencePanels(ReferencePanels::Subject::BasicPension, m_tabs);
+    const engine::PensionLaw law = engine::PensionLawOf(store::ProcessBaseData());
+    m_basicReference = new ReferencePanels(ReferencePanels::Subject::BasicPension, law, m_tabs);
     m_tabs->addTab(m_basicReference, QStringLiteral("遺族基礎年金"));
-    m_employeesReference = new ReferencePanels(ReferencePanels::Subject::EmployeesPension, m_tabs);
+    m_employeesReference = new ReferencePanels(ReferencePanels::Subject::EmployeesPension, law, m_tabs);
     m_tabs->addTab(m_employeesReference, QStringLiteral("遺族厚生年金"));
     // Selecting a reference tab starts at its first panel.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
@@ -71,6 +74,7 @@ FrmRavo::FrmRavo(WindowRegistry &registry, Clock clock, QWidget *parent)
 
     installKeys();
     connectButtons();
+    connect(&BaseDataInUse::instance(), &BaseDataInUse::figuresChanged, this, &FrmRavo::takeBaseFigures);
 
     engine::OpenFrmRavo(m_form, store::ProcessBaseData(), today());
     writeForm();
@@ -127,6 +131,9 @@ void FrmRavo::buildCalculationTab(QWidget *page)
     left->addLayout(householdButtons);
     m_pension = new PensionRecordPanel(PensionRecordPanel::Screen::Survivors, tab);
     left->addWidget(m_pension);
+    m_law = new QLabel(tab);
+    m_law->setObjectName(QStringLiteral("lblLaw"));
+    left->addWidget(m_law);
     left->addStretch();
 
     // Right: the formula panels and the benefits.
@@ -212,8 +219,11 @@ void FrmRavo::connectButtons()
     };
     runOnClick(m_buttons.ages, [this](Form &f) { return engine::ComputeAges(f, today()); });
     runOnClick(m_buttons.clearHousehold, [this](Form &f) { return engine::ClearHousehold(f, today()); });
-    runOnClick(m_buttons.calculate,
-               [this](Form &f) { return engine::RunPensionCalculation(f, store::ProcessBaseData(), today()); });
+    connect(m_buttons.calculate, &QPushButton::clicked, this, [this] {
+        if (!BaseDataInUse::instance().ready(this))
+            return;
+        m_session.run([this](Form &f) { return engine::RunPensionCalculation(f, store::ProcessBaseData(), today()); });
+    });
     runOnClick(m_buttons.clearResults, [](Form &f) { return engine::ClearResults(f); });
     connect(m_buttons.showSheet, &QPushButton::clicked, this, [this] { showSchedule(true); });
     connect(m_buttons.hideSheet, &QPushButton::clicked, this, [this] { showSchedule(false); });
@@ -249,6 +259,14 @@ void FrmRavo::connectButtons()
     });
 }
 
+void FrmRavo::takeBaseFigures(const engine::BaseData &baseData)
+{
+    m_session.run([&baseData](engine::FrmRavoForm &f) { return engine::TakeBaseFigures(f, baseData); });
+    const engine::PensionLaw law = engine::PensionLawOf(baseData);
+    m_basicReference->showLaw(law);
+    m_employeesReference->showLaw(law);
+}
+
 void FrmRavo::readForm()
 {
     m_household->read(m_form.household);
@@ -259,8 +277,9 @@ void FrmRavo::writeForm()
 {
     m_household->write(m_form.household);
     m_pension->write(m_form.pensionRecord());
+    m_law->setText(m_form.lawCaption);
     m_slots->write(m_form.num4);
-    m_formulaPanels->write(m_form.num3);
+    m_formulaPanels->write(m_form.num3, m_form.oldFormulaCaption);
     writeSchedule();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
@@ -38,6 +39,8 @@ class FrmRavo final : public QWidget {
     void showSchedule(bool shown);
     void installKeys();
     void connectButtons();
+    // Another fiscal year in use: its slide rate and law on the screen.
+    void takeBaseFigures(const engine::BaseData &baseData);
 
     // Copies between the panels and the form; the session runs on m_form.
     void readForm();
@@ -69,6 +72,7 @@ class FrmRavo final : public QWidget {
     QTabWidget *m_tabs = nullptr;
     HouseholdPanel *m_household = nullptr;
     PensionRecordPanel *m_pension = nullptr;
+    QLabel *m_law = nullptr; // lblLaw
     BenefitSlotsView *m_slots = nullptr;
     FormulaPanelStack *m_formulaPanels = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -12,11 +12,21 @@
 
 namespace izoku::ui {
 
-ReferencePanels::ReferencePanels(Subject subject, QWidget *parent)
-    : QWidget(parent)
+namespace {
+
+QList<ReferenceText> textsOf(ReferencePanels::Subject subject, const engine::PensionLaw &law)
 {
-    const QList<ReferenceText> texts =
-        subject == Subject::BasicPension ? BasicPensionReferenceTexts() : EmployeesPensionReferenceTexts();
+    return subject == ReferencePanels::Subject::BasicPension ? BasicPensionReferenceTexts(law)
+                                                             : EmployeesPensionReferenceTexts(law);
+}
+
+} // namespace
+
+ReferencePanels::ReferencePanels(Subject subject, const engine::PensionLaw &law, QWidget *parent)
+    : QWidget(parent)
+    , m_subject(subject)
+{
+    const QList<ReferenceText> texts = textsOf(subject, law);
     const QString prefix = subject == Subject::BasicPension ? QStringLiteral("Basic") : QStringLiteral("Employees");
     setObjectName(prefix + QStringLiteral("Reference"));
 
@@ -34,10 +44,11 @@ ReferencePanels::ReferencePanels(Subject subject, QWidget *parent)
 
         auto *panel = new QTextBrowser(m_stack);
         panel->setObjectName(QStringLiteral("%1Panel%2").arg(prefix).arg(i));
-        panel->setHtml(texts[i].html);
         panel->setFocusPolicy(Qt::ClickFocus);
         m_stack->addWidget(panel);
+        m_panels.append(panel);
     }
+    showLaw(law);
 }
 
 void ReferencePanels::showPanel(int index)
@@ -48,6 +59,13 @@ void ReferencePanels::showPanel(int index)
 int ReferencePanels::currentPanel() const
 {
     return m_stack->currentIndex();
+}
+
+void ReferencePanels::showLaw(const engine::PensionLaw &law)
+{
+    const QList<ReferenceText> texts = textsOf(m_subject, law);
+    for (int i = 0; i < texts.size(); ++i)
+        m_panels[i]->setHtml(texts[i].html);
 }
 
 } // namespace izoku::ui

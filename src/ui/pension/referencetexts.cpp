@@ -1,5 +1,6 @@
 #include "referencetexts.h"
 
+#include "engine/pension/survivorsbasicpension.h"
 #include "engine/pension/widowbenefits.h"
 #include "engine/text/numbertext.h"
 
@@ -13,6 +14,9 @@ QString yen(double amount)
 {
     return engine::FormatNumber(amount, engine::NumberFormat::Grouped) + QStringLiteral("円");
 }
+
+// A figure the row of the year lacks (today's law without B′).
+const QString kNoFigure = QStringLiteral("―");
 
 QString heading(const QString &text)
 {
@@ -48,12 +52,13 @@ QString deathLumpSumTable()
 }
 
 // 経過的寡婦加算 by the wife's birth date, as the calculation pays it.
-QString transitionalAdditionTable()
+QString transitionalAdditionTable(const engine::PensionLaw &law)
 {
     QString rows;
     for (int year = 1943; year <= 1955; ++year) {
         const QString dates = QStringLiteral("%1年4月2日～%2年4月1日").arg(year).arg(year + 1);
-        rows += row(dates, yen(engine::TransitionalWidowsAddition2009(QDate(year, 4, 2))));
+        const std::optional<std::int32_t> amount = engine::TransitionalWidowsAddition(law, QDate(year, 4, 2));
+        rows += row(dates, amount ? yen(*amount) : kNoFigure);
     }
     rows += row(QStringLiteral("1956年4月2日以後"), QStringLiteral("なし"));
     return table(QStringLiteral("妻の生年月日"), QStringLiteral("加算額（年額）"), rows);
@@ -63,21 +68,34 @@ const QString kChild = QStringLiteral(
     "「子」とは、18歳到達年度の末日（3月31日）までの子、または20歳未満で障害等級1級・2級の状態にある子で、"
     "いずれも現に婚姻していない子をいいます。");
 
+// The survivors' basic pension of a wife with `children` children.
+QString withChildren(const engine::PensionLaw &law, int children)
+{
+    return yen(static_cast<double>(
+        engine::SurvivorsBasicPensionAmount(children, law.basicPension, law.childAddition1, law.childAddition2)));
+}
+
 } // namespace
 
-QList<ReferenceText> BasicPensionReferenceTexts()
+QString WithLawCaption(const QString &title, const engine::PensionLaw &law)
+{
+    const QString caption = engine::LawCaption(law);
+    return caption.isEmpty() ? title : QStringLiteral("%1（%2）").arg(title, caption);
+}
+
+QList<ReferenceText> BasicPensionReferenceTexts(const engine::PensionLaw &law)
 {
     const QString basic =
-        heading(QStringLiteral("遺族基礎年金（平成20年度）")) +
+        heading(WithLawCaption(QStringLiteral("遺族基礎年金"), law)) +
         QStringLiteral("<p><b>遺族の範囲</b>　死亡した方によって生計を維持されていた「子のある妻」または「子」。%1</p>")
             .arg(kChild) +
         QStringLiteral("<p><b>支給要件</b>　次のいずれかに該当する方が死亡したとき（①②は保険料納付要件が必要）。<br>"
                        "①国民年金の被保険者　②被保険者であった方で、日本国内に住所がある60歳以上65歳未満の方<br>"
                        "③老齢基礎年金の受給権者　④老齢基礎年金の受給資格期間を満たした方</p>") +
-        QStringLiteral("<p><b>年金額</b>　792,100円＋子の加算額</p>") +
+        QStringLiteral("<p><b>年金額</b>　%1＋子の加算額</p>").arg(yen(law.basicPension)) +
         table(QStringLiteral("子の加算"), QStringLiteral("年額"),
-              row(QStringLiteral("第1子・第2子（1人につき）"), yen(227900)) +
-                  row(QStringLiteral("第3子以降（1人につき）"), yen(75900))) +
+              row(QStringLiteral("第1子・第2子（1人につき）"), yen(law.childAddition1)) +
+                  row(QStringLiteral("第3子以降（1人につき）"), yen(law.childAddition2))) +
         QStringLiteral(
             "<p><b>支給開始</b>　死亡日の属する月の翌月分から。<br>"
             "<b>支給期間</"
@@ -91,7 +109,7 @@ QList<ReferenceText> BasicPensionReferenceTexts()
         heading(QStringLiteral("寡婦年金")) +
         QStringLiteral(
             "<p><b>支給要件</b>　次のすべてを満たすとき、妻に支給されます。<br>"
-            "①夫の第1号被保険者としての保険料納付済期間と免除期間が合わせて25年以上<br>"
+            "①夫の第1号被保険者としての保険料納付済期間と免除期間が合わせて%1年以上<br>"
             "②夫が障害基礎年金の受給権者であったことがない<br>"
             "③夫が老齢基礎年金の支給を受けたことがない<br>"
             "④夫の死亡当時、夫によって生計を維持されていた<br>"
@@ -99,13 +117,15 @@ QList<ReferenceText> BasicPensionReferenceTexts()
             "⑥妻が65歳未満である<br>"
             "⑦妻が繰上げ支給の老齢基礎年金を受けていない</p>"
             "<p><b>年金額</b>　夫の第1号被保険者期間について計算した老齢基礎年金額の4分の3。<br>"
-            "792,100円 ×（保険料納付済月数＋免除月数の換算月数）÷ 480 × 3/4</p>"
+            "%2 ×（保険料納付済月数＋免除月数の換算月数）÷ 480 × 3/4</p>"
             "<p><b>支給期間</b>　妻が60歳から65歳になるまで（夫の死亡が妻の60歳前なら60歳から）。<br>"
             "<b>支給停止</b>　労働基準法による遺族補償が行われるときは6年間。<br>"
             "<b>失権</b>　妻が65歳になったとき、死亡・婚姻・養子となったとき、繰上げ支給の老齢基礎年金を受けたとき。</"
             "p>"
             "<p><b>Q</b>　寡婦年金と死亡一時金の両方を受けられますか。<br>"
-            "<b>A</b>　両方の要件を満たすときは、どちらか一方を選択します。</p>");
+            "<b>A</b>　両方の要件を満たすときは、どちらか一方を選択します。</p>")
+            .arg(engine::WidowsPensionYears(law))
+            .arg(yen(law.basicPension));
 
     const QString lumpSum =
         heading(QStringLiteral("死亡一時金")) +
@@ -124,12 +144,12 @@ QList<ReferenceText> BasicPensionReferenceTexts()
                        "保険料納付済期間と免除期間を合わせた期間が3分の2以上あること。</p>"
                        "<p><b>特例</b>　死亡日が平成28年4月1日前で、死亡した方が65歳未満のときは、"
                        "死亡日の属する月の前々月までの1年間に保険料の滞納がなければ要件を満たします。</p>") +
-        heading(QStringLiteral("支給例（平成20年度）")) +
+        heading(WithLawCaption(QStringLiteral("支給例"), law)) +
         table(QStringLiteral("家族構成"), QStringLiteral("遺族基礎年金（年額）"),
-              row(QStringLiteral("妻と子1人"), yen(792100 + 227900)) +
-                  row(QStringLiteral("妻と子2人"), yen(792100 + 2 * 227900)) +
-                  row(QStringLiteral("妻と子3人"), yen(792100 + 2 * 227900 + 75900)) +
-                  row(QStringLiteral("妻と子4人"), yen(792100 + 2 * 227900 + 2 * 75900)));
+              row(QStringLiteral("妻と子1人"), withChildren(law, 1)) +
+                  row(QStringLiteral("妻と子2人"), withChildren(law, 2)) +
+                  row(QStringLiteral("妻と子3人"), withChildren(law, 3)) +
+                  row(QStringLiteral("妻と子4人"), withChildren(law, 4)));
 
     return {{QStringLiteral("遺族基礎年金"), basic},
             {QStringLiteral("寡婦年金"), widow},
@@ -137,7 +157,7 @@ QList<ReferenceText> BasicPensionReferenceTexts()
             {QStringLiteral("保険料納付要件 /  支給例"), requirement}};
 }
 
-QList<ReferenceText> EmployeesPensionReferenceTexts()
+QList<ReferenceText> EmployeesPensionReferenceTexts(const engine::PensionLaw &law)
 {
     const QString basics =
         heading(QStringLiteral("遺族厚生年金　基本事項")) +
@@ -177,17 +197,17 @@ QList<ReferenceText> EmployeesPensionReferenceTexts()
                        "夫の死亡時に30歳未満で子のない妻は、受給権を得てから5年を経過したとき。</p>");
 
     const QString additions =
-        heading(QStringLiteral("中高齢寡婦加算")) +
+        heading(WithLawCaption(QStringLiteral("中高齢寡婦加算"), law)) +
         QStringLiteral(
             "<p>年額 %1。妻が40歳から65歳になるまで、遺族厚生年金に加算されます。</p>"
             "<p><b>要件</b>　夫の死亡時に40歳以上65歳未満で子のない妻、または子のある妻が子の年齢到達により"
             "遺族基礎年金を受けられなくなった時点で40歳以上の妻。長期要件の場合は夫の厚生年金の被保険者期間が"
             "20年以上（240月以上）あることが必要です。遺族基礎年金を受けている間は支給されません。</p>")
-            .arg(yen(engine::kMiddleAgedWidowsAdditionAmount)) +
+            .arg(yen(engine::MiddleAgedWidowsAdditionAmount(law))) +
         heading(QStringLiteral("経過的寡婦加算")) +
         QStringLiteral("<p>中高齢寡婦加算を受けていた妻が65歳になると、中高齢寡婦加算に代わって、生年月日に応じた額が"
                        "遺族厚生年金に加算されます（昭和31年4月1日以前生まれの妻）。</p>") +
-        transitionalAdditionTable();
+        transitionalAdditionTable(law);
 
     const QString image =
         heading(QStringLiteral("遺族年金の支給イメージと支給期間")) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/law/pensionlaw.h"
+
 #include <QList>
 #include <QString>
 
@@ -11,10 +13,17 @@ struct ReferenceText {
     QString html;
 };
 
-// The four panels of the "遺族基礎年金" tab and of the "遺族厚生年金" tab,
-// on the law of fiscal 2008 (平成20年度).  The tables of amounts are drawn
-// from the same rules the calculation uses.
-QList<ReferenceText> BasicPensionReferenceTexts();
-QList<ReferenceText> EmployeesPensionReferenceTexts();
+// The four panels of the "遺族基礎年金" tab and of the "遺族厚生年金" tab.
+// The amounts the calculation uses (the basic pension, the child additions,
+// the widow's additions) are those of `law`, which the headings name, drawn
+// from the same rules the calculation applies; the death lump sum keeps its
+// own table.
+QList<ReferenceText> BasicPensionReferenceTexts(const engine::PensionLaw &law);
+QList<ReferenceText> EmployeesPensionReferenceTexts(const engine::PensionLaw &law);
+
+// A heading or a note with the fiscal year and law the figures follow:
+// "遺族基礎年金（令和8年度（2026年度）の額・現行制度）"; the title alone
+// before any figures are loaded.
+QString WithLawCaption(const QString &title, const engine::PensionLaw &law);
 
 } // namespace izoku::ui

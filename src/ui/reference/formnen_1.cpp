@@ -7,6 +7,7 @@
 #include "engine/pension/formulapanels.h"
 #include "engine/reference/eralist.h"
 #include "engine/text/numbertext.h"
+#include "ui/pension/referencetexts.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -37,17 +38,32 @@ RateText longRates()
             standard.oldRate1 + QStringLiteral("～10"), standard.oldRate2 + QStringLiteral("～7.692")};
 }
 
-void formulas(QVBoxLayout *panel, QWidget *parent, const QString &heading, const RateText &rates)
+// What the old formula is revalued by: 1.031 and the slide rate by fiscal
+// 2009, the year's 従前額改定率 today, as the panels of the calculation.
+QString oldFormulaFactors(const engine::BaseData &baseData, const engine::PensionLaw &law)
 {
-    const QString slide = PlainNumber(engine::kDefaultSlideRate);
+    if (!law.current())
+        return QStringLiteral("×%1×%2").arg(PlainNumber(engine::kPreviousAmountFactor),
+                                            PlainNumber(baseData.SlideRate));
+    const QString name = engine::LawFigureName(engine::LawFigure::PreviousAmountRevisionRate);
+    if (!law.previousAmountRevisionRate)
+        return u'×' + name;
+    return QStringLiteral("×%1（%2）").arg(PlainNumber(*law.previousAmountRevisionRate), name);
+}
+
+void formulas(QVBoxLayout *panel, QWidget *parent, const QString &heading, const RateText &rates,
+              const engine::BaseData &baseData)
+{
+    const engine::PensionLaw law = engine::PensionLawOf(baseData);
     panel->addWidget(Heading(parent, heading));
     const struct {
         QString heading, rate1, rate2, total;
     } formulas[] = {
         {QStringLiteral(" [ 原則 ]　平成16年改正後の計算式"), rates.newRate1, rates.newRate2,
-         QStringLiteral("年金額 ＝ ( ① ＋ ② ) × %1　( 平成20年 物価ｽﾗｲﾄﾞ率)").arg(slide)},
+         QStringLiteral("年金額 ＝ ( ① ＋ ② ) × %1　").arg(PlainNumber(baseData.SlideRate)) +
+             WithLawCaption(QStringLiteral("物価ｽﾗｲﾄﾞ率"), law)},
         {QStringLiteral(" [ 旧 平成16改正前 ]　従前額の保障の計算式"), rates.oldRate1, rates.oldRate2,
-         QStringLiteral("年金額 = ( ① ＋ ② ) ×%1×%2").arg(PlainNumber(engine::kPreviousAmountFactor), slide)},
+         QStringLiteral("年金額 = ( ① ＋ ② ) ") + oldFormulaFactors(baseData, law)},
     };
     for (const auto &formula : formulas) {
         AddSection(panel, parent, formula.heading,
@@ -91,12 +107,12 @@ void highestPaid(QVBoxLayout *panel, QWidget *parent)
 
 } // namespace
 
-FormNen_1::FormNen_1(QWidget *parent)
+FormNen_1::FormNen_1(const engine::BaseData &baseData, QWidget *parent)
     : ReferenceWindow(QStringLiteral("FormNen_1"), QStringLiteral("遺族年金の計算式表示"), ButtonRow::Top, 4.0, parent)
     , m_panels(new PanelSwitcher(buttons(), this))
 {
     QVBoxLayout *panel = m_panels->addPanel(QStringLiteral("Command1"), QStringLiteral("短期要件計算式"));
-    formulas(panel, m_panels, QStringLiteral(" ■ 短期要件の計算式"), shortRates());
+    formulas(panel, m_panels, QStringLiteral(" ■ 短期要件の計算式"), shortRates(), baseData);
     // The short requirement counts at least 300 months however short the
     // husband's record.
     const QString deemed = QString::number(engine::kDeemedMonths);
@@ -107,7 +123,7 @@ FormNen_1::FormNen_1(QWidget *parent)
     highestPaid(panel, m_panels);
 
     panel = m_panels->addPanel(QStringLiteral("Command2"), QStringLiteral("長期要件計算式"));
-    formulas(panel, m_panels, QStringLiteral(" ■ 長期要件の計算式"), longRates());
+    formulas(panel, m_panels, QStringLiteral(" ■ 長期要件の計算式"), longRates(), baseData);
     panel->addWidget(Paragraph(m_panels, QStringLiteral("※生年月日に応じた乗率")));
     panel->addWidget(TitledTable(m_panels, longRateBands()));
     highestPaid(panel, m_panels);

@@ -2,6 +2,8 @@
 
 #include "referencewindow.h"
 
+#include "engine/basedata/basedata.h"
+
 namespace izoku::ui {
 
 class PanelSwitcher;
@@ -11,7 +13,8 @@ class PanelSwitcher;
 class FormNen_1 final : public ReferenceWindow {
     Q_OBJECT
   public:
-    explicit FormNen_1(QWidget *parent = nullptr);
+    // With the figures of `baseData`, the fiscal year in use.
+    explicit FormNen_1(const engine::BaseData &baseData, QWidget *parent = nullptr);
 
     PanelSwitcher *panels() const { return m_panels; }
 

@@ -3,9 +3,9 @@
 #include "panelswitcher.h"
 #include "referencewidgets.h"
 
-#include "engine/basedata/basedata.h"
 #include "engine/pension/widowbenefits.h"
 #include "engine/text/numbertext.h"
+#include "ui/pension/referencetexts.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -16,7 +16,7 @@ namespace izoku::ui {
 
 namespace {
 
-void survivorsPanel(QVBoxLayout *panel, QWidget *parent)
+void survivorsPanel(QVBoxLayout *panel, QWidget *parent, const engine::PensionLaw &law)
 {
     // Requirement ② of the basic pension reads "かつ": both conditions hold.
     AddSection(panel, parent, QStringLiteral(" ■ 遺族基礎年金の支給要件"),
@@ -44,19 +44,19 @@ void survivorsPanel(QVBoxLayout *panel, QWidget *parent)
              "適用可　15～19年）")});
     // The amount the survivors' pension calculation pays for the addition.
     const QString amount = engine::FullWidthDigits(
-        engine::FormatNumber(engine::kMiddleAgedWidowsAdditionAmount, engine::NumberFormat::Grouped), true);
+        engine::FormatNumber(engine::MiddleAgedWidowsAdditionAmount(law), engine::NumberFormat::Grouped), true);
     AddSection(panel, parent, QStringLiteral(" ■ 中高齢寡婦加算の支給額"),
-               {amount + QStringLiteral("円　（年額　平成20年度）"),
+               {amount + QStringLiteral("円　年額") + WithLawCaption(QString(), law),
                 QStringLiteral("（ 妻の年齢が、４０歳から６５歳になるまでの間 )")});
 }
 
 // The widow's pension: three quarters of the husband's basic pension, his
 // credited months over the full 480.
-QWidget *widowsPensionFormula(QWidget *parent)
+QWidget *widowsPensionFormula(QWidget *parent, const engine::PensionLaw &law)
 {
     auto *formula = new QWidget(parent);
     auto *grid = new QGridLayout(formula);
-    const QString basic = engine::FormatNumber(engine::kBaseData2009.BasicPensionAmount, engine::NumberFormat::Grouped);
+    const QString basic = engine::FormatNumber(law.basicPension, engine::NumberFormat::Grouped);
     grid->addWidget(Paragraph(formula, basic + QStringLiteral("円 × ")), 0, 0, 3, 1);
     auto *numerator =
         Paragraph(formula, QStringLiteral("納付済月数＋全額免除月数×1/3＋半額免除月数×2/3＋4分の3免除月数×1/2＋"
@@ -75,32 +75,34 @@ QWidget *widowsPensionFormula(QWidget *parent)
     return formula;
 }
 
-void widowsPanel(QVBoxLayout *panel, QWidget *parent)
+void widowsPanel(QVBoxLayout *panel, QWidget *parent, const engine::PensionLaw &law)
 {
     AddSection(
         panel, parent, QStringLiteral(" ■ 寡婦年金の支給要件"),
         {QStringLiteral("　支給を受けるには（次の要件をすべて満たしている妻に支給されます。）"),
          QStringLiteral("① 死亡日の前日において死亡日の属する月の前月までの第１号被保険者としての被保険者期間に係る保険"
-                        "料納付期間と保険料免除とを合算した期間が25年以上ある夫が死亡したこと。"),
+                        "料納付期間と保険料免除とを合算した期間が%1年以上ある夫が死亡したこと。")
+             .arg(engine::WidowsPensionYears(law)),
          QStringLiteral("② 夫の死亡の当時夫によって生計を維持していたこと（妻の年収８５０万円未満）"),
          QStringLiteral("③ 夫との婚姻関係(事実婚を含む)が10年以上継続していたこと。"),
          QStringLiteral("④ 夫の死亡当時65歳未満であること。"),
          QStringLiteral("⑤ 死亡した夫が障害基礎年金の受給権者であったことがないこと"),
          QStringLiteral("⑥ 老齢基礎年金(繰上支給を含む)の支給を受けていないこと")});
     panel->addWidget(Heading(parent, QStringLiteral(" ■ 寡婦年金の年金額")));
-    panel->addWidget(widowsPensionFormula(parent));
-    panel->addWidget(Paragraph(parent, QStringLiteral("(平成20年度)")));
+    panel->addWidget(widowsPensionFormula(parent, law));
+    panel->addWidget(Paragraph(parent, WithLawCaption(QString(), law)));
 }
 
 } // namespace
 
-FormYouken::FormYouken(QWidget *parent)
+FormYouken::FormYouken(const engine::BaseData &baseData, QWidget *parent)
     : ReferenceWindow(QStringLiteral("FormYouken"), QStringLiteral("遺族年金の支給要件"), ButtonRow::Top, 4.0, parent)
     , m_panels(new PanelSwitcher(buttons(), this))
 {
+    const engine::PensionLaw law = engine::PensionLawOf(baseData);
     survivorsPanel(m_panels->addPanel(QStringLiteral("Command1"), QStringLiteral("基礎、厚生、中高齢寡婦加算")),
-                   m_panels);
-    widowsPanel(m_panels->addPanel(QStringLiteral("Command2"), QStringLiteral("寡婦年金")), m_panels);
+                   m_panels, law);
+    widowsPanel(m_panels->addPanel(QStringLiteral("Command2"), QStringLiteral("寡婦年金")), m_panels, law);
     body()->addWidget(m_panels);
     m_panels->showPanel(0);
     setDesignWidth(680);

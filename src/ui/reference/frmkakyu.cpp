@@ -2,9 +2,9 @@
 
 #include "referencewidgets.h"
 
-#include "engine/basedata/basedata.h"
 #include "engine/reference/transferaddition.h"
 #include "engine/text/numbertext.h"
+#include "ui/pension/referencetexts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,12 +21,13 @@ QString yen(std::int32_t amount)
     return engine::FullWidthDigits(engine::FormatNumber(amount, engine::NumberFormat::Grouped)) + QStringLiteral("円");
 }
 
-void additionsPage(QVBoxLayout *page, QWidget *tabs)
+void additionsPage(QVBoxLayout *page, QWidget *tabs, const engine::BaseData &baseData)
 {
     AddSection(page, tabs, QStringLiteral("■ 加給年金額、配偶者特別加算と振替加算"),
                {QStringLiteral("　老齢厚生年金を受ける人に、生計を維持している配偶者や子がいると"
                                "き、家族手当にあたる加給年金額が加算されます。")});
-    page->addWidget(Heading(tabs, QStringLiteral("■ 加給年金の支給要件と支給額")));
+    page->addWidget(
+        Heading(tabs, WithLawCaption(QStringLiteral("■ 加給年金の支給要件と支給額"), engine::PensionLawOf(baseData))));
     for (const char *requirement :
          {"・厚生年金保険の被保険者期間が２０年以上　* 1",
           "・受給権を取得した当時、生計を維持していた、配偶者または子がいる　* 2",
@@ -38,13 +39,12 @@ void additionsPage(QVBoxLayout *page, QWidget *tabs)
     page->addWidget(TitledTable(
         tabs, {QString(),
                {QStringLiteral("対象者"), QStringLiteral("加算金額"), QStringLiteral("その他の加算")},
-               {{QStringLiteral("配偶者"), yen(engine::kSpouseAddition), QStringLiteral("＋配偶者特別加算")},
-                {QStringLiteral("1人目、2人目の子供"),
-                 QStringLiteral("各 ") + yen(engine::kBaseData2009.ChildAddition1), QString()},
-                {QStringLiteral("3人目以降の子"), QStringLiteral("各   ") + yen(engine::kBaseData2009.ChildAddition2),
-                 QString()}},
+               {{QStringLiteral("配偶者"), yen(baseData.ChildAddition1), QStringLiteral("＋配偶者特別加算")},
+                {QStringLiteral("1人目、2人目の子供"), QStringLiteral("各 ") + yen(baseData.ChildAddition1), QString()},
+                {QStringLiteral("3人目以降の子"), QStringLiteral("各   ") + yen(baseData.ChildAddition2), QString()}},
                false}));
-    page->addWidget(TitledTable(tabs, {QStringLiteral("■ 配偶者特別加算額"),
+    // The special addition is the table of fiscal 2008 and names its year.
+    page->addWidget(TitledTable(tabs, {QStringLiteral("■ 配偶者特別加算額（平成20年度）"),
                                        {QStringLiteral("受給権者の生年月日"), QStringLiteral("加算金額")},
                                        {{QStringLiteral("昭和18年4月2日以降"), QStringLiteral("１６８,１００円")}},
                                        false}));
@@ -135,14 +135,16 @@ void transferPage(QVBoxLayout *page, QWidget *tabs)
 
 } // namespace
 
-FrmKakyu::FrmKakyu(QWidget *parent)
+FrmKakyu::FrmKakyu(const engine::BaseData &baseData, QWidget *parent)
     : ReferenceWindow(QStringLiteral("FrmKakyu"), QStringLiteral("加給年金額、配偶者特別加算と振替加算"),
                       ButtonRow::Bottom, 4.0, parent)
 {
-    QTabWidget *tabs = TabPages(this, QStringLiteral("SSTab1"),
-                                {{QStringLiteral("加給年金額(厚生)"), additionsPage},
-                                 {QStringLiteral("加給年金の支給停止等"), suspensionPage},
-                                 {QStringLiteral("振替加算(国民年金)"), transferPage}});
+    QTabWidget *tabs =
+        TabPages(this, QStringLiteral("SSTab1"),
+                 {{QStringLiteral("加給年金額(厚生)"),
+                   [&baseData](QVBoxLayout *page, QWidget *pages) { additionsPage(page, pages, baseData); }},
+                  {QStringLiteral("加給年金の支給停止等"), suspensionPage},
+                  {QStringLiteral("振替加算(国民年金)"), transferPage}});
     // Each page has its own "閉じる" under its content.
     for (int i = 0; i < tabs->count(); ++i) {
         auto *row = new QHBoxLayout;

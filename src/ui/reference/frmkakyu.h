@@ -2,6 +2,8 @@
 
 #include "referencewindow.h"
 
+#include "engine/basedata/basedata.h"
+
 namespace izoku::ui {
 
 // The spouse's and children's additions of the old-age employees' pension,
@@ -10,7 +12,8 @@ namespace izoku::ui {
 class FrmKakyu final : public ReferenceWindow {
     Q_OBJECT
   public:
-    explicit FrmKakyu(QWidget *parent = nullptr);
+    // With the figures of `baseData`, the fiscal year in use.
+    explicit FrmKakyu(const engine::BaseData &baseData, QWidget *parent = nullptr);
 };
 
 } // namespace izoku::ui

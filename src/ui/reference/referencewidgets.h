@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <Qt>
 
+#include <functional>
+
 class QGridLayout;
 class QLabel;
 class QTabWidget;
@@ -64,7 +66,7 @@ QVBoxLayout *AddTabPage(QTabWidget *tabs, const QString &title);
 // A set of tab pages, each filled by its function, the first one selected.
 struct TabPage {
     QString title;
-    void (*fill)(QVBoxLayout *page, QWidget *tabs);
+    std::function<void(QVBoxLayout *page, QWidget *tabs)> fill;
 };
 QTabWidget *TabPages(QWidget *parent, const QString &name, const QList<TabPage> &pages);
 

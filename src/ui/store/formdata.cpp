@@ -245,6 +245,12 @@ void FormData::setOpenHandler(OpenHandler handler)
     m_openButton->setEnabled(static_cast<bool>(m_open));
 }
 
+void FormData::reload()
+{
+    m_model->reload();
+    move(RowMove::First);
+}
+
 void FormData::filter(const QString &text)
 {
     m_model->setFilter(text);
@@ -264,8 +270,8 @@ void FormData::deleteCurrent()
     const qint64 key = m_model->key(row);
     if (key < 0 || Messages().ask(this, engine::DeleteCustomerQuestion()) != Answer::Yes)
         return;
-    if (!store::DeleteCustomerRecord(m_databasePath, key).written())
-        Messages().show(this, engine::DeleteFailedMessage());
+    if (const store::WriteOutcome outcome = store::DeleteCustomerRecord(m_databasePath, key); !outcome.written())
+        Messages().show(this, store::WriteFailedMessage(outcome.failure, store::WriteKind::Delete, m_databasePath));
     // Whether or not it went, the list shows the table as it stands, on the
     // row that took the removed one's place.
     m_model->reload();

@@ -36,6 +36,10 @@ class FormData final : public QWidget {
     // The row shown in the boxes, -1 on an empty list.
     int currentRow() const;
 
+    // Reads the table again, first row current: after a copy was restored
+    // into the file.
+    void reload();
+
     // What "開く" (or a double click on a row) does with the stored key of
     // the current row; the button stays disabled until one is given.
     using OpenHandler = std::function<void(qint64 key)>;

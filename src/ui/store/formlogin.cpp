@@ -1,12 +1,17 @@
 #include "formlogin.h"
 
+#include "ui/app/basedatainuse.h"
 #include "ui/app/clicklabel.h"
+#include "ui/app/controls.h"
 #include "ui/app/heading.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
 
+#include "engine/law/pensionlaw.h"
 #include "store/basefigures.h"
+#include "store/database.h"
+#include "store/writefailure.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -22,14 +27,35 @@ namespace izoku::ui {
 
 namespace {
 
-// The row labels, Num1(slot) by Num1(slot).
-const char *const kRowLabels[engine::kBaseFigureCount] = {"年　度", "物価スライド率", "遺族基礎年金額", "加算額",
-                                                          "3人目の加算額"};
+// The labels of the five figures every year has, Num1(0) to Num1(4).
+const char *const kEveryYearLabels[] = {"年　度", "物価スライド率", "遺族基礎年金額", "加算額", "3人目の加算額"};
+
+QString rowLabel(int slot)
+{
+    switch (engine::kBaseFigures[slot]) {
+    case engine::BaseFigure::OldCohortBasicPension:
+        return engine::LawFigureName(engine::LawFigure::OldCohortBasicPension);
+    case engine::BaseFigure::PreviousAmountRevisionRate:
+        return engine::LawFigureName(engine::LawFigure::PreviousAmountRevisionRate);
+    default:
+        return QString::fromUtf8(kEveryYearLabels[slot]);
+    }
+}
 
 // Wide enough for the two columns' headings.
 constexpr int kLeastWidth = 380;
 // Top = (screen height - window height) / 2.5.
 constexpr double kTopDivisor = 2.5;
+
+// A store or a removal keeps the agent waiting while another program holds
+// the file.
+template <typename Write> store::WriteOutcome waitingFor(Write write)
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    const store::WriteOutcome outcome = write();
+    QGuiApplication::restoreOverrideCursor();
+    return outcome;
+}
 
 } // namespace
 
@@ -52,9 +78,9 @@ FormLogin::FormLogin(const QString &databasePath, QWidget *parent)
     grid->addWidget(new QLabel(QStringLiteral("2009年内容"), panel), 0, 2, Qt::AlignCenter);
     for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
         const auto at = static_cast<size_t>(slot);
-        grid->addWidget(new QLabel(QString::fromUtf8(kRowLabels[slot]), panel), slot + 1, 0);
+        grid->addWidget(new QLabel(rowLabel(slot), panel), slot + 1, 0);
         m_fields[at] = new QLineEdit(panel);
-        m_fields[at]->setObjectName(QStringLiteral("Num1(%1)").arg(slot));
+        m_fields[at]->setObjectName(engine::BaseFigureFieldName(slot));
         m_fields[at]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(m_fields[at], slot + 1, 1);
         m_references[at] = new QLabel(panel);
@@ -65,12 +91,20 @@ FormLogin::FormLogin(const QString &databasePath, QWidget *parent)
     layout->addWidget(panel);
     layout->addWidget(new QLabel(QStringLiteral("■ 最新のデータを使用してください"), this));
 
+    auto *years = new QHBoxLayout;
+    QPushButton *add = MakeButton(this, QStringLiteral("Command3"), QStringLiteral("年度追加"));
+    connect(add, &QPushButton::clicked, this, [this] { m_session.run(&engine::AddFiscalYear); });
+    QPushButton *remove = MakeButton(this, QStringLiteral("Command4"), QStringLiteral("年度削除"));
+    connect(remove, &QPushButton::clicked, this, &FormLogin::removeYear);
+    years->addWidget(add);
+    years->addWidget(remove);
+    years->addStretch();
+    layout->addLayout(years);
+
     auto *buttons = new QHBoxLayout;
-    auto *save = new QPushButton(QStringLiteral("変更登録"), this);
-    save->setObjectName(QStringLiteral("Command1"));
+    QPushButton *save = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("変更登録"));
     connect(save, &QPushButton::clicked, this, &FormLogin::registerFigures);
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("Command2"));
+    QPushButton *close = MakeButton(this, QStringLiteral("Command2"), QStringLiteral("閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     m_printer = ClickLabel::printerPicture(this);
     m_printer->setObjectName(QStringLiteral("Picture1"));
@@ -81,24 +115,36 @@ FormLogin::FormLogin(const QString &databasePath, QWidget *parent)
     buttons->addWidget(save);
     buttons->addWidget(close);
     layout->addLayout(buttons);
+
+    // Another year chosen on the menu is the one this screen shows.
+    connect(&BaseDataInUse::instance(), &BaseDataInUse::figuresChanged, this,
+            [this](const engine::BaseData &baseData) { showYear(baseData.FiscalYear); });
     // The reference figures are part of the width the screen needs.
     writeForm();
     setFixedSize(sizeHint().expandedTo(QSize(kLeastWidth, 0)));
     PlaceWhenFirstShown(this, [](QWidget *w) { PlaceCentred(w, kTopDivisor); });
 }
 
-void FormLogin::open(engine::BaseData &baseData)
+void FormLogin::open()
 {
-    // The newest row is the one start-up loads: showing and changing any
-    // other would leave the agent's change unused.
-    const std::optional<store::StoredBaseFigures> stored = store::ReadNewestBaseFigures(m_databasePath);
-    m_read = stored.has_value();
-    m_key = stored ? stored->key : -1;
-    const engine::CalculationOutcome outcome =
-        engine::OpenFormLogin(m_form, stored ? std::optional(stored->texts) : std::nullopt, baseData);
+    showYear(store::ProcessBaseData().FiscalYear);
+    useShownYear();
+}
+
+void FormLogin::showYear(int fiscalYear)
+{
+    const std::optional<QList<engine::StoredBaseFigures>> rows = store::ReadBaseFigureRows(m_databasePath);
+    m_read = rows.has_value();
+    const engine::CalculationOutcome outcome = engine::OpenFormLogin(m_form, rows, fiscalYear);
     writeForm();
     for (const engine::Message &message : outcome.messages)
         ShowMessageLater(this, message);
+}
+
+void FormLogin::useShownYear()
+{
+    if (m_form.shownKey >= 0)
+        BaseDataInUse::instance().load(m_databasePath, engine::FiscalYearOf(m_form.num1));
 }
 
 void FormLogin::readForm()
@@ -120,24 +166,51 @@ void FormLogin::registerFigures()
 {
     if (Messages().ask(this, engine::RegisterQuestion()) != Answer::Yes)
         return;
-    m_session.run([this](engine::FormLoginForm &form) {
+    const engine::CalculationOutcome outcome = m_session.run([this](engine::FormLoginForm &form) {
         return engine::RegisterBaseFigures(
             form, [this](const engine::BaseFigureValues &values) { return storeFigures(values); });
     });
+    if (!outcome.messages.empty())
+        return;
+    showYear(engine::FiscalYearOf(m_form.num1).value_or(0));
+    useShownYear();
 }
 
-bool FormLogin::storeFigures(const engine::BaseFigureValues &values)
+std::optional<engine::Message> FormLogin::storeFigures(const engine::BaseFigureValues &values)
 {
     // A file that could not be read when the screen opened is not written
     // blind: the row it would change is unknown.
     if (!m_read)
-        return false;
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const store::WriteOutcome outcome = store::StoreBaseFigures(m_databasePath, m_key, values);
-    QGuiApplication::restoreOverrideCursor();
-    if (outcome.written())
-        m_key = outcome.key;
-    return outcome.written();
+        return engine::StoreFailedMessage();
+    const store::WriteOutcome outcome =
+        waitingFor([&] { return store::StoreBaseFigures(m_databasePath, m_form.shownKey, values); });
+    if (!outcome.written())
+        return store::WriteFailedMessage(outcome.failure, store::WriteKind::Register, m_databasePath);
+    return std::nullopt;
+}
+
+void FormLogin::removeYear()
+{
+    // A year being added is not in the file yet: it is simply dropped.
+    if (m_form.shownKey < 0) {
+        showYear(store::ProcessBaseData().FiscalYear);
+        return;
+    }
+    if (const std::optional<engine::Message> refusal = engine::RemovalRefusal(m_form)) {
+        ShowMessage(this, *refusal);
+        return;
+    }
+    if (Messages().ask(this, engine::RemoveFiscalYearQuestion(m_form)) != Answer::Yes)
+        return;
+    const qint64 key = m_form.shownKey;
+    const store::WriteOutcome outcome = waitingFor([&] { return store::RemoveBaseFigures(m_databasePath, key); });
+    if (!outcome.written()) {
+        ShowMessage(this, store::WriteFailedMessage(outcome.failure, store::WriteKind::Register, m_databasePath));
+        return;
+    }
+    // The year in use, or the newest when that was the year removed.
+    showYear(store::ProcessBaseData().FiscalYear);
+    useShownYear();
 }
 
 } // namespace izoku::ui
