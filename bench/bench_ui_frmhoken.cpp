@@ -3,8 +3,8 @@
 // from the click until every field and the sheet model hold the new texts
 // and the window has been drawn again.  The goals: one frame (16 ms) for the
 // press, 150 ms for the opening.
-#include "ui/app/datepicker.h"
 #include "fivechildhousehold.h"
+#include "ui/app/datepicker.h"
 
 #include "store/database.h"
 #include "ui/app/windowregistry.h"

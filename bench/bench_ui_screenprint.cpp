@@ -2,11 +2,11 @@
 // the agent does at the end of a consultation: the worked household
 // calculated, the schedule shown.  Goal: under 0.5 s and under 500 KB a page
 // (the "bytes" counter).
-#include "ui/app/datepicker.h"
 #include "engine/basedata/basedata.h"
 #include "store/database.h"
-#include "ui/app/screenprint.h"
 #include "ui/app/applicationsetup.h"
+#include "ui/app/datepicker.h"
+#include "ui/app/screenprint.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/pension/frmravo.h"

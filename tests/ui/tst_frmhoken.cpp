@@ -1,5 +1,5 @@
-#include "ui/app/datepicker.h"
 #include "testday.h"
+#include "ui/app/datepicker.h"
 #include "ui/needs/frmhoken.h"
 
 #include "engine/needs/basecalculation.h"
@@ -208,8 +208,7 @@ class TestFrmhoken : public QObject {
         QTest::newRow("last child's age: Enter into the record") << num1(6) << int(Qt::Key_Return) << num1(7);
         QTest::newRow("national months: Ctrl back to the last age") << num1(7) << int(Qt::Key_Control) << num1(6);
         QTest::newRow("slide rate: Enter stays") << num1(12) << int(Qt::Key_Return) << num1(12);
-        QTest::newRow("last policy: Enter to the base calculation")
-            << num4(12) << int(Qt::Key_Return) << "cmdBase";
+        QTest::newRow("last policy: Enter to the base calculation") << num4(12) << int(Qt::Key_Return) << "cmdBase";
         QTest::newRow("company: Enter to the product") << "Fmt3(0)" << int(Qt::Key_Return) << "Fmt3(1)";
         QTest::newRow("product: Enter to the first policy") << "Fmt3(1)" << int(Qt::Key_Return) << num4(0);
         QTest::newRow("first policy: Ctrl back to the product") << num4(0) << int(Qt::Key_Control) << "Fmt3(1)";
@@ -217,8 +216,7 @@ class TestFrmhoken : public QObject {
             << num4(13) << int(Qt::Key_Return) << "cmdCoverageChart";
         QTest::newRow("remuneration: Ctrl back to the months") << num1(9) << int(Qt::Key_Control) << num1(8);
         QTest::newRow("wife's work: Ctrl back to the record") << num1(14) << int(Qt::Key_Control) << num1(11);
-        QTest::newRow("kindergarten: Ctrl back to the living cost")
-            << num1(17) << int(Qt::Key_Control) << num1(16);
+        QTest::newRow("kindergarten: Ctrl back to the living cost") << num1(17) << int(Qt::Key_Control) << num1(16);
         QTest::newRow("company: Ctrl back to the funeral") << "Fmt3(0)" << int(Qt::Key_Control) << num1(27);
         QTest::newRow("child's role: Ctrl back to the age above") << "Fmt4(3)" << int(Qt::Key_Control) << num1(2);
         QTest::newRow("age: Ctrl to the birth date") << num1(3) << int(Qt::Key_Control) << "Date1(3)";
@@ -318,7 +316,7 @@ class TestFrmhoken : public QObject {
         QTest::newRow("record to the wife's work") << num1(11) << num1(14);
         QTest::newRow("employees' months to the remuneration") << num1(8) << num1(9);
         QTest::newRow("年齢計算 to the chosen membership only") << "Command5"
-                                                           << "Option1(1)";
+                                                                << "Option1(1)";
         QTest::newRow("chosen membership to the national months") << "Option1(1)" << num1(7);
         QTest::newRow("old-age pension to living cost") << num1(52) << num1(16);
         QTest::newRow("funeral to the base calculation") << num1(27) << "cmdBase";

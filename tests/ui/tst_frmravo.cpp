@@ -1,5 +1,5 @@
-#include "ui/app/datepicker.h"
 #include "testday.h"
+#include "ui/app/datepicker.h"
 #include "ui/pension/frmravo.h"
 
 #include "engine/pension/pensioncalculation.h"

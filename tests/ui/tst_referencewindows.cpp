@@ -1,5 +1,5 @@
-#include "ui/app/formmenu.h"
 #include "ui/app/applicationsetup.h"
+#include "ui/app/formmenu.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
 #include "ui/reference/formhelp.h"

@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace izoku::ui {
 
@@ -185,6 +185,22 @@ bool DatePicker::focusNextPrevChild(bool next)
         return true;
     }
     return QLineEdit::focusNextPrevChild(next);
+}
+
+void DatePicker::focusInEvent(QFocusEvent *event)
+{
+    m_clickedIn = event->reason() == Qt::MouseFocusReason;
+    QLineEdit::focusInEvent(event);
+}
+
+void DatePicker::mousePressEvent(QMouseEvent *event)
+{
+    QLineEdit::mousePressEvent(event);
+    // A click into the field selects the whole date, as entering it by a key
+    // does, so the date typed replaces it; a click inside it places the caret.
+    if (m_clickedIn)
+        selectAll();
+    m_clickedIn = false;
 }
 
 void DatePicker::focusOutEvent(QFocusEvent *event)

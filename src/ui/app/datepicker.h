@@ -43,7 +43,9 @@ class DatePicker final : public QLineEdit {
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -55,6 +57,8 @@ class DatePicker final : public QLineEdit {
     void showCalendar();
 
     QDate m_date;
+    // Entered by a click: the press that placed the caret selects the date.
+    bool m_clickedIn = false;
     QToolButton *m_calendarButton = nullptr;
     QFrame *m_popup = nullptr;
     QCalendarWidget *m_calendar = nullptr;

@@ -1,8 +1,8 @@
 #include "focusmap.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <optional>

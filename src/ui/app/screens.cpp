@@ -25,7 +25,6 @@
 #include "ui/store/formdata.h"
 #include "ui/store/formlogin.h"
 
-
 namespace izoku::ui {
 
 namespace {

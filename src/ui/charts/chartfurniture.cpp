@@ -89,11 +89,15 @@ QWidget *benefitTable(QWidget *parent, ChartFields &fields, const BenefitTable &
     for (int i = 0; i < count; ++i) {
         const BenefitRow &row = table.rows[static_cast<size_t>(i)];
         const int line = i + 1;
-        // A benefit paid in phases is named on its first phase's line: a
+        // A benefit paid in phases is named at its first phase's line: a
         // name centred over all five would stand beside the amounts of the
         // benefit above it.
-        if (*row.label)
-            grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, Label);
+        if (*row.label) {
+            int span = 1;
+            while (i + span < count && !*table.rows[static_cast<size_t>(i + span)].label)
+                ++span;
+            grid->addWidget(FixedText(QString::fromUtf8(row.label), box), line, Label, span, 1, Qt::AlignTop);
+        }
         grid->addWidget(numberedField(box, fields, row.first, kAgeWidth), line, FirstAge);
         if (row.last != kNone) {
             grid->addWidget(FixedText(QStringLiteral("～"), box), line, Until);

@@ -55,7 +55,7 @@ constexpr int kTitleGap = 12;
 constexpr int kLineGap = 4;
 constexpr int kChartMargin = 4;
 constexpr int kChartMinimumWidth = 700;
-constexpr int kChartMinimumHeight = 300;
+constexpr int kChartMinimumHeight = 290;
 // With the item table under it the chart gives up a little height.
 constexpr int kChartBesideTableHeight = 280;
 constexpr int kNoteHeight = 40;

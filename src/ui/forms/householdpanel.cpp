@@ -6,8 +6,8 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

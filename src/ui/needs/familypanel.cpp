@@ -26,12 +26,10 @@ FamilyPanel::FamilyPanel(FrmhokenFields &fields, QWidget *parent)
     top->addWidget(now);
     grid->addLayout(top, 0, 0);
 
-    household = new HouseholdPanel({QStringLiteral("Fmt4"), QStringLiteral("Fmt1"), QStringLiteral("Date1"),
-                                    QStringLiteral("Num1"), QStringLiteral("Check2"), QStringLiteral("Check1")},
-                                   {.nameHeading = QStringLiteral("お名前"),
-                                    .clearButtons = false,
-                                    .leftToRoleOnEveryLine = true},
-                                   this);
+    household = new HouseholdPanel(
+        {QStringLiteral("Fmt4"), QStringLiteral("Fmt1"), QStringLiteral("Date1"), QStringLiteral("Num1"),
+         QStringLiteral("Check2"), QStringLiteral("Check1")},
+        {.nameHeading = QStringLiteral("お名前"), .clearButtons = false, .leftToRoleOnEveryLine = true}, this);
     grid->addWidget(household, 1, 0);
     // The ages are this screen's first Num1 slots, the husband's first.
     for (int person = 0; person < HouseholdPanel::kCount; ++person)
