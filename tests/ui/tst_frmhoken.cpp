@@ -200,6 +200,51 @@ class TestFrmhoken : public QObject {
         QVERIFY(area.contains(m_window->frameGeometry()));
     }
 
+    // The agent's whole household, from the opening to the results, with
+    // the figures typed and Enter alone: every field Enter reaches is the
+    // next one of the walk, and Enter presses 基礎計算 twice.
+    void enterAloneFillsTheScreenAndCalculates()
+    {
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Fmt1(0)")));
+        const QString none;
+        QList<QPair<QString, QString>> walk = {{"Fmt1(0)", none}, {"Date1(0)", "19860501"}, {num1(0), "40"},
+                                               {"Fmt4(1)", none}, {"Fmt1(1)", none},        {"Date1(1)", "19920901"},
+                                               {num1(1), "36"}};
+        const char *births[] = {"20230601", "20190402", "", "", ""};
+        for (int child = 0; child < HokenNum1::kChildren; ++child) {
+            const int line = engine::HouseholdIndex::Child1 + child;
+            walk.append({{QStringLiteral("Fmt4(%1)").arg(line), none},
+                         {QStringLiteral("Fmt1(%1)").arg(line), none},
+                         {QStringLiteral("Date1(%1)").arg(line), QString::fromLatin1(births[child])},
+                         {num1(line), none}});
+        }
+        QMap<int, QString> typed;
+        for (const auto &[slot, value] : kRecord)
+            typed[slot] = value;
+        for (int slot : {7, 8, 9, 10, 11, 49, 50, 14, 15, 51, 52, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27})
+            walk.append({num1(slot), typed.value(slot)});
+        walk.append({{"Fmt3(0)", none}, {"Fmt3(1)", none}});
+        const QStringList policy = {"40", "60", "2000"};
+        for (int slot = 0; slot <= engine::HokenNum4::WholeLife2Amount; ++slot)
+            walk.append({num4(slot), slot < policy.size() ? policy[slot] : none});
+        for (const auto &[field, value] : walk) {
+            QCOMPARE(test::Focused()->objectName(), field);
+            QTest::keyClicks(test::Focused(), value);
+            QTest::keyClick(test::Focused(), Qt::Key_Return);
+        }
+        QCOMPARE(test::Focused(), button(QStringLiteral("cmdBase")));
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QVERIFY(m_seams->messages->shown.isEmpty());
+
+        engine::FrmhokenForm expected = engineForm(QStringLiteral("36"), true);
+        expected.household.members[engine::HouseholdIndex::Child1].birth = QDate(2023, 6, 1);
+        expected.household.members[engine::HouseholdIndex::Child2].birth = QDate(2019, 4, 2);
+        QVERIFY(engine::RunBaseCalculation(expected, store::ProcessBaseData(), kToday).messages.empty());
+        for (int slot = 0; slot < HokenNum1::kCount; ++slot)
+            QCOMPARE(text(num1(slot)), expected.num1(slot));
+    }
+
     void keysMoveAlongTheTables_data()
     {
         QTest::addColumn<QString>("from");
@@ -215,7 +260,9 @@ class TestFrmhoken : public QObject {
         QTest::newRow("reference age: Enter to the comparison")
             << num4(13) << int(Qt::Key_Return) << "cmdCoverageChart";
         QTest::newRow("remuneration: Ctrl back to the months") << num1(9) << int(Qt::Key_Control) << num1(8);
-        QTest::newRow("wife's work: Ctrl back to the record") << num1(14) << int(Qt::Key_Control) << num1(11);
+        QTest::newRow("death benefit: Ctrl back to the record") << num1(49) << int(Qt::Key_Control) << num1(11);
+        QTest::newRow("wife's work: Ctrl back to the savings") << num1(14) << int(Qt::Key_Control) << num1(50);
+        QTest::newRow("record: Enter to the death benefit") << num1(11) << int(Qt::Key_Return) << num1(49);
         QTest::newRow("kindergarten: Ctrl back to the living cost") << num1(17) << int(Qt::Key_Control) << num1(16);
         QTest::newRow("company: Ctrl back to the funeral") << "Fmt3(0)" << int(Qt::Key_Control) << num1(27);
         QTest::newRow("child's role: Ctrl back to the age above") << "Fmt4(3)" << int(Qt::Key_Control) << num1(2);
@@ -328,6 +375,20 @@ class TestFrmhoken : public QObject {
         QFETCH(QString, to);
         pressKey(from, Qt::Key_Tab);
         QCOMPARE(test::Focused()->objectName(), to);
+    }
+
+    // A child's birth date ticks 対象 by itself: Tab then passes over the
+    // tick, where a Space meant for the next field would undo it.
+    void tabPassesOverTheAutomaticTick()
+    {
+        ui::DatePicker *birth = date(QStringLiteral("Date1(2)"));
+        birth->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(birth, QStringLiteral("20230601"));
+        for (const char *next : {"Num1(2)", "Check1(2)", "Fmt4(3)"}) {
+            QTest::keyClick(test::Focused(), Qt::Key_Tab);
+            QCOMPARE(test::Focused()->objectName(), QString::fromLatin1(next));
+        }
+        QVERIFY(child<QCheckBox>(QStringLiteral("Check2(2)"))->isChecked());
     }
 
     void leavingABirthDateFillsTheAge()
@@ -527,12 +588,20 @@ class TestFrmhoken : public QObject {
         QVERIFY(child<QWidget>(QStringLiteral("Picture8"))->isVisible());
     }
 
+    // The membership also chooses where Enter goes from the national
+    // months: a self-employed husband has no employees' record to type.
     void membershipShowsTheWidowsChoice()
     {
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1(0)")), Qt::LeftButton);
         QVERIFY(child<QWidget>(QStringLiteral("Picture3"))->isVisible());
+        pressKey(num1(7), Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(num1(49)));
+        QTest::keyClick(test::Focused(), Qt::Key_Control);
+        QCOMPARE(test::Focused(), edit(num1(7)));
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1(1)")), Qt::LeftButton);
         QVERIFY(!child<QWidget>(QStringLiteral("Picture3"))->isVisible());
+        pressKey(num1(7), Qt::Key_Return);
+        QCOMPARE(test::Focused(), edit(num1(8)));
     }
 
     void closeBoxRefusedAndCloseKeepsEverything()

@@ -113,6 +113,8 @@ class TestFrmRavo : public QObject {
         QCOMPARE(child<QGroupBox>(QStringLiteral("FormulaPanel(0)"))->title(),
                  QStringLiteral("遺族厚生年金　（短期要件）　平成16年改正後"));
         QVERIFY(!child<ui::SheetView>(QStringLiteral("MSFlexGrid1"))->isVisible());
+        // Typing starts with the husband's name, not on the tab bar.
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text4(0)")));
     }
 
     void enterWalksTheHouseholdLine()
@@ -309,7 +311,11 @@ class TestFrmRavo : public QObject {
     {
         QAbstractItemModelTester tester(&schedule(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         typeWorkedExample();
-        click(QStringLiteral("cmdCalculate"));
+        // Enter from the last figure of the record to 年金計算, and Enter
+        // presses it.
+        edit(QStringLiteral("Text6(4)"))->setFocus();
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
+        QTest::keyClick(test::Focused(), Qt::Key_Return);
         QVERIFY(m_seams->messages->shown.isEmpty());
         // The short requirement after the 2004 reform, paid for life.
         QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionAmount), QStringLiteral("477800"));

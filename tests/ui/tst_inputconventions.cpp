@@ -11,12 +11,15 @@
 
 #include "testkit.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -56,6 +59,16 @@ class TestInputConventions : public QObject {
     std::unique_ptr<test::Seams> m_seams;
     // The calculation screens, made once for all the rows that type into them.
     std::unique_ptr<ui::WindowRegistry> m_screens;
+
+    // Every screen of the program, registered once for the tests that open them.
+    ui::WindowRegistry &screens()
+    {
+        if (!m_screens) {
+            m_screens = std::make_unique<ui::WindowRegistry>();
+            ui::RegisterScreens(*m_screens);
+        }
+        return *m_screens;
+    }
 
   private slots:
     void init() { m_seams = std::make_unique<test::Seams>(); }
@@ -227,11 +240,7 @@ class TestInputConventions : public QObject {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QDate, date);
-        if (!m_screens) {
-            m_screens = std::make_unique<ui::WindowRegistry>();
-            ui::RegisterScreens(*m_screens);
-        }
-        QWidget *window = m_screens->show(screen);
+        QWidget *window = screens().show(screen);
         QVERIFY(test::ShowAndActivate(window));
         auto *picker = test::Child<ui::DatePicker>(window, field);
         // A digit's width in from the left edge: on the year.
@@ -393,6 +402,67 @@ class TestInputConventions : public QObject {
         // the click put the caret.
         QTest::keyClicks(w.b, QStringLiteral("50"));
         QCOMPARE(w.b->text(), selected ? QStringLiteral("50") : QStringLiteral("5350"));
+    }
+
+    // Tab goes only where the agent can see the focus, and to one option of
+    // a choice, the chosen one.
+    void everyTabStopIsSeen_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const QString &key : {ui::screen::Pension, ui::screen::Needs, ui::screen::Customers,
+                                   ui::screen::Coefficients, ui::screen::BaseFigures, ui::screen::About,
+                                   ui::screen::Help, ui::screen::EmployeesPensionCalc, ui::screen::PensionAmounts})
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void everyTabStopIsSeen()
+    {
+        QFETCH(QString, screen);
+        QWidget *window = screens().show(screen);
+        QVERIFY(test::ShowAndActivate(window));
+        QWidget *first = test::Focused();
+        QVERIFY(first);
+        constexpr int kMostStops = 400;
+        for (int stop = 0; stop < kMostStops; ++stop) {
+            QWidget *at = test::Focused();
+            // A scroll area around a form shows no focus of its own.
+            QVERIFY2(at->isVisible() && at->window() == window && !qobject_cast<QScrollArea *>(at),
+                     qPrintable(at->objectName()));
+            if (auto *option = qobject_cast<QRadioButton *>(at)) {
+                const QButtonGroup *group = option->group();
+                QVERIFY2(option->isChecked() || !group || !group->checkedButton(), qPrintable(option->objectName()));
+            }
+            QTest::keyClick(at, Qt::Key_Tab);
+            if (test::Focused() == first)
+                break;
+        }
+        QCOMPARE(test::Focused(), first);
+        window->hide();
+    }
+
+    // Every editable figure of every screen is replaced, not added to, by
+    // what the agent types after coming in from the keyboard.
+    void everyFigureIsSelectedWhenEntered_data() { everyTabStopIsSeen_data(); }
+    void everyFigureIsSelectedWhenEntered()
+    {
+        QFETCH(QString, screen);
+        QWidget *window = screens().show(screen);
+        QVERIFY(test::ShowAndActivate(window));
+        // Words (roles, names, the company and product, the search) keep the
+        // caret where the agent left it.
+        static const QRegularExpression words(QStringLiteral("^(Text3|Text4|Fmt4|Fmt1|Fmt3)\\(|^TextSearch$"));
+        QStringList kept;
+        for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
+            if (field->isReadOnly() || !field->isEnabled() || !field->isVisible() ||
+                words.match(field->objectName()).hasMatch())
+                continue;
+            field->setText(QStringLiteral("53"));
+            field->clearFocus();
+            field->setFocus(Qt::OtherFocusReason);
+            if (field->selectedText() != field->text())
+                kept << field->objectName();
+        }
+        QVERIFY2(kept.isEmpty(), qPrintable(kept.join(u' ')));
+        window->hide();
     }
 
     void windowFitsTheScreen_data()

@@ -190,9 +190,12 @@ void Formkeisu::installKeys()
     keys.add(kFirstTabColumn, [this](int slot) { return m_fields[static_cast<size_t>(slot)]; });
     // Installed last, so it runs first: an amount shows its plain figure
     // before the whole text is selected.
+    auto *selectFromKeyboard = new SelectAllOnFocus(SelectAllOnFocus::Entry::FromKeyboard, this);
     for (int index = 0; index < engine::KeisuNum1::Count; ++index) {
         if (engine::IsInput(index))
             m_fields[index]->installEventFilter(this);
+        else
+            selectFromKeyboard->attach(m_fields[index]);
     }
     for (QPushButton *close : m_closeButtons)
         close->installEventFilter(this);

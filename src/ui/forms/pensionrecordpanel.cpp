@@ -50,7 +50,7 @@ constexpr KeyRow<N::Slot> kNeedsKeys[] = {
      kStays, kStays, kStays, kFiguresSelected},
     {N::EmployeeMonthsFrom2003, N::AverageRemuneration, N::AverageMonthlyRemuneration, N::AverageRemuneration, kStays,
      kStays, kStays, kFiguresSelected},
-    {N::AverageRemuneration, N::WifeWorkFrom, N::EmployeeMonthsFrom2003, N::WifeWorkFrom, kStays, kStays, kStays,
+    {N::AverageRemuneration, N::RetirementAllowance, N::EmployeeMonthsFrom2003, N::WifeWorkFrom, kStays, kStays, kStays,
      kFiguresSelected},
     {.field = N::SlideRate, .keys = kFiguresOnly},
     {N::PeriodMonths, N::NationalMonths, N::AverageRemuneration, N::EmployeesPensionFrom, kStays, kStays, kStays,

@@ -245,14 +245,15 @@ void Frmhoken::installKeys()
         .enter(m_fields.widget(N::Funeral), m_insurance->fmt3[engine::HokenFmt3::Company])
         .enter(m_fields.widget(engine::HokenNum4::WholeLife2Amount), m_buttons->base);
     // From the national months a salaried husband's record goes on into his
-    // employees' months, a self-employed husband's to the wife's earnings;
-    // Ctrl comes back the same way.
+    // employees' months, a self-employed husband's to the lump sums the
+    // family will have (死亡退職金, 貯蓄) and the wife's earnings; Ctrl comes
+    // back the same way.
     FocusMap *focus = &keys.focusMap();
     const auto followMembership = [this, focus] {
         const bool employee = m_pension->employeeMember->isChecked();
         focus->add(m_fields.widget(N::NationalMonths), FocusKey::Enter,
-                   m_fields.widget(employee ? N::EmployeeMonthsTo2003 : N::WifeWorkFrom));
-        focus->add(m_fields.widget(N::WifeWorkFrom), FocusKey::Ctrl,
+                   m_fields.widget(employee ? N::EmployeeMonthsTo2003 : N::RetirementAllowance));
+        focus->add(m_fields.widget(N::RetirementAllowance), FocusKey::Ctrl,
                    m_fields.widget(employee ? N::AverageRemuneration : N::NationalMonths));
     };
     connect(m_pension->employeeMember, &QRadioButton::toggled, this, followMembership);

@@ -4,6 +4,7 @@
 #include "ui/app/clicklabel.h"
 #include "ui/app/controls.h"
 #include "ui/app/heading.h"
+#include "ui/app/inputfilters.h"
 #include "ui/app/messageservice.h"
 #include "ui/app/placement.h"
 #include "ui/app/screenprint.h"
@@ -76,12 +77,15 @@ FormLogin::FormLogin(const QString &databasePath, QWidget *parent)
     auto *grid = new QGridLayout(panel);
     grid->addWidget(new QLabel(QStringLiteral("登録されている内容"), panel), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(QStringLiteral("2009年内容"), panel), 0, 2, Qt::AlignCenter);
+    auto *selectFromKeyboard = new SelectAllOnFocus(SelectAllOnFocus::Entry::FromKeyboard, this);
     for (int slot = 0; slot < engine::kBaseFigureCount; ++slot) {
         const auto at = static_cast<size_t>(slot);
         grid->addWidget(new QLabel(rowLabel(slot), panel), slot + 1, 0);
         m_fields[at] = new QLineEdit(panel);
         m_fields[at]->setObjectName(engine::BaseFigureFieldName(slot));
         m_fields[at]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The year's figure typed replaces the one shown.
+        selectFromKeyboard->attach(m_fields[at]);
         grid->addWidget(m_fields[at], slot + 1, 1);
         m_references[at] = new QLabel(panel);
         m_references[at]->setObjectName(QStringLiteral("Label2(%1)").arg(slot));
