@@ -137,6 +137,12 @@ class TestFrmRavo : public QObject {
         edit(QStringLiteral("Text6(4)"))->setFocus();
         QTest::keyClick(test::Focused(), Qt::Key_Return);
         QCOMPARE(test::Focused(), child<QPushButton>(QStringLiteral("cmdCalculate")));
+        // Tab goes from the record through the slide rate to the calculation.
+        edit(QStringLiteral("Text6(4)"))->setFocus();
+        QTest::keyClick(test::Focused(), Qt::Key_Tab);
+        QCOMPARE(test::Focused(), edit(QStringLiteral("Text6(5)")));
+        QTest::keyClick(test::Focused(), Qt::Key_Tab);
+        QCOMPARE(test::Focused(), child<QPushButton>(QStringLiteral("cmdCalculate")));
     }
 
     void arrowsAndCtrlMoveAcrossTheBlock_data()
