@@ -227,10 +227,18 @@ class TestFrmhoken : public QObject {
         const QStringList policy = {"40", "60", "2000"};
         for (int slot = 0; slot <= engine::HokenNum4::WholeLife2Amount; ++slot)
             walk.append({num4(slot), slot < policy.size() ? policy[slot] : none});
+        // Ctrl steps back along the walk, and Enter on again.
+        QString previous;
         for (const auto &[field, value] : walk) {
             QCOMPARE(test::Focused()->objectName(), field);
+            if (!previous.isEmpty()) {
+                QTest::keyClick(test::Focused(), Qt::Key_Control);
+                QCOMPARE(test::Focused()->objectName(), previous);
+                QTest::keyClick(test::Focused(), Qt::Key_Return);
+            }
             QTest::keyClicks(test::Focused(), value);
             QTest::keyClick(test::Focused(), Qt::Key_Return);
+            previous = field;
         }
         QCOMPARE(test::Focused(), button(QStringLiteral("cmdBase")));
         QTest::keyClick(test::Focused(), Qt::Key_Return);

@@ -258,6 +258,7 @@ void Frmhoken::installKeys()
     };
     connect(m_pension->employeeMember, &QRadioButton::toggled, this, followMembership);
     followMembership();
+    focus->add(m_fields.widget(N::EmployeeMonthsTo2003), FocusKey::Ctrl, m_fields.widget(N::NationalMonths));
     keys.ctrlBackAlongEnter();
     SetTabOrder(this, m_family->tabOrder() + m_pension->tabOrder() + m_income->tabOrder() + m_expenses->tabOrder() +
                           QList<QWidget *>{m_buttons->base} + m_insurance->tabOrder() +
