@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -251,6 +253,38 @@ class TestFrmhoken : public QObject {
         QVERIFY(engine::RunBaseCalculation(expected, store::ProcessBaseData(), kToday).messages.empty());
         for (int slot = 0; slot < HokenNum1::kCount; ++slot)
             QCOMPARE(text(num1(slot)), expected.num1(slot));
+    }
+
+    // On every screen the agent uses (the build runs this test on several):
+    // Sheet表示 brings the sheet into view and Sheet閉じる goes back, 計算過程
+    // shows its whole width in the window as it is, and the last expense
+    // row stands clear of the button row.
+    void sheetAndProcessShowOnTheScreen()
+    {
+        auto *scroll = child<QScrollArea>(QStringLiteral("FormScroll"));
+        QWidget *viewport = scroll->viewport();
+        const auto shown = [viewport](const QWidget *w) {
+            return viewport->rect().contains(QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()));
+        };
+        auto *sheet = child<QTableView>(QStringLiteral("MSFlexGrid1"));
+        click(QStringLiteral("cmdShowSheet"));
+        QVERIFY(shown(sheet));
+        QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry()));
+        click(QStringLiteral("cmdHideSheet"));
+        QCOMPARE(scroll->verticalScrollBar()->value(), 0);
+
+        const QSize size = m_window->size();
+        click(QStringLiteral("cmdProcess"));
+        QCOMPARE(m_window->size(), size);
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        for (const QString &name : {QStringLiteral("Command34"), QStringLiteral("Num3(21)")}) {
+            const QWidget *w = child<QWidget>(name);
+            QVERIFY2(w->mapTo(viewport, QPoint(w->width(), 0)).x() <= viewport->width(), qPrintable(name));
+        }
+        click(QStringLiteral("Command34"));
+
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        QVERIFY(shown(edit(num1(HokenNum1::Funeral))));
     }
 
     void keysMoveAlongTheTables_data()

@@ -44,6 +44,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace izoku::ui {
@@ -89,7 +90,8 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     panels->addLayout(left);
 
     auto *middle = new QVBoxLayout;
-    middle->addWidget(new QLabel(QStringLiteral("必要補償額 = ②  - ① "), content));
+    m_needsCaption = new QLabel(QStringLiteral("必要補償額 = ②  - ① "), content);
+    middle->addWidget(m_needsCaption);
     m_income = new IncomePanel(m_fields, content);
     m_expenses = new ExpensePanel(m_fields, content);
     middle->addWidget(m_income);
@@ -97,22 +99,26 @@ Frmhoken::Frmhoken(WindowRegistry &registry, Clock clock, QWidget *parent)
     middle->addStretch();
     panels->addLayout(middle);
 
-    // The calculation process takes the insurance panel's place while the
-    // agent explains the survivors' employees' pension.
     auto *right = new QVBoxLayout;
     m_insurance = new InsurancePanel(m_fields, content);
-    m_process = new ProcessPanel(content);
-    m_process->hide();
     right->addWidget(m_insurance);
-    right->addWidget(m_process);
     right->addStretch();
     panels->addLayout(right);
+    // The calculation process takes the place of the income, the expenses
+    // and the insurance while the agent explains the survivors' employees'
+    // pension: the household and the record it is computed from stay in
+    // view, and the window keeps its size.
+    m_process = new ProcessPanel(content);
+    m_process->hide();
+    panels->addWidget(m_process, 0, Qt::AlignTop);
 
     m_sheet = new SheetView(kSheetCell, content);
     m_sheet->setFixedHeight(kSheetVisibleRows * kSheetCell.height() + kSheetFrame);
     m_sheet->hide();
     layout->addWidget(m_sheet);
-    outer->addWidget(MakeScrollPane(content, this));
+    m_scroll = MakeScrollPane(content, this);
+    m_scroll->setObjectName(QStringLiteral("FormScroll"));
+    outer->addWidget(m_scroll);
     m_buttons = new ButtonRow(m_registry, this);
     m_buttons->setContentsMargins(9, 0, 9, 6);
     outer->addWidget(m_buttons);
@@ -227,44 +233,6 @@ void Frmhoken::connectButtons()
             [this] { ScreenPrint(this, PageOrientation::Landscape, m_buttons->printer); });
 }
 
-void Frmhoken::installKeys()
-{
-    using N = engine::HokenNum1;
-    KeyTable keys(this);
-    const HouseholdPanel &household = *m_family->household;
-    keys.add(household.keyRows(), [&household](HouseholdPanel::Field field) { return household.widget(field); });
-    const auto slot = [this](auto field) { return m_fields.widget(field); };
-    keys.add(PensionRecordPanel::needsKeys(), slot);
-    keys.add(IncomePanel::keyRows(), slot);
-    keys.add(ExpensePanel::keyRows(), slot);
-    m_insurance->addKeys(keys);
-    // Enter walks the screen as the agent fills it in: the household, the
-    // husband's record, the wife's earnings and the expenses, the insurance
-    // held, and the base calculation, pressed twice with Enter.
-    keys.enter(m_fields.widget(N::Child5Age), m_fields.widget(N::NationalMonths))
-        .enter(m_fields.widget(N::Funeral), m_insurance->fmt3[engine::HokenFmt3::Company])
-        .enter(m_fields.widget(engine::HokenNum4::WholeLife2Amount), m_buttons->base);
-    // From the national months a salaried husband's record goes on into his
-    // employees' months, a self-employed husband's to the lump sums the
-    // family will have (死亡退職金, 貯蓄) and the wife's earnings; Ctrl comes
-    // back the same way.
-    FocusMap *focus = &keys.focusMap();
-    const auto followMembership = [this, focus] {
-        const bool employee = m_pension->employeeMember->isChecked();
-        focus->add(m_fields.widget(N::NationalMonths), FocusKey::Enter,
-                   m_fields.widget(employee ? N::EmployeeMonthsTo2003 : N::RetirementAllowance));
-        focus->add(m_fields.widget(N::RetirementAllowance), FocusKey::Ctrl,
-                   m_fields.widget(employee ? N::AverageRemuneration : N::NationalMonths));
-    };
-    connect(m_pension->employeeMember, &QRadioButton::toggled, this, followMembership);
-    followMembership();
-    focus->add(m_fields.widget(N::EmployeeMonthsTo2003), FocusKey::Ctrl, m_fields.widget(N::NationalMonths));
-    keys.ctrlBackAlongEnter();
-    SetTabOrder(this, m_family->tabOrder() + m_pension->tabOrder() + m_income->tabOrder() + m_expenses->tabOrder() +
-                          QList<QWidget *>{m_buttons->base} + m_insurance->tabOrder() +
-                          QList<QWidget *>{m_buttons->save});
-}
-
 void Frmhoken::exportCsv()
 {
     std::optional<QByteArray> csv;
@@ -352,17 +320,27 @@ template <typename Operation> void Frmhoken::openChart(const QString &key, Opera
 
 void Frmhoken::setSheetShown(bool shown)
 {
+    QScrollBar *bar = m_scroll->verticalScrollBar();
+    if (shown && !m_sheet->isVisible())
+        m_scrolledBeforeSheet = bar->value();
     m_sheet->setVisible(shown);
-    if (isVisible())
-        FitToContent(this);
+    if (!isVisible())
+        return;
+    FitToContent(this);
+    // On a laptop the sheet opens below the form's last line: it is brought
+    // into view, and closing it goes back to where the agent was.
+    if (shown)
+        m_scroll->ensureWidgetVisible(m_sheet, 0, 0);
+    else
+        bar->setValue(m_scrolledBeforeSheet);
 }
 
 void Frmhoken::showProcess(bool shown)
 {
-    m_insurance->setVisible(!shown);
+    for (QWidget *panel : {static_cast<QWidget *>(m_needsCaption), static_cast<QWidget *>(m_income),
+                           static_cast<QWidget *>(m_expenses), static_cast<QWidget *>(m_insurance)})
+        panel->setVisible(!shown);
     m_process->setVisible(shown);
-    if (isVisible())
-        FitToContent(this);
 }
 
 void Frmhoken::readForm(engine::FrmhokenForm &form) const

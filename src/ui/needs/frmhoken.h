@@ -14,6 +14,7 @@
 #include <optional>
 
 class QLabel;
+class QScrollArea;
 
 namespace izoku::ui {
 
@@ -107,12 +108,15 @@ class Frmhoken final : public QWidget {
 
     FamilyPanel *m_family = nullptr;
     PensionRecordPanel *m_pension = nullptr;
-    QLabel *m_law = nullptr; // lblLaw
+    QLabel *m_law = nullptr;          // lblLaw
+    QLabel *m_needsCaption = nullptr; // "必要補償額 = ②  - ① "
     IncomePanel *m_income = nullptr;
     ExpensePanel *m_expenses = nullptr;
     InsurancePanel *m_insurance = nullptr;
     ProcessPanel *m_process = nullptr;
     SheetView *m_sheet = nullptr;
+    QScrollArea *m_scroll = nullptr; // the whole form above the button row
+    int m_scrolledBeforeSheet = 0;
     ButtonRow *m_buttons = nullptr;
 };
 
