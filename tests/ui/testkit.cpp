@@ -105,9 +105,10 @@ void UseLaptopScreen(const char *configFile)
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + configFile);
 }
 
-QString PdfText(const QString &path)
+QString PdfText(const QString &path, PdfReading reading)
 {
-    return runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    const QString mode = reading == PdfReading::Layout ? QStringLiteral("-layout") : QStringLiteral("-raw");
+    return runPoppler(QStringLiteral("pdftotext"), {mode, path, QStringLiteral("-")});
 }
 
 QStringList PdfFonts(const QString &path)
@@ -128,6 +129,24 @@ QList<QSize> PdfImages(const QString &path)
             sizes.append(QSize(fields[3].toInt(), fields[4].toInt()));
     }
     return sizes;
+}
+
+PdfPage PdfWords(const QString &path)
+{
+    // pdftotext -bbox writes one XHTML element a word.
+    const QString boxes = runPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    PdfPage page;
+    const QRegularExpression size(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    if (const QRegularExpressionMatch m = size.match(boxes); m.hasMatch())
+        page.size = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    for (const QRegularExpressionMatch &m : word.globalMatch(boxes)) {
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        page.words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return page;
 }
 
 } // namespace izoku::test

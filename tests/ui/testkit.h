@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QRectF>
 #include <QTest>
 #include <QWidget>
 
@@ -70,13 +71,27 @@ bool ShowAndActivate(QWidget *window);
 QWidget *Focused();
 
 // A PDF file as a reader sees it, through poppler's tools (scripts/setup.sh
-// installs them): its text, as pdftotext extracts it.
-QString PdfText(const QString &path);
+// installs them): its text, as pdftotext extracts it, laid out as on the
+// page or in the order the page draws it (a wrapped label's lines one
+// after the other).
+enum class PdfReading { Layout, DrawingOrder };
+QString PdfText(const QString &path, PdfReading reading = PdfReading::Layout);
 // The fonts of the file as pdffonts lists them, one line each: name, type,
 // encoding, "emb" (yes/no) …
 QStringList PdfFonts(const QString &path);
 // The pixel sizes of the pictures embedded in the file.
 QList<QSize> PdfImages(const QString &path);
+// The words of a one-page file where pdftotext finds them, in points from
+// the page's top left corner, and the page's size.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+struct PdfPage {
+    QSizeF size;
+    QList<PdfWord> words;
+};
+PdfPage PdfWords(const QString &path);
 
 // Gives the offscreen platform the screen of the agents' laptops, 1366×768,
 // described by `configFile`, instead of its 800×800.  A real display (for

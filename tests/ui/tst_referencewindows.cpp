@@ -11,6 +11,7 @@
 #include "engine/text/numbertext.h"
 #include "ndatacopy.h"
 #include "store/database.h"
+#include "testkit.h"
 #include "ui/app/basedatainuse.h"
 #include "workedpension.h"
 
@@ -21,9 +22,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace izoku;
 
@@ -67,6 +70,55 @@ engine::FrmRavoForm widowAged45()
     engine::FrmRavoForm form = izoku::test::WorkedPensionForm(QStringLiteral("45"), today);
     engine::RunPensionCalculation(form, engine::kBaseData2009, today);
     return form;
+}
+
+// The windows of the law and the statistics the menu opens.
+QStringList lawAndStatisticsWindows()
+{
+    return {ui::screen::History,          ui::screen::InsuredKinds,         ui::screen::PartialPension,
+            ui::screen::TransferAddition, ui::screen::EmployeesPensionCalc, ui::screen::PensionLevel,
+            ui::screen::PensionAmounts,   ui::screen::Requirements,         ui::screen::EducationCosts,
+            ui::screen::Salaries};
+}
+
+// Brings `widget` to the front of every tab set and panel stack it lies in,
+// as the agent would by choosing its tab or pressing its panel button.
+void bringForward(QWidget *widget)
+{
+    for (QWidget *page = widget; page && !page->isWindow(); page = page->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(page->parentWidget());
+        if (!stack)
+            continue;
+        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+            tabs->setCurrentWidget(page);
+        else
+            stack->setCurrentWidget(page);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+// The labels of the window (paragraphs, table cells, diagram boxes) shorter
+// or narrower than their text needs, each as its text.
+QStringList cutLabels(QWidget *window)
+{
+    QStringList cut;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        bringForward(label);
+        if (!label->isVisible())
+            continue;
+        const QSize needed =
+            label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->minimumSizeHint();
+        if (label->height() < needed.height() || label->width() < needed.width())
+            cut << QStringLiteral("%1 (%2x%3 < %4x%5)")
+                       .arg(label->text())
+                       .arg(label->width())
+                       .arg(label->height())
+                       .arg(needed.width())
+                       .arg(needed.height());
+    }
+    return cut;
 }
 
 } // namespace
@@ -233,10 +285,7 @@ class TestReferenceWindows : public QObject {
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<double>("divisor");
-        for (const QString &key :
-             {ui::screen::History, ui::screen::InsuredKinds, ui::screen::PartialPension, ui::screen::TransferAddition,
-              ui::screen::EmployeesPensionCalc, ui::screen::PensionLevel, ui::screen::PensionAmounts,
-              ui::screen::Requirements, ui::screen::EducationCosts, ui::screen::Salaries})
+        for (const QString &key : lawAndStatisticsWindows())
             QTest::newRow(qPrintable(key)) << key << 4.0;
         QTest::newRow("FormHelp") << ui::screen::Help << 10.0;
     }
@@ -252,6 +301,49 @@ class TestReferenceWindows : public QObject {
         QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height())));
         QCOMPARE(frame.right(), area.right());
         QCOMPARE(frame.top(), area.top() + static_cast<int>((area.height() - frame.height()) / divisor));
+    }
+
+    // Every line of every paragraph, cell and box is whole, on every page:
+    // on the laptop, on screens scaled to 125 % and 150 % and with the
+    // desktop's text made larger alone.
+    void labelsHoldTheirText_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<double>("screenScale");
+        QTest::addColumn<double>("textScale");
+        for (const QString &key :
+             lawAndStatisticsWindows() + QStringList{ui::screen::Help, ui::screen::EraTable, ui::screen::About}) {
+            QTest::addRow("%s 100 %%", qPrintable(key)) << key << 1.0 << 1.0;
+            QTest::addRow("%s 125 %%", qPrintable(key)) << key << 1.25 << 1.0;
+            QTest::addRow("%s 150 %%", qPrintable(key)) << key << 1.5 << 1.0;
+            QTest::addRow("%s larger text", qPrintable(key)) << key << 1.0 << 1.5;
+        }
+    }
+    void labelsHoldTheirText()
+    {
+        QFETCH(QString, key);
+        QFETCH(double, screenScale);
+        QFETCH(double, textScale);
+        const struct FontKept {
+            QFont font = QApplication::font();
+            ~FontKept() { QApplication::setFont(font); }
+        } kept;
+        QFont font = kept.font;
+        font.setPointSizeF(font.pointSizeF() * textScale);
+        QApplication::setFont(font);
+        QWidget *window = m_registry.show(key);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Moved to the other screen as the agent drags it there.
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const auto target = std::find_if(screens.begin(), screens.end(), [screenScale](const QScreen *s) {
+            return s->devicePixelRatio() == screenScale;
+        });
+        QVERIFY2(target != screens.end(), "no screen at that scale");
+        window->move(window->pos() + (*target)->geometry().topLeft() - window->screen()->geometry().topLeft());
+        QTRY_COMPARE(window->screen(), *target);
+        QCOMPARE(window->devicePixelRatioF(), screenScale);
+        const QStringList cut = cutLabels(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     void oneInstanceClosedByItsButton()
@@ -434,14 +526,9 @@ class TestReferenceWindows : public QObject {
 
 int main(int argc, char *argv[])
 {
-    // The windows must fit the smallest screen the agents use.
-    QTemporaryFile screens;
-    if (!screens.open())
-        return 1;
-    screens.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1366,"height":768,)"
-                  R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    // The windows must fit the smallest screen the agents use; beside it a
+    // laptop screens scaled to 125 % and 150 %.
+    test::UseLaptopScreen(IZOKU_TEST_DATA "/laptop-screens-scaled.json");
     QApplication app(argc, argv);
     ui::SetUpApplication();
     TestReferenceWindows test;

@@ -20,6 +20,10 @@ void SetUpApplication()
 {
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPointSize(kFontPoints);
+    // Japanese needs no shaping; left on, the font's contextual forms (the
+    // digits of "H15/3") reach a printed page as glyphs its text map cannot
+    // name, and the customer's copy cannot be searched for them.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
 
     QIcon icon;

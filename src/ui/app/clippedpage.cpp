@@ -96,8 +96,17 @@ class PassOnEngine final : public QPaintEngine {
     {
         m_page.drawImage(rect, image, source, flags);
     }
-    // Texts stay texts on the page, so the customer's copy can be searched.
-    void drawTextItem(const QPointF &at, const QTextItem &text) override { m_page.drawTextItem(at, text); }
+    // Texts stay texts on the page, so the customer's copy can be searched;
+    // a text wholly outside what its frame shows (a column scrolled away, a
+    // field's text past its end) is left off, or a search of the page would
+    // find what the customer cannot see.
+    void drawTextItem(const QPointF &at, const QTextItem &text) override
+    {
+        const QRectF drawn(at.x(), at.y() - text.ascent(), text.width(), text.ascent() + text.descent());
+        if (m_page.hasClipping() && !m_page.clipBoundingRect().intersects(drawn))
+            return;
+        m_page.drawTextItem(at, text);
+    }
 
   private:
     template <typename Point> void drawAnyPolygon(const Point *points, int count, PolygonDrawMode mode)

@@ -15,7 +15,8 @@ namespace {
 // swapped for its ideograph's, byte for byte, so nothing else in the file
 // moves.  The supplementary radicals (⺠, ⻄ …) and the hyphenation point
 // that shares the katakana middle dot's glyph have no such equivalence in
-// Unicode; the ones Japanese texts meet are listed.
+// Unicode; the ones Japanese texts meet are listed, with the wave dash that
+// shares the glyph of the fullwidth tilde Japanese texts write ("40歳～").
 constexpr std::pair<char16_t, char16_t> kSharedGlyphs[] = {
     {0x2027, 0x30FB}, // ‧ ・
     {0x2EA0, 0x6C11}, // ⺠ 民
@@ -29,6 +30,7 @@ constexpr std::pair<char16_t, char16_t> kSharedGlyphs[] = {
     {0x2EED, 0x6B6F}, // ⻭ 歯
     {0x2EEF, 0x7ADC}, // ⻯ 竜
     {0x2EF2, 0x4E80}, // ⻲ 亀
+    {0x301C, 0xFF5E}, // 〜 ～
 };
 
 char16_t ideographOf(char16_t code)
