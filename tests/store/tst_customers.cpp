@@ -106,6 +106,8 @@ class HeldFile {
 // The child's side of the crash and two-writer tests: saves `count`
 // households (0: until killed) named after `tag`, printing each key once the
 // save has returned.
+constexpr unsigned long kPauseBetweenSavesMs = 2;
+
 int saveLoop(const QString &path, const QString &tag, int count)
 {
     for (int n = 0; count == 0 || n < count; ++n) {
@@ -117,6 +119,10 @@ int saveLoop(const QString &path, const QString &tag, int count)
         }
         std::printf("%lld %s\n", static_cast<long long>(outcome.key), qPrintable(name));
         std::fflush(stdout);
+        // A moment between saves, as between an agent's: two programs saving
+        // without one would leave the other only the lock's wait, which a
+        // loaded machine can use up.
+        QThread::msleep(kPauseBetweenSavesMs);
     }
     return 0;
 }
