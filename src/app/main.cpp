@@ -55,13 +55,15 @@ std::string_view platform(int argc, char *argv[])
 
 // Qt aborts with a page of its own when it finds no display; the agent (or
 // the script that starts the program) gets one line that says what to do.
-bool hasDisplay(std::string_view name)
+// The variable that names the display the platform would open, when it is
+// not set; null when there is a display (or a platform that needs none).
+const char *missingDisplay(std::string_view name)
 {
-    if (name == "xcb")
-        return isSet("DISPLAY");
     if (name == "wayland")
-        return isSet("WAYLAND_DISPLAY");
-    return !name.empty() || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+        return isSet("WAYLAND_DISPLAY") ? nullptr : "WAYLAND_DISPLAY";
+    if (name == "xcb" || (name.empty() && !isSet("WAYLAND_DISPLAY")))
+        return isSet("DISPLAY") ? nullptr : "DISPLAY";
+    return nullptr;
 }
 
 } // namespace
@@ -76,10 +78,11 @@ int main(int argc, char *argv[])
         std::fputs("izoku-planner " IZOKU_VERSION "\n", stdout);
         return 0;
     }
-    if (!hasDisplay(platform(argc, argv))) {
-        std::fputs("izoku-planner: no display to open the windows on (DISPLAY is not set): start it on the desktop, "
-                   "or set QT_QPA_PLATFORM=offscreen to run it without a screen\n",
-                   stderr);
+    if (const char *missing = missingDisplay(platform(argc, argv))) {
+        std::fprintf(stderr,
+                     "izoku-planner: no display to open the windows on (%s is not set): start it on the desktop, "
+                     "or set QT_QPA_PLATFORM=offscreen to run it without a screen\n",
+                     missing);
         return kNoDisplay;
     }
 

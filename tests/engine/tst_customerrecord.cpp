@@ -133,6 +133,16 @@ class TestCustomerRecord : public QObject {
             QCOMPARE(reopened.num4[slot], typed.num4[slot]);
         QCOMPARE(reopened.fmt3[HokenFmt3::Company], QStringLiteral("company"));
         QCOMPARE(reopened.date2[HokenDate2::BaseDate], kToday);
+
+        // The customer list shows a birth date on the lines of those who
+        // count, never the saving date of an empty child's line.
+        FormDataForm list;
+        ShowCustomer(list, CustomerRecordOf(typed, saved));
+        for (int index = 0; index < HouseholdIndex::Count; ++index) {
+            const bool counts = !Household::IsChild(index) || reopened.household.members[index].present;
+            QCOMPARE(list.text1[FormDataText1::Birth1 + index],
+                     counts ? RecordDate(typed.household.members[index].birth) : QString());
+        }
     }
 
     // A hand-edited file: a date that does not read leaves the picker on

@@ -9,7 +9,12 @@
 #include "store/customers.h"
 #include "store/filecheck.h"
 #include "testkit.h"
+#include "ui/app/formmenu.h"
+#include "ui/app/screens.h"
+#include "ui/app/windowregistry.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -67,7 +72,8 @@ class TestCustomerSave : public QObject {
     void yesSavesOneRow()
     {
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, m_db->path()) >= 0);
+        const ui::Frmhoken::SaveResult result = ui::SaveCustomer(nullptr, household(), kToday, m_db->path());
+        QVERIFY(result.saved && result.customerKey >= 0);
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 1);
         store::CustomerListModel list(m_db->path());
@@ -84,10 +90,61 @@ class TestCustomerSave : public QObject {
     void noStoresNothing()
     {
         m_seams->messages->answers.push_back(ui::Answer::No);
-        QCOMPARE(ui::SaveCustomer(nullptr, household(), kToday, m_db->path()), qint64(-1));
+        const ui::Frmhoken::SaveResult result = ui::SaveCustomer(nullptr, household(), kToday, m_db->path());
+        QVERIFY(!result.saved);
+        QCOMPARE(result.customerKey, ui::Frmhoken::kNewCustomer);
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 1);
         QCOMPARE(rows(m_db->path()), 0);
+    }
+
+    // "保 存" on the screen as the program wires it: a save is confirmed on
+    // the status line with no box to click away; one called off or refused
+    // takes the last confirmation away.
+    void saveIsConfirmedOnTheStatusLine_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("はい") << true << false << "保存しました" << 1;
+        QTest::newRow("いいえ") << false << false << "" << 1;
+        QTest::newRow("read-only file") << true << true << "" << 2;
+    }
+    void saveIsConfirmedOnTheStatusLine()
+    {
+        QFETCH(bool, yes);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, status);
+        QFETCH(int, boxes);
+        const QString path = m_db->path();
+        store::CheckDatabaseFile(path);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, path);
+        QWidget *needs = registry.show(ui::screen::Needs);
+        auto *save = test::Child<QPushButton>(needs, QStringLiteral("cmdSave"));
+        auto *line = test::Child<QLabel>(needs, QStringLiteral("StatusBar1"));
+        QVERIFY(line->text().isEmpty());
+        m_seams->messages->answers.push_back(ui::Answer::Yes);
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(line->text(), QStringLiteral("保存しました"));
+        QCOMPARE(m_seams->messages->shown.size(), 1);
+
+        // "AC": the next household is a new one, asked about again.
+        QTest::mouseClick(test::Child<QPushButton>(needs, QStringLiteral("Command36")), Qt::LeftButton);
+        m_seams->messages->shown.clear();
+        std::optional<test::ReadOnlyFile> guard;
+        if (readOnly) {
+            guard.emplace(path);
+            QVERIFY(guard->ok());
+        }
+        m_seams->messages->answers.push_back(yes ? ui::Answer::Yes : ui::Answer::No);
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(line->text(), status);
+        QCOMPARE(m_seams->messages->shown.size(), boxes);
+        guard.reset();
+        QCOMPARE(rows(path), status.isEmpty() ? 1 : 2);
+        registry.destroyAll();
     }
 
     // Saved over a row removed meanwhile (from another copy of the list):
@@ -95,11 +152,13 @@ class TestCustomerSave : public QObject {
     void overwritingARemovedRowIsSaid()
     {
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        const qint64 key = ui::SaveCustomer(nullptr, household(), kToday, m_db->path());
+        const qint64 key = ui::SaveCustomer(nullptr, household(), kToday, m_db->path()).customerKey;
         QVERIFY(store::DeleteCustomerRecord(m_db->path(), key).written());
         m_seams->messages->shown.clear();
         m_seams->messages->choices = {0};
-        QCOMPARE(ui::SaveCustomer(nullptr, household(), kToday, m_db->path(), key), key);
+        const ui::Frmhoken::SaveResult result = ui::SaveCustomer(nullptr, household(), kToday, m_db->path(), key);
+        QVERIFY(!result.saved);
+        QCOMPARE(result.customerKey, key);
         QCOMPARE(m_seams->messages->shown.size(), 2);
         QCOMPARE(m_seams->messages->shown[1].message.text,
                  QStringLiteral("保存できませんでした。ndata.mdb を確認してください。"));
@@ -150,7 +209,9 @@ class TestCustomerSave : public QObject {
         }
         const engine::FrmhokenForm form = household();
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QCOMPARE(ui::SaveCustomer(nullptr, form, kToday, path), qint64(-1));
+        const ui::Frmhoken::SaveResult result = ui::SaveCustomer(nullptr, form, kToday, path);
+        QVERIFY(!result.saved);
+        QCOMPARE(result.customerKey, ui::Frmhoken::kNewCustomer);
         checkQuestion();
         QCOMPARE(m_seams->messages->shown.size(), 2);
         const engine::Message &m = m_seams->messages->shown[1].message;
@@ -159,7 +220,7 @@ class TestCustomerSave : public QObject {
         if (cause == QLatin1String("missing") || cause == QLatin1String("damaged"))
             return;
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        QVERIFY(ui::SaveCustomer(nullptr, form, kToday, path) >= 0);
+        QVERIFY(ui::SaveCustomer(nullptr, form, kToday, path).saved);
         QCOMPARE(rows(path), 1);
     }
 
@@ -185,9 +246,10 @@ class TestCustomerSave : public QObject {
                 other.letGo();
         });
         m_seams->messages->answers.push_back(ui::Answer::Yes);
-        const qint64 key = ui::SaveCustomer(nullptr, household(), kToday, path);
+        const ui::Frmhoken::SaveResult result = ui::SaveCustomer(nullptr, household(), kToday, path);
         QVERIFY(ticked);
-        QCOMPARE(key >= 0, letGo);
+        QCOMPARE(result.saved, letGo);
+        QCOMPARE(result.customerKey >= 0, letGo);
         QCOMPARE(m_seams->messages->shown.size(), letGo ? 1 : 2);
         if (!letGo) {
             QCOMPARE(
@@ -195,7 +257,7 @@ class TestCustomerSave : public QObject {
                 QStringLiteral("ndata.mdb を別のプログラムが使用中です。しばらくしてからもう一度保存してください。"));
             other.letGo();
             m_seams->messages->answers.push_back(ui::Answer::Yes);
-            QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, path) >= 0);
+            QVERIFY(ui::SaveCustomer(nullptr, household(), kToday, path).saved);
         }
         QCOMPARE(rows(path), 1);
     }

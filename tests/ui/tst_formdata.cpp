@@ -96,6 +96,7 @@ class TestFormData : public QObject {
         QCOMPARE(get(QStringLiteral("Text2"))->text(), QStringLiteral("2026/12/08"));
         QCOMPARE(box(0), QStringLiteral("客0"));
         QCOMPARE(box(8), QStringLiteral("1980/03/08")); // 生年月日2
+        QCOMPARE(box(9), QString());                    // 生年月日3: no child
         QCOMPARE(box(44), QStringLiteral("500"));       // 生保42
         QCOMPARE(box(46), QStringLiteral("0"));         // 生保52
         QCOMPARE(get<QTableView>(QStringLiteral("DataGrid1"))->model()->columnCount(), 50);
@@ -298,6 +299,54 @@ class TestFormData : public QObject {
                  engine::Question(QStringLiteral("入力中のデータを置き換えます。よろしいですか？"),
                                   QStringLiteral("顧客データ")));
         QCOMPARE(needs->form().household.members[0].name, QStringLiteral("客1改"));
+        registry.destroyAll();
+    }
+
+    // The list stays open while the agent saves on the needs-analysis
+    // screen (or another copy of the program changes the file): coming back
+    // to it shows the table as it stands, on the row it stood on while
+    // that row is still there.
+    void changedMeanwhileShowsOnReturn_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("one saved") << "save" << QStringList{"客0", "客1", "客0"} << "客1";
+        QTest::newRow("current one saved over") << "overwrite" << QStringList{"客0", "客1改"} << "客1改";
+        QTest::newRow("current one removed") << "delete" << QStringList{"客0"} << "客0";
+    }
+    void changedMeanwhileShowsOnReturn()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, stored);
+        QFETCH(QString, current);
+        const QString path = m_db->path();
+        saveHouseholds(path, 2);
+        ui::WindowRegistry registry;
+        ui::RegisterScreens(registry, path);
+        QWidget *list = registry.show(ui::screen::Customers);
+        QVERIFY(QTest::qWaitForWindowActive(list));
+        QTest::mouseClick(test::Child<QPushButton>(list, QStringLiteral("Command3")), Qt::LeftButton);
+        auto *husbandBox = test::Child<QLineEdit>(list, QStringLiteral("Text1(0)"));
+        QCOMPARE(husbandBox->text(), QStringLiteral("客1"));
+        QVERIFY(QTest::qWaitForWindowActive(registry.show(ui::screen::Needs)));
+
+        const qint64 key = store::CustomerListModel(path).key(1);
+        engine::FrmhokenForm form;
+        engine::OpenFrmhoken(form, engine::kBaseData2009, kToday);
+        form.household.members[0].name = QStringLiteral("客1改");
+        if (change == QLatin1String("save"))
+            saveHouseholds(path, 1);
+        else if (change == QLatin1String("overwrite"))
+            QVERIFY(store::OverwriteCustomerRecord(path, key, engine::CustomerRecordOf(form, kToday)).written());
+        else
+            QVERIFY(store::DeleteCustomerRecord(path, key).written());
+        QCOMPARE(test::SavedHusbands(path), stored);
+
+        QCOMPARE(registry.show(ui::screen::Customers), list);
+        QVERIFY(QTest::qWaitForWindowActive(list));
+        QCOMPARE(test::Child<QTableView>(list, QStringLiteral("DataGrid1"))->model()->rowCount(), stored.size());
+        QCOMPARE(husbandBox->text(), current);
         registry.destroyAll();
     }
 

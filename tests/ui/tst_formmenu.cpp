@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -467,6 +468,28 @@ class TestFormmenu : public QObject {
         auto *ok = box->findChild<QPushButton *>(QStringLiteral("cmdOK"));
         QVERIFY(box->rect().contains(ok->geometry()));
         registry.destroyAll();
+    }
+
+    // The program's icon on the menu and every window it opens (and on the
+    // task bar), at each size the package installs, drawn from the
+    // program's own resources.
+    void windowsCarryTheProgramsIcon_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QTest::addRow("%dpx", size) << size;
+    }
+    void windowsCarryTheProgramsIcon()
+    {
+        QFETCH(int, size);
+        const QSize square(size, size);
+        QVERIFY(QFile::exists(QStringLiteral(":/icons/izoku-planner-%1.png").arg(size)));
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().contains(square));
+        QCOMPARE(icon.pixmap(square).size(), square);
+        ui::WindowRegistry registry;
+        const std::unique_ptr<ui::Formmenu> menu = makeMenu(registry, m_withData.path());
+        QCOMPARE(menu->windowIcon().pixmap(square).toImage(), icon.pixmap(square).toImage());
     }
 
     void everyWindowFitsALaptop_data()

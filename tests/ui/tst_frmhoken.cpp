@@ -679,7 +679,7 @@ class TestFrmhoken : public QObject {
         m_window->setSaveHandler([&saved, &keys](const engine::FrmhokenForm &form, qint64 key) {
             saved = form.household.members[0].name;
             keys << key;
-            return qint64(7);
+            return ui::Frmhoken::SaveResult{7, true};
         });
         QVERIFY(button(QStringLiteral("cmdSave"))->isEnabled());
         edit(QStringLiteral("Fmt1(0)"))->setText(QStringLiteral("山田太郎"));

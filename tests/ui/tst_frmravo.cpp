@@ -8,6 +8,7 @@
 #include "ui/app/screenprint.h"
 #include "ui/app/screens.h"
 #include "ui/app/windowregistry.h"
+#include "ui/forms/householdpanel.h"
 #include "ui/forms/sheetmodel.h"
 #include "ui/forms/sheetview.h"
 #include "ui/needs/frmhoken.h"
@@ -479,6 +480,47 @@ class TestFrmRavo : public QObject {
         QCOMPARE(date(QStringLiteral("DTPicker1(0)"))->date(), kToday);
         QCOMPARE(edit(QStringLiteral("Text6(2)"))->text(), QStringLiteral("300000"));
         QCOMPARE(slot(engine::BenefitSlots::EmployeesPensionAmount), QStringLiteral("477800"));
+    }
+
+    // A CE button under a household column takes no focus: the field the
+    // agent stands in keeps its selection, so the next figure replaces it.
+    void clearingAColumnKeepsTheSelection_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("cleared");
+        QTest::addColumn<QString>("clearedText");
+        QTest::newRow("names, in 夫's age") << 0 << "Text5(0)"
+                                            << "Text4(0)"
+                                            << "";
+        QTest::newRow("birth dates, in 妻's name") << 1 << "Text4(1)"
+                                                   << "DTPicker1(1)"
+                                                   << "2026/12/08";
+        QTest::newRow("ages, in 子1's role") << 2 << "Text3(2)"
+                                             << "Text5(2)"
+                                             << "0";
+    }
+    void clearingAColumnKeepsTheSelection()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, focused);
+        QFETCH(QString, cleared);
+        QFETCH(QString, clearedText);
+        for (int person = 0; person < ui::HouseholdPanel::kCount; ++person) {
+            edit(QStringLiteral("Text4(%1)").arg(person))->setText(QStringLiteral("山田"));
+            date(QStringLiteral("DTPicker1(%1)").arg(person))->setDate(QDate(1990, 1, 1));
+            edit(QStringLiteral("Text5(%1)").arg(person))->setText(QStringLiteral("36"));
+        }
+        QLineEdit *field = edit(focused);
+        const QString before = field->text();
+        field->setFocus(Qt::TabFocusReason);
+        field->selectAll();
+        click(QStringLiteral("HouseholdCE(%1)").arg(column));
+        QCOMPARE(edit(cleared)->text(), clearedText);
+        QCOMPARE(test::Focused(), field);
+        QCOMPARE(field->selectedText(), before);
+        QTest::keyClicks(field, QStringLiteral("5"));
+        QCOMPARE(field->text(), QStringLiteral("5"));
     }
 
     void pensionClearsTouchOnlyTheirFields()

@@ -162,7 +162,7 @@ class TestReferenceWindows : public QObject {
                                      << QStringLiteral("老齢厚生年金（部分年金）支給開始年齢一覧")
                                      << QStringList{"■ 報酬比例部分の支給開始年齢の引き上げ",
                                                     "～S16/4/1",
-                                                    "S41/4/1～",
+                                                    "S41/4/2～",
                                                     "～S41/4/1",
                                                     "報酬比例部分相当",
                                                     "(定額部分)",
@@ -191,9 +191,9 @@ class TestReferenceWindows : public QObject {
                                                    "■ 収入 ( 遺族の収入 )"};
         QTest::newRow("FormNen_1") << ui::screen::PensionAmounts << QStringLiteral("遺族年金の計算式表示")
                                    << QStringList{
-                                          "(7.125/1000)",         "(5.769/1000)",        "( ① ＋ ② ) ×1.031×0.985",
-                                          "(7.125～9.5/1000)",    "(5.769～7.692/1000)", "×300÷被保険者期間",
-                                          "※生年月日に応じた乗率"};
+                                          "(7.125/1000)",          "(5.769/1000)",         "( ① ＋ ② ) ×1.031×0.985",
+                                          "(7.125～9.5/1000)",     "(5.769～7.692/1000)",  "×300÷被保険者期間",
+                                          "※生年月日に応じた乗率", "月数が300月に満たない"};
         QTest::newRow("FormYouken") << ui::screen::Requirements << QStringLiteral("遺族年金の支給要件")
                                     << QStringList{"日本国内に住所を有し、かつ、60歳以上65歳未満", "５９４，２００円",
                                                    "792,100円 × ", "480(加入可能年数×12月)",
@@ -206,7 +206,10 @@ class TestReferenceWindows : public QObject {
                                    << QStringList{"昭和17年4月2日から昭和21年4月1日まで", "37 万円",
                                                   "昭和55年4月2日から昭和57年4月1日まで", "15 万円",
                                                   "社会保険庁　参考資料"};
-        QTest::newRow("FormHelp") << ui::screen::Help << QStringLiteral("使用方法") << ui::FormHelp::Captions();
+        QTest::newRow("FormHelp") << ui::screen::Help << QStringLiteral("使用方法")
+                                  << ui::FormHelp::Captions() +
+                                         QStringList{"生命保険に加入されている場合は入力しましょう。"
+                                                     "そうすると必要補償額との比較ができます。"};
     }
     void opensWithItsTexts()
     {

@@ -79,12 +79,9 @@ void RegisterScreens(WindowRegistry &registry, const QString &databasePath)
         screen::Needs,
         [&registry, databasePath] {
             auto *window = new Frmhoken(registry, SystemClock);
-            window->setSaveHandler(
-                [window, databasePath](const engine::FrmhokenForm &form, qint64 key) -> std::optional<qint64> {
-                    bool saved = false;
-                    const qint64 row = SaveCustomer(window, form, SystemClock().date(), databasePath, key, &saved);
-                    return saved ? std::optional<qint64>(row) : std::nullopt;
-                });
+            window->setSaveHandler([window, databasePath](const engine::FrmhokenForm &form, qint64 key) {
+                return SaveCustomer(window, form, SystemClock().date(), databasePath, key);
+            });
             return window;
         },
         OnClose::Hide);

@@ -25,11 +25,9 @@ bool OpenCustomer(QWidget *parent, WindowRegistry &registry, const QString &data
     return needs && needs->reopenCustomer(*record, key);
 }
 
-qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today, const QString &databasePath,
-                    qint64 customerKey, bool *saved)
+Frmhoken::SaveResult SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today,
+                                  const QString &databasePath, qint64 customerKey)
 {
-    if (saved)
-        *saved = false;
     enum { Overwrite, SaveAsNew, Cancel };
     int choice = SaveAsNew;
     if (customerKey >= 0) {
@@ -40,7 +38,7 @@ qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDa
         choice = Cancel;
     }
     if (choice != Overwrite && choice != SaveAsNew)
-        return customerKey;
+        return {customerKey, false};
     const engine::CustomerRecord record = engine::CustomerRecordOf(form, today);
     // Another copy of the program may hold the file for a moment; the window
     // goes on painting meanwhile.
@@ -49,14 +47,12 @@ qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDa
                                             ? store::OverwriteCustomerRecord(databasePath, customerKey, record)
                                             : store::SaveCustomerRecord(databasePath, record);
     QGuiApplication::restoreOverrideCursor();
-    if (saved)
-        *saved = outcome.written();
     if (outcome.written())
-        return outcome.key;
+        return {outcome.key, true};
     Messages().show(parent, store::WriteFailedMessage(outcome.failure, store::WriteKind::Save, databasePath));
     // The row reopened was a row of the file another has replaced: the
     // household is saved as a new one into the file now in use.
-    return outcome.failure == store::WriteFailure::Replaced ? -1 : customerKey;
+    return {outcome.failure == store::WriteFailure::Replaced ? Frmhoken::kNewCustomer : customerKey, false};
 }
 
 } // namespace izoku::ui

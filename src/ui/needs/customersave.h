@@ -1,13 +1,11 @@
 #pragma once
 
+#include "frmhoken.h"
+
 #include <QDate>
 #include <QString>
 
 class QWidget;
-
-namespace izoku::engine {
-struct FrmhokenForm;
-}
 
 namespace izoku::ui {
 
@@ -23,11 +21,10 @@ bool OpenCustomer(QWidget *parent, WindowRegistry &registry, const QString &data
 // to 顧客資料 of the file at `databasePath` and, when that fails, says why;
 // the form is never changed, so the agent can try again.  A household
 // reopened from row `customerKey` may instead be saved over that row.
-// Returns the key of the row that holds the household now: the new row,
-// or `customerKey` when nothing was saved (-1 when another file has
-// replaced the one the row was in); `saved`, when given, says whether the
-// household reached the file.
-qint64 SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today, const QString &databasePath,
-                    qint64 customerKey = -1, bool *saved = nullptr);
+// Returns whether it was saved and the key of the row that holds the
+// household now: the new row, or `customerKey` when nothing was saved (-1
+// when another file has replaced the one the row was in).
+Frmhoken::SaveResult SaveCustomer(QWidget *parent, const engine::FrmhokenForm &form, const QDate &today,
+                                  const QString &databasePath, qint64 customerKey = Frmhoken::kNewCustomer);
 
 } // namespace izoku::ui

@@ -221,10 +221,10 @@ void Frmhoken::connectButtons()
         readForm(m_form);
         if (!m_save)
             return;
-        if (const std::optional<qint64> key = m_save(m_form, m_customerKey)) {
-            m_customerKey = *key;
-            m_buttons->showStatus(QStringLiteral("保存しました"));
-        }
+        const SaveResult result = m_save(m_form, m_customerKey);
+        m_customerKey = result.customerKey;
+        // A refused save must not leave the last one's confirmation standing.
+        m_buttons->showStatus(result.saved ? QStringLiteral("保存しました") : QString());
     });
     on(m_buttons->csv, [this] { exportCsv(); });
     on(m_buttons->report, [this] { writeReport(); });

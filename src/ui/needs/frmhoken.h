@@ -11,7 +11,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QScrollArea;
@@ -46,13 +45,17 @@ class Frmhoken final : public QWidget {
     // The key of a household typed from scratch, stored in no row yet.
     static constexpr qint64 kNewCustomer = -1;
 
+    // Where the household stands after "保 存".
+    struct SaveResult {
+        qint64 customerKey = kNewCustomer; // the stored row that holds it now
+        bool saved = false;                // whether it reached the file this time
+    };
     // What "保 存" does with the household on screen and the key of the
     // stored row it was reopened from (kNewCustomer for one typed from
-    // scratch); it returns the key of the row that now holds the household,
-    // nothing when it was not saved (the agent said no, the file refused).
-    // A save is confirmed on the window's status line.  The button stays
+    // scratch).  A save is confirmed on the window's status line; one the
+    // agent called off or the file refused is not.  The button stays
     // disabled until a handler is given.
-    using SaveHandler = std::function<std::optional<qint64>(const engine::FrmhokenForm &, qint64 customerKey)>;
+    using SaveHandler = std::function<SaveResult(const engine::FrmhokenForm &, qint64 customerKey)>;
     void setSaveHandler(SaveHandler handler);
 
     // "開く" on the customer list: the saved household `record`, stored

@@ -40,7 +40,7 @@ QList<Hint> hints()
         {"夫が亡くなった場合は妻に働いてもらいましょう。働き始めの年齢と年収を入力してください。",
          range(QStringLiteral("Num1"), 14, 15) + range(QStringLiteral("Num1"), 51, 51)},
         {"1ヶ月の生活費を入力しましょう", range(QStringLiteral("Num1"), 16, 16)},
-        {"生命保険に加入されている場合は入力いましょう。そうすると必要補償額との比較ができます。",
+        {"生命保険に加入されている場合は入力しましょう。そうすると必要補償額との比較ができます。",
          range(QStringLiteral("Num4"), 0, 12)},
         {"必要補償額の算出年齢基準（歳まで）を選択します。", range(QStringLiteral("Num4"), 13, 15)},
     };

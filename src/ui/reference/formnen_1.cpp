@@ -117,7 +117,7 @@ FormNen_1::FormNen_1(const engine::BaseData &baseData, QWidget *parent)
     // husband's record.
     const QString deemed = QString::number(engine::kDeemedMonths);
     panel->addWidget(Paragraph(
-        m_panels, QStringLiteral("※ 被保険者の月数が%1日に満たない場合は最低保障として次の計算式を追加してください。")
+        m_panels, QStringLiteral("※ 被保険者の月数が%1月に満たない場合は最低保障として次の計算式を追加してください。")
                       .arg(deemed)));
     panel->addWidget(Paragraph(m_panels, QStringLiteral("　×%1÷被保険者期間").arg(deemed)));
     highestPaid(panel, m_panels);

@@ -37,7 +37,7 @@ constexpr StartAges kEarningsPage[] = {
     {"S30/4/2\n～S32/4/1", "S35/4/2\n～S37/4/1", 62, 0},
     {"S32/4/2\n～S34/4/1", "S37/4/2\n～S39/4/1", 63, 0},
     {"S34/4/2\n～S36/4/1", "S39/4/2\n～S41/4/1", 64, 0},
-    {"S36/4/2～", "S41/4/1～", 0, 0},
+    {"S36/4/2～", "S41/4/2～", 0, 0},
 };
 
 // One bar of a band: the stretch before the start age in the "no longer

@@ -24,9 +24,9 @@ class ClickLabel;
 // 顧客データ一覧: every saved household in the grid and the current one laid
 // out as on the needs-analysis screen.  Built afresh on each opening, so it
 // shows the table as it stands then, first row current; read again each
-// time the agent comes back to it, so a household saved meanwhile is there.  The agent finds a
-// customer by any name of the family, reopens the household on the
-// needs-analysis screen, or removes it.
+// time the agent comes back to it, so a household saved meanwhile is there.
+// The agent finds a customer by any name of the family, reopens the
+// household on the needs-analysis screen, or removes it.
 class FormData final : public QWidget {
     Q_OBJECT
   public:
