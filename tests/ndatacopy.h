@@ -69,6 +69,17 @@ class DatabaseCopy {
     QString m_path;
 };
 
+// One query's first value, read on a connection of its own (nothing when the
+// query fails or gives no row).
+inline QVariant Scalar(const QString &path, const QString &sql)
+{
+    const store::DatabaseConnection connection(path, store::Access::ReadOnly);
+    QSqlQuery query(connection.database());
+    if (!query.exec(sql) || !query.next())
+        return {};
+    return query.value(0);
+}
+
 // The husband's name of every saved household, in the list's order.
 inline QStringList SavedHusbands(const QString &path)
 {

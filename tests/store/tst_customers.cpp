@@ -43,16 +43,6 @@ engine::CustomerRecord household(const QString &husband)
     return engine::CustomerRecordOf(form, kToday);
 }
 
-// One query's first value on a connection of its own.
-QVariant scalar(const QString &path, const QString &sql)
-{
-    const store::DatabaseConnection connection(path, store::Access::ReadOnly);
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql) || !query.next())
-        return {};
-    return query.value(0);
-}
-
 QString husband(const store::CustomerListModel &list, int row)
 {
     const std::optional<engine::CustomerRecord> record = list.record(row);
@@ -61,7 +51,7 @@ QString husband(const store::CustomerListModel &list, int row)
 
 int rowCount(const QString &path)
 {
-    return scalar(path, QStringLiteral("SELECT COUNT(*) FROM \"顧客資料\"")).toInt();
+    return test::Scalar(path, QStringLiteral("SELECT COUNT(*) FROM \"顧客資料\"")).toInt();
 }
 
 // Another copy of the program in the middle of a save: its write
@@ -261,7 +251,7 @@ class TestCustomers : public QObject {
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.record(0)->persons[engine::HouseholdIndex::Husband].name, name);
         QCOMPARE(list.record(0)->company, QStringLiteral("東西生命"));
-        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(test::Scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     }
 
     void failedSaveIsReportedAndWritesNothing_data()
@@ -303,7 +293,7 @@ class TestCustomers : public QObject {
         if (readOnly) {
             readOnly.reset();
             QCOMPARE(rowCount(path), 0);
-            QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+            QCOMPARE(test::Scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
         }
     }
 
@@ -466,12 +456,12 @@ class TestCustomers : public QObject {
         QVERIFY2(overwritten.written(), qPrintable(overwritten.error.text()));
         QCOMPARE(overwritten.key, first);
         QCOMPARE(rowCount(path), 2);
-        QCOMPARE(
-            scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(first)).toString(),
-            QStringLiteral("一改"));
-        QCOMPARE(
-            scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(second)).toString(),
-            QStringLiteral("二"));
+        QCOMPARE(test::Scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(first))
+                     .toString(),
+                 QStringLiteral("一改"));
+        QCOMPARE(test::Scalar(path, QStringLiteral("SELECT \"氏名1\" FROM \"顧客資料\" WHERE rowid = %1").arg(second))
+                     .toString(),
+                 QStringLiteral("二"));
         QVERIFY(store::DeleteCustomerRecord(path, first).written());
         QCOMPARE(rowCount(path), 1);
         QVERIFY(!store::ReadCustomerRecord(path, first));
@@ -554,7 +544,7 @@ class TestCustomers : public QObject {
             delete saver;
         }
         QVERIFY(confirmed.size() >= 50);
-        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(test::Scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
         const store::DatabaseConnection connection(path, store::Access::ReadOnly);
         QSqlQuery query(connection.database());
         QVERIFY(query.prepare(QStringLiteral("SELECT \"氏名1\", \"印3\" FROM \"顧客資料\" WHERE rowid = ?")));
@@ -581,8 +571,9 @@ class TestCustomers : public QObject {
             QCOMPARE(confirmedRows(*saver).size(), 500);
         }
         QCOMPARE(rowCount(path), 1000);
-        QCOMPARE(scalar(path, QStringLiteral("SELECT COUNT(DISTINCT \"氏名1\") FROM \"顧客資料\"")).toInt(), 1000);
-        QCOMPARE(scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(test::Scalar(path, QStringLiteral("SELECT COUNT(DISTINCT \"氏名1\") FROM \"顧客資料\"")).toInt(),
+                 1000);
+        QCOMPARE(test::Scalar(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
         delete first;
         delete second;
     }

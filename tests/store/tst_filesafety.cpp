@@ -47,7 +47,7 @@ void saveAll(const QString &path, const QStringList &husbands)
         QVERIFY2(store::SaveCustomerRecord(path, household(name)).written(), qPrintable(name));
 }
 
-// What a reader sees: the husbands in key order, or the first value of `sql`.
+// What a reader sees: the husbands in key order.
 QStringList husbands(const QString &path)
 {
     const store::DatabaseConnection connection(path, store::Access::ReadOnly);
@@ -59,18 +59,9 @@ QStringList husbands(const QString &path)
     return names;
 }
 
-QVariant scalar(const QString &path, const QString &sql)
-{
-    const store::DatabaseConnection connection(path, store::Access::ReadOnly);
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql) || !query.next())
-        return {};
-    return query.value(0);
-}
-
 QString integrity(const QString &path)
 {
-    return scalar(path, QStringLiteral("PRAGMA integrity_check")).toString();
+    return test::Scalar(path, QStringLiteral("PRAGMA integrity_check")).toString();
 }
 
 // What lies beside the file: journals, logs and their indexes.
